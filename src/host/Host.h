@@ -1,0 +1,66 @@
+#pragma once
+
+#include "host/Scheduler.h"
+
+#include <QString>
+
+namespace kirune {
+
+enum class ReportIcon { Information, Exclamation };
+enum class ReportButtons { Ok, YesNo, OkCancel };
+
+// Button codes as the game's message boxes return them.
+enum ReportAnswer { AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
+
+struct ReportBox {
+    QString title;
+    QString text;
+    ReportIcon icon = ReportIcon::Exclamation;
+    ReportButtons buttons = ReportButtons::Ok;
+    bool secondIsDefault = false;
+};
+
+// Everything the game asks of the outside world. QtHost is the real one; SimHost (tests) runs
+// the same game on virtual time.
+class Host {
+public:
+    Host();
+    virtual ~Host() = default;
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The classic system timer: seconds since midnight with a fraction, wrapping at 86400.
+    virtual double SecondsSinceMidnight() = 0;
+    // Milliseconds on a clock that never jumps back; every wait measures with it.
+    virtual qint64 NowMs() = 0;
+    // Yield to the event loop once: deliver due timers and pending input, then return. When
+    // nothing is pending, sleep until something is, or until wakeAtMs when it is given.
+    virtual void Pump(qint64 wakeAtMs = -1) = 0;
+
+    virtual int ShowReport(const ReportBox& box) = 0;
+    // The open-file dialog; returns the chosen file's full path, or empty text when cancelled.
+    virtual QString ChooseOpenFile(const QString& folder, const QString& filter) = 0;
+
+    // Sounds and tunes by file path; both play once, asynchronously. A new sound cuts off the
+    // one still playing.
+    virtual void PlaySound(const QString& path) = 0;
+    virtual void StopSound(int slot) = 0;
+    virtual void PlayMusic(const QString& path) = 0;
+    virtual void StopMusic() = 0;
+
+    virtual QString Environment(const QString& name) = 0;
+    // The folder holding the program and its assets, ending in "/".
+    virtual QString ProgramFolder() = 0;
+    virtual bool ClaimSingleInstance() = 0;
+    // Ends the program from wherever it is, nested waits included.
+    [[noreturn]] virtual void Terminate() = 0;
+
+    Scheduler& Timers() { return scheduler; }
+
+private:
+    Scheduler scheduler;
+};
+
+inline Host::Host() : scheduler([this] { return NowMs(); }) {}
+
+}  // namespace kirune

@@ -1,0 +1,202 @@
+#include "host/QtHost.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTime>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kirune {
+
+namespace {
+
+constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+}  // namespace
+
+QtHost::QtHost() {
+    clock.start();
+    driver.setSingleShot(true);
+    driver.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&driver, &QTimer::timeout, [this] {
+        Timers().RunDue();
+        ArmDriver();
+    });
+    Timers().changed = [this] { ArmDriver(); };
+
+    // SDL must not take over SIGINT and SIGTERM, and MIDI needs its soundfont named before
+    // the device opens, or tunes load "successfully" and stay silent.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "kirune: no sound: %s\n", SDL_GetError());
+        return;
+    }
+    if (QFileInfo::exists(QString::fromLatin1(kSoundFont)))
+        Mix_SetSoundFonts(kSoundFont);
+    else
+        std::fprintf(stderr, "kirune: no soundfont at %s: tunes will be silent\n", kSoundFont);
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        std::fprintf(stderr, "kirune: no sound: %s\n", Mix_GetError());
+        return;
+    }
+    audioOpen = true;
+}
+
+QtHost::~QtHost() {
+    if (audioOpen) {
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+        if (sound)
+            Mix_FreeChunk(sound);
+        if (music)
+            Mix_FreeMusic(music);
+        Mix_CloseAudio();
+    }
+    SDL_Quit();
+}
+
+double QtHost::SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+qint64 QtHost::NowMs() { return clock.elapsed(); }
+
+void QtHost::ArmDriver() {
+    const qint64 due = Timers().NextDue();
+    if (due < 0) {
+        driver.stop();
+        return;
+    }
+    driver.start(int(std::clamp<qint64>(due - NowMs(), 0, 1000)));
+}
+
+void QtHost::Pump(qint64 wakeAtMs) {
+    // A timer whose handler is running never fires again from Qt while that handler waits, so
+    // each Pump arms a one-off timer of its own for the next moment anything is due.
+    qint64 wake = Timers().NextDue();
+    if (wakeAtMs >= 0 && (wake < 0 || wakeAtMs < wake))
+        wake = wakeAtMs;
+    int id = 0;
+    if (wake >= 0)
+        id = waker.startTimer(int(std::clamp<qint64>(wake - NowMs(), 0, 1000)), Qt::PreciseTimer);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    if (id)
+        waker.killTimer(id);
+    Timers().RunDue();
+}
+
+int QtHost::ShowReport(const ReportBox& box) {
+    QMessageBox message(box.icon == ReportIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
+                        box.title, box.text, QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* first = nullptr;
+    QPushButton* second = nullptr;
+    switch (box.buttons) {
+    case ReportButtons::Ok:
+        first = message.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        break;
+    case ReportButtons::YesNo:
+        first = message.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+        second = message.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+        break;
+    case ReportButtons::OkCancel:
+        first = message.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        second = message.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        break;
+    }
+    message.setDefaultButton(box.secondIsDefault && second ? second : first);
+    if (second)
+        message.setEscapeButton(second);
+    message.exec();
+    const bool firstChosen = message.clickedButton() == first;
+    switch (box.buttons) {
+    case ReportButtons::Ok:
+        return AnswerOk;
+    case ReportButtons::YesNo:
+        return firstChosen ? AnswerYes : AnswerNo;
+    case ReportButtons::OkCancel:
+        return firstChosen ? AnswerOk : AnswerCancel;
+    }
+    return AnswerOk;
+}
+
+QString QtHost::ChooseOpenFile(const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
+}
+
+void QtHost::Missing(const QString& what) {
+    // One line per missing file, not one per play of it.
+    if (reportedMissing.contains(what))
+        return;
+    reportedMissing.insert(what);
+    std::fprintf(stderr, "kirune: %s\n", qUtf8Printable(what));
+}
+
+void QtHost::PlaySound(const QString& path) {
+    if (!audioOpen)
+        return;
+    Mix_HaltChannel(0);
+    if (sound) {
+        Mix_FreeChunk(sound);
+        sound = nullptr;
+    }
+    sound = Mix_LoadWAV(QFile::encodeName(path).constData());
+    if (!sound) {
+        Missing(QStringLiteral("cannot play %1: %2").arg(path, QString::fromUtf8(Mix_GetError())));
+        return;
+    }
+    Mix_PlayChannel(0, sound, 0);
+}
+
+void QtHost::StopSound(int slot) {
+    if (audioOpen)
+        Mix_HaltChannel(slot < 0 ? -1 : 0);
+}
+
+void QtHost::PlayMusic(const QString& path) {
+    if (!audioOpen)
+        return;
+    StopMusic();
+    music = Mix_LoadMUS(QFile::encodeName(path).constData());
+    if (!music) {
+        Missing(QStringLiteral("cannot play %1: %2").arg(path, QString::fromUtf8(Mix_GetError())));
+        return;
+    }
+    Mix_PlayMusic(music, 1);
+}
+
+void QtHost::StopMusic() {
+    if (!audioOpen || !music)
+        return;
+    Mix_HaltMusic();
+    Mix_FreeMusic(music);
+    music = nullptr;
+}
+
+QString QtHost::Environment(const QString& name) { return qEnvironmentVariable(qUtf8Printable(name)); }
+
+QString QtHost::ProgramFolder() { return QCoreApplication::applicationDirPath() + u'/'; }
+
+bool QtHost::ClaimSingleInstance() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    instanceLock = std::make_unique<QLockFile>(folder + QStringLiteral("/kirune.lock"));
+    // A lock left by a crashed run names a dead process and is taken over.
+    return instanceLock->tryLock(0);
+}
+
+void QtHost::Terminate() {
+    if (instanceLock)
+        instanceLock->unlock();
+    std::fflush(nullptr);
+    std::exit(0);
+}
+
+}  // namespace kirune

@@ -1,0 +1,238 @@
+#include "ui/MainWindow.h"
+
+#include "ui/BoardWidget.h"
+#include "ui/Fonts.h"
+#include "ui/KeyMap.h"
+#include "ui/Panel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kirune {
+
+namespace {
+
+constexpr int kWindowWidth = 774;
+constexpr int kWindowHeight = 592;
+
+const QColor kPanelCream(0xFF, 0xF1, 0xD0);
+const QColor kPanelBlue(0xCF, 0xE6, 0xFF);
+const QColor kPanelGreen(0xD8, 0xF2, 0xC8);
+const QColor kPanelNight(0x35, 0x4A, 0x7A);
+const QColor kButtonBrown(0x80, 0x00, 0x00);
+
+void DrawButton(QPainter& p, QRect r, const QString& text) {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(r), 10, 10);
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0, QColor(0xFF, 0xD8, 0x9A));
+    fill.setColorAt(1, QColor(0xF0, 0xA8, 0x50));
+    p.fillPath(path, fill);
+    p.setPen(QPen(QColor(0xA0, 0x60, 0x20), 2));
+    p.drawPath(path);
+    p.setPen(kButtonBrown);
+    p.setFont(GameFont(kPGothic, 11.25, true));
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.screen) {
+    setWindowTitle(QStringLiteral("Kirune"));
+    setFixedSize(kWindowWidth, kWindowHeight);
+    background.load(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/基本背景.jpg"));
+    BuildPanels();
+    BuildController();
+    BuildScrollBars();
+
+    board = new BoardWidget(screen, this);
+    board->Stage()->cellClicked = [this](int c) { story.OnCellClick(c); };
+
+    auto* help = new ClickArea(this, QRect(624, 16, 49, 41));
+    auto* end = new ClickArea(this, QRect(696, 16, 49, 41));
+    QObject::connect(end, &ClickArea::clicked, this, [this] { this->game.EndGame(); });
+    (void)help;
+
+    screen.changed = [this](Screen::Part part) { Sync(part); };
+    for (auto part : {Screen::Part::Board, Screen::Part::Cells, Screen::Part::Labels, Screen::Part::Controls})
+        Sync(part);
+}
+
+QLabel* MainWindow::Caption(QWidget* panel, QRect geometry, const QFont& font, QColor color, bool centred) {
+    auto* label = new QLabel(panel);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+void MainWindow::BuildPanels() {
+    picDisplayLevel = new Panel(this, QStringLiteral("レベル欄"), QRect(17, 22, 129, 47), kPanelCream);
+    picTitle = new Panel(this, QStringLiteral("タイトル欄"), QRect(176, 12, 313, 67), kPanelCream);
+    picDisplayTime = new Panel(this, QStringLiteral("タイマー欄"), QRect(568, 80, 177, 45), kPanelNight);
+    picDisplayAdviserBase = new Panel(this, QStringLiteral("アドバイス枠"), QRect(569, 187, 174, 165), kPanelGreen);
+    picDisplayControlerBase = new Panel(this, QStringLiteral("ダイヤル周り"), QRect(568, 362, 171, 174), kPanelBlue);
+    picDisplayQuesNmb = new Panel(this, QStringLiteral("問題番号欄"), QRect(10, 435, 108, 117), kPanelCream);
+    picQues = new Panel(this, QStringLiteral("出題文欄"), QRect(117, 464, 428, 77), kPanelCream);
+
+    lblLevel = Caption(picDisplayLevel, QRect(50, 4, 69, 17), GameFont(kPGothic, 9.75), QColor(0xFF, 0, 0));
+    lblMasMaxXY = Caption(picDisplayLevel, QRect(48, 22, 69, 17), GameFont(kGothic, 11.25), QColor(0xFF, 0, 0));
+    Caption(picDisplayLevel, QRect(6, 4, 44, 17), GameFont(kPGothic, 9), QColor(0x60, 0x40, 0x20))
+        ->setText(QStringLiteral("レベル"));
+    Caption(picDisplayLevel, QRect(6, 22, 44, 17), GameFont(kPGothic, 9), QColor(0x60, 0x40, 0x20))
+        ->setText(QStringLiteral("サイズ"));
+    lblTitle = Caption(picTitle, QRect(0, 19, 305, 25), GameFont(kPGothic, 15.75, true), QColor(0, 0, 0xFF));
+    lblPassedTime = Caption(picDisplayTime, QRect(62, 8, 110, 27), GameFont(kPGothic, 20.25, true), Qt::white);
+    Caption(picDisplayTime, QRect(8, 8, 54, 27), GameFont(kPGothic, 9, true), QColor(0xC8, 0xD8, 0xFF))
+        ->setText(QStringLiteral("経過時間"));
+    lblQuesNmbMax = Caption(picDisplayQuesNmb, QRect(28, 34, 53, 21), GameFont(kPGothic, 14.25, true),
+                            QColor(0, 0, 0xC0));
+    lblQuesNmb = Caption(picDisplayQuesNmb, QRect(23, 61, 62, 25), GameFont(kPGothic, 15.75, true),
+                         QColor(0xFF, 0, 0xFF));
+    Caption(picDisplayQuesNmb, QRect(4, 12, 100, 18), GameFont(kPGothic, 9), QColor(0x60, 0x40, 0x20))
+        ->setText(QStringLiteral("問題数"));
+    lblQues = Caption(picQues, QRect(26, 15, 365, 41), GameFont(kPGothic, 14.25, true),
+                      palette().color(QPalette::WindowText), false);
+    lblQues->setWordWrap(true);
+
+    auto button = [this](QRect r, const QString& text, auto action) {
+        auto* area = new ClickArea(picDisplayControlerBase, r, text);
+        area->setFont(GameFont(kPGothic, 12, true));
+        QPalette palette = area->palette();
+        palette.setColor(QPalette::WindowText, kButtonBrown);
+        area->setPalette(palette);
+        QObject::connect(area, &ClickArea::clicked, this, action);
+        return area;
+    };
+    button(QRect(1, 6, 78, 25), QStringLiteral("取り消し"), [this] { story.OnKeyUndoClick(); });
+    button(QRect(88, 6, 78, 25), QStringLiteral("文字消去"), [this] { story.OnKeyDeleteClick(); });
+    button(QRect(0, 140, 78, 25), QStringLiteral("問題変更"), [] {});
+    button(QRect(86, 140, 78, 25), QStringLiteral("完 成"), [] {});
+}
+
+void MainWindow::BuildController() {
+    // Both dials lie on the same spot; one shows at a time.
+    const char* pictures[3] = {nullptr, "ダイヤル左右", "ダイヤル上下"};
+    for (int set = 1; set <= 2; ++set) {
+        Panel* dial = new Panel(picDisplayControlerBase, QString::fromUtf8(pictures[set]), QRect(26, 24, 111, 110),
+                                set == 1 ? QColor(0xFF, 0xC0, 0x80) : QColor(0x9C, 0xD0, 0xFF));
+        picControler[set] = dial;
+        struct Spot {
+            Controller button;
+            QRect rect;
+            const char* glyph;
+        };
+        const Spot spots[] = {
+            {Controller::Up, QRect(38, 2, 35, 32), "▲"},     {Controller::Down, QRect(38, 76, 35, 32), "▼"},
+            {Controller::Left, QRect(2, 38, 34, 34), "◀"},   {Controller::Right, QRect(75, 38, 34, 34), "▶"},
+            {Controller::Turn, QRect(36, 36, 39, 38), "⟳"},
+        };
+        for (const Spot& spot : spots) {
+            auto* area = new ClickArea(dial, spot.rect, QString::fromUtf8(spot.glyph));
+            area->setFont(GameFont(kPGothic, spot.button == Controller::Turn ? 18 : 13, true));
+            QPalette palette = area->palette();
+            palette.setColor(QPalette::WindowText, QColor(0x50, 0x30, 0x10));
+            area->setPalette(palette);
+            const Controller button = spot.button;
+            QObject::connect(area, &ClickArea::clicked, this,
+                             [this, set, button] { story.OnControllerClick(set, button); });
+        }
+        dial->hide();
+    }
+}
+
+void MainWindow::BuildScrollBars() {
+    const char* glyphsH[5] = {nullptr, "⏮", "◀", "▶", "⏭"};
+    const char* glyphsV[5] = {nullptr, "⏫", "▲", "▼", "⏬"};
+    picCrossStageMoveH = new Panel(this, QStringLiteral("スクロール左右"), QRect(262, 432, 138, 27), kPanelBlue);
+    picCrossStageMoveV = new Panel(this, QStringLiteral("スクロール上下"), QRect(516, 200, 27, 136), kPanelBlue);
+    for (int k = 1; k <= 4; ++k) {
+        auto* h = new ClickArea(picCrossStageMoveH, QRect(2 + (k - 1) * 34, 1, 32, 25), QString::fromUtf8(glyphsH[k]));
+        auto* v = new ClickArea(picCrossStageMoveV, QRect(1, 2 + (k - 1) * 33, 25, 32), QString::fromUtf8(glyphsV[k]));
+        QObject::connect(h, &ClickArea::clicked, this, [this, k] { story.OnScrollClick(true, k); });
+        QObject::connect(v, &ClickArea::clicked, this, [this, k] { story.OnScrollClick(false, k); });
+    }
+    picCrossStageMoveH->hide();
+    picCrossStageMoveV->hide();
+}
+
+void MainWindow::Sync(Screen::Part part) {
+    switch (part) {
+    case Screen::Part::Board:
+        board->Sync();
+        picCrossStageMoveH->setVisible(screen.picCrossStageMoveHVisible);
+        picCrossStageMoveV->setVisible(screen.picCrossStageMoveVVisible);
+        break;
+    case Screen::Part::Cells:
+        board->Stage()->update();
+        break;
+    case Screen::Part::Labels: {
+        lblTitle->setText(screen.lblTitle);
+        lblLevel->setText(screen.lblLevel);
+        lblMasMaxXY->setText(screen.lblMasMaxXY);
+        lblQuesNmbMax->setText(screen.lblQuesNmbMax);
+        lblQuesNmb->setText(screen.lblQuesNmb);
+        lblQues->setFont(GameFont(kPGothic, screen.lblQuesPointSize, true));
+        lblQues->setText(screen.lblQues);
+        lblPassedTime->setText(screen.lblPassedTime);
+        break;
+    }
+    case Screen::Part::Controls:
+        picControler[1]->setVisible(screen.picControlerVisible[1]);
+        picControler[2]->setVisible(screen.picControlerVisible[2]);
+        break;
+    case Screen::Part::Focus:
+        board->Stage()->setFocus();
+        break;
+    }
+}
+
+void MainWindow::EnableKeyPreview() { qApp->installEventFilter(this); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (const int code = VirtualKey(*key)) {
+                story.OnKeyDown(code, key->modifiers() & Qt::AltModifier);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    game.EndGame();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!background.isNull()) {
+        p.drawPixmap(rect(), background);
+        return;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0, QColor(0xFF, 0xE4, 0xB5));
+    sky.setColorAt(1, QColor(0xF7, 0xC9, 0x8C));
+    p.fillRect(rect(), sky);
+    // The frame behind the board window.
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(121, 90, 401, 346), 12, 12);
+    p.fillPath(frame, QColor(0xFF, 0xFF, 0xC0));
+    p.setPen(QPen(QColor(0xC0, 0x90, 0x50), 3));
+    p.drawPath(frame);
+    DrawButton(p, QRect(624, 16, 49, 41), QStringLiteral("ヘルプ"));
+    DrawButton(p, QRect(696, 16, 49, 41), QStringLiteral("終了"));
+}
+
+}  // namespace kirune

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "story/Game.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace kirune {
+
+class BoardWidget;
+class ClickArea;
+class Panel;
+
+// frmMain: the game screen. It shows the Screen values and forwards every click and key to
+// the game, which decides under its own guards what happens.
+class MainWindow : public QWidget {
+public:
+    explicit MainWindow(Game& game);
+
+    // Key preview: from now on the window sees every key before its controls.
+    void EnableKeyPreview();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildPanels();
+    void BuildController();
+    void BuildScrollBars();
+    QLabel* Caption(QWidget* panel, QRect geometry, const QFont& font, QColor color, bool centred = true);
+    void Sync(Screen::Part part);
+
+    Game& game;
+    Story& story;
+    Screen& screen;
+    QPixmap background;
+
+    BoardWidget* board = nullptr;
+    Panel* picDisplayLevel = nullptr;
+    Panel* picTitle = nullptr;
+    Panel* picDisplayQuesNmb = nullptr;
+    Panel* picDisplayTime = nullptr;
+    Panel* picDisplayAdviserBase = nullptr;
+    Panel* picDisplayControlerBase = nullptr;
+    Panel* picQues = nullptr;
+    Panel* picControler[3] = {};
+    Panel* picCrossStageMoveH = nullptr;
+    Panel* picCrossStageMoveV = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblLevel = nullptr;
+    QLabel* lblMasMaxXY = nullptr;
+    QLabel* lblQuesNmbMax = nullptr;
+    QLabel* lblQuesNmb = nullptr;
+    QLabel* lblQues = nullptr;
+    QLabel* lblPassedTime = nullptr;
+};
+
+}  // namespace kirune

@@ -1,0 +1,46 @@
+#include "ui/Panel.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kirune {
+
+Panel::Panel(QWidget* parent, const QString& pictureName, QRect geometry, QColor tint)
+    : QWidget(parent), tint(tint) {
+    setGeometry(geometry);
+    if (!pictureName.isEmpty())
+        picture.load(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/") + pictureName +
+                     QStringLiteral(".jpg"));
+}
+
+void Panel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!picture.isNull()) {
+        p.drawPixmap(rect(), picture);
+        return;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, tint.lighter(125));
+    fill.setColorAt(1, tint.darker(108));
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 9, 9);
+    p.fillPath(path, fill);
+    p.setPen(QPen(tint.darker(150), 2));
+    p.drawPath(path);
+}
+
+ClickArea::ClickArea(QWidget* parent, QRect geometry, const QString& caption) : QLabel(caption, parent) {
+    setGeometry(geometry);
+    setAlignment(Qt::AlignCenter);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+}  // namespace kirune

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace kirune {
+
+// A skinned panel of the main window: its picture from the program's sys/Picture folder when
+// the game ships one, otherwise a drawn rounded panel in the given colour.
+class Panel : public QWidget {
+public:
+    Panel(QWidget* parent, const QString& pictureName, QRect geometry, QColor tint);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture;
+    QColor tint;
+};
+
+// A caption-less or captioned label that acts as a button.
+class ClickArea : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickArea(QWidget* parent, QRect geometry, const QString& caption = QString());
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+}  // namespace kirune

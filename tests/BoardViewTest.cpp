@@ -1,0 +1,118 @@
+#include "support/SimGame.h"
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+TEST(BoardView, ASmallGridIsCentredWithoutScrollBars) {
+    SimGame game({{PatternGrid(7, 7)}});
+    const Screen& s = game.screen;
+    EXPECT_EQ(s.picCrossStage, (Box{0, 0, 245, 231, true}));
+    EXPECT_EQ(s.picCrossBase, (Box{199, 147, 245, 231, true}));
+    EXPECT_FALSE(s.picCrossStageMoveHVisible);
+    EXPECT_FALSE(s.picCrossStageMoveVVisible);
+    EXPECT_EQ(game.story.ScrollMode, 0);
+    EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Left, 70);
+    EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Top, 33);
+}
+
+TEST(BoardView, EachGridShapeGetsItsFrameAndBars) {
+    struct Case {
+        int rows, columns;
+        Box base;
+        bool h, v;
+        int mode;
+    };
+    const Case cases[] = {
+        {12, 9, {164, 98, 315, 330, true}, false, true, 2},
+        {8, 13, {129, 131, 385, 264, true}, true, false, 1},
+        {12, 13, {129, 98, 385, 330, true}, true, true, 3},
+        {10, 11, {129, 98, 385, 330, true}, false, false, 0},
+    };
+    for (const Case& c : cases) {
+        SimGame game({{PatternGrid(c.rows, c.columns)}});
+        EXPECT_EQ(game.screen.picCrossBase, c.base) << c.rows << "x" << c.columns;
+        EXPECT_EQ(game.screen.picCrossStageMoveHVisible, c.h);
+        EXPECT_EQ(game.screen.picCrossStageMoveVVisible, c.v);
+        EXPECT_EQ(game.story.ScrollMode, c.mode);
+    }
+}
+
+class BigBoard : public ::testing::Test {
+protected:
+    // 15 x 15 with no blocks in row 1 and column 14 runs down from row 1.
+    SimGame game{{{PatternGrid(15, 15)}}};
+    Story& story = game.story;
+    int StageLeft() const { return game.screen.picCrossStage.Left; }
+};
+
+TEST_F(BigBoard, ScrollsOneColumnWhenTheCursorLeavesTheView) {
+    EXPECT_EQ(story.ViewLeftMax, 5);
+    EXPECT_EQ(story.ViewTopMax, 6);
+    EXPECT_EQ(story.ScrollMode, 3);
+    game.Keys(QStringLiteral("AAAAAAAAAA"));  // ten letters: the cursor reaches column 11
+    game.RunFor(6.0);
+    ASSERT_EQ(game.CursorCell(), game.Cell(1, 11));
+    EXPECT_EQ(story.ViewLeft, 1);
+    game.Keys(QStringLiteral("A"));
+    game.RunFor(1.0);
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 12));
+    EXPECT_EQ(story.ViewLeft, 2) << "the view moves to columns 2..12";
+    EXPECT_EQ(StageLeft(), -35);
+}
+
+TEST_F(BigBoard, ScrollBarsMoveTheViewAndRefuseAtTheEnds) {
+    game.TakeSounds();
+    story.OnScrollClick(true, 4);
+    EXPECT_EQ(story.ViewLeft, 5);
+    EXPECT_EQ(StageLeft(), -140);
+    story.OnScrollClick(true, 4);
+    story.OnScrollClick(true, 3);
+    story.OnScrollClick(true, 2);
+    story.OnScrollClick(false, 3);
+    story.OnScrollClick(false, 1);
+    story.OnScrollClick(false, 2);
+    EXPECT_EQ(game.TakeSounds(), (QStringList{QStringLiteral("ビィヨン"), QStringLiteral("ザッ"), QStringLiteral("ザッ"),
+                                              QStringLiteral("ビィヨン"), QStringLiteral("ビィヨン"),
+                                              QStringLiteral("ビィヨン"), QStringLiteral("ザッ")}));
+    EXPECT_EQ(story.ViewLeft, 4);
+    EXPECT_EQ(story.ViewTop, 1);
+    EXPECT_EQ(game.screen.picCrossStage.Top, 0);
+}
+
+TEST_F(BigBoard, ANewWordIsBroughtIntoView) {
+    // Down word in column 14: its column goes five from the left edge, at most ViewLeftMax.
+    const int downInColumn14 = game.Stage().Mas[game.Cell(1, 14)].DownOf;
+    ASSERT_NE(downInColumn14, 0);
+    story.OnCellClick(game.Cell(2, 14));
+    EXPECT_EQ(story.CurQuesNmb, downInColumn14);
+    // A click selects without scrolling; moving to the next word and back scrolls.
+    story.HandleKey(Key::Left);
+    story.HandleKey(Key::Right);
+    EXPECT_EQ(story.CurQuesNmb, downInColumn14);
+    EXPECT_EQ(story.ViewLeft, 5) << "min(14 - 5, 5)";
+    EXPECT_EQ(story.ViewTop, 1);
+
+    // The last across word lies in row 15: whole from its first column, its row five from the top.
+    story.OnCellClick(game.Cell(1, 1));
+    story.OnCellClick(game.Cell(1, 2));  // across word 1 at (1,2)
+    story.HandleKey(Key::Up);
+    EXPECT_EQ(story.CurQuesNmb, game.Stage().QuesDownFirst - 1);
+    EXPECT_EQ(story.ViewTop, 6) << "clamp(15 - 5, 1, 6)";
+    EXPECT_EQ(story.ViewLeft, 1);
+    EXPECT_EQ(game.screen.picCrossStage.Top, -5 * 33);
+}
+
+TEST_F(BigBoard, MovingDownAWordScrollsRows) {
+    story.OnCellClick(game.Cell(2, 1));  // column 1: one down word of 15 cells
+    ASSERT_EQ(story.CurStep, game.Stage().MasStride);
+    for (int i = 0; i < 10; ++i)
+        story.HandleKey(Key::Down);
+    EXPECT_EQ(game.CursorCell(), game.Cell(12, 1));
+    EXPECT_EQ(story.ViewTop, 3);
+    EXPECT_EQ(story.ViewLeft, 1);
+}
+
+}  // namespace
+}  // namespace kirune

@@ -1,0 +1,211 @@
+#include "support/SimGame.h"
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+// ＡＢＣ      across 1 (row 1) and 2 (row 3),
+// Ｄ■Ｅ      down 3 (column 1) and 4 (column 3);
+// ＦＧＨ      the corners cross.
+const std::vector<StageSketch> kRing = {{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}}};
+
+const QString kPlaced = QStringLiteral("ピポポン");
+const QString kMoved = QStringLiteral("ビィヨン");
+const QString kRefused = QStringLiteral("ザッ");
+const QString kSelected = QStringLiteral("ピイイン");
+
+TEST(Entry, TypingPastTheEndOfAWordDropsTheRest) {
+    SimGame game(kRing);
+    EXPECT_EQ(game.story.CurQuesNmb, 1) << "a stage starts on word 1";
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 1));
+    game.TakeSounds();
+
+    game.Keys(QStringLiteral("XYZUV"));
+    game.RunFor(0.45);
+    EXPECT_EQ(game.Row(1), QStringLiteral("Ｘ　　")) << "each placement waits for the cell animation before it";
+    game.RunFor(2.0);
+    EXPECT_EQ(game.Row(1), QStringLiteral("ＸＹＺ"));
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 3));
+    EXPECT_TRUE(game.story.InputBuff.isEmpty());
+    EXPECT_EQ(game.TakeSounds(), QStringList({kPlaced, kPlaced, kPlaced}));
+    EXPECT_EQ(game.Caption(game.Cell(1, 2)), QStringLiteral("Ｙ"));
+    EXPECT_EQ(game.story.EntryCount, 3);
+}
+
+TEST(Entry, TypingWhatACellHoldsOnlyMovesOn) {
+    SimGame game(kRing);
+    game.Keys(QStringLiteral("XY"));
+    game.RunFor(2.0);
+    game.Key(Key::Left);
+    game.Key(Key::Left);
+    game.RunFor(0.1);
+    ASSERT_EQ(game.CursorCell(), game.Cell(1, 1));
+    game.TakeSounds();
+
+    game.Keys(QStringLiteral("X"));
+    game.RunFor(0.15);
+    EXPECT_EQ(game.TakeSounds(), QStringList({kMoved}));
+    EXPECT_EQ(game.story.MasAnimBusy, 0);
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 2));
+    EXPECT_EQ(game.Stage().Mas[game.Cell(1, 1)].UndoChr, QChar(0x3000)) << "nothing changed, nothing to undo";
+}
+
+TEST(Entry, WordMovesWrapWithinTheirDirection) {
+    SimGame game(kRing);
+    game.Key(Key::Up);  // on an across word, up goes to the previous word
+    game.RunFor(0.1);
+    EXPECT_EQ(game.story.CurQuesNmb, 2) << "before the first across word comes the last";
+    EXPECT_EQ(game.CursorCell(), game.Cell(3, 1));
+    EXPECT_EQ(game.story.CurStep, 1);
+
+    game.Click(game.Cell(2, 3));  // a cell of down word 4 only
+    game.RunFor(0.1);
+    EXPECT_EQ(game.story.CurQuesNmb, 4);
+    game.Key(Key::Right);  // on a down word, right goes to the next word
+    game.RunFor(0.1);
+    EXPECT_EQ(game.story.CurQuesNmb, 3) << "after the last down word comes the first";
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 1));
+    EXPECT_EQ(game.story.CurStep, game.Stage().MasStride);
+    EXPECT_TRUE(game.screen.picControlerVisible[2]);
+    EXPECT_FALSE(game.screen.picControlerVisible[1]);
+}
+
+TEST(Entry, TurningWorksOnlyAtACrossing) {
+    SimGame game(kRing);
+    game.Key(Key::Right);
+    game.RunFor(0.1);
+    ASSERT_EQ(game.CursorCell(), game.Cell(1, 2));
+    game.TakeSounds();
+    game.Key(Key::Space);
+    game.RunFor(0.1);
+    EXPECT_EQ(game.TakeSounds(), QStringList({kRefused}));
+    EXPECT_EQ(game.story.CurQuesNmb, 1);
+
+    game.Key(Key::Left);
+    game.Key(Key::Space);
+    game.RunFor(0.1);
+    EXPECT_EQ(game.story.CurQuesNmb, 3);
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 1)) << "the cursor stays on its cell";
+    EXPECT_EQ(game.Back(game.Cell(1, 2)), CellColor::Plain);
+    EXPECT_EQ(game.Back(game.Cell(2, 1)), CellColor::Selected);
+    EXPECT_EQ(game.screen.lblQuesNmb, QStringLiteral("３"));
+    EXPECT_EQ(game.screen.lblQues, QStringLiteral("clue 3"));
+}
+
+TEST(Entry, AClickedCrossingTurnsTowardsTheWordThatCrossesTheSelection) {
+    SimGame game(kRing);
+    game.Click(game.Cell(2, 1));  // down word 3
+    game.RunFor(0.1);
+    ASSERT_EQ(game.story.CurQuesNmb, 3);
+    // (3,3) starts down word 4, but its across word 2 crosses word 3 at (3,1).
+    game.Click(game.Cell(3, 3));
+    game.RunFor(0.1);
+    EXPECT_EQ(game.story.CurQuesNmb, 2);
+    EXPECT_EQ(game.CursorCell(), game.Cell(3, 3));
+    EXPECT_EQ(game.Back(game.Cell(3, 3)), CellColor::Cursor);
+    EXPECT_EQ(game.Back(game.Cell(3, 1)), CellColor::Selected);
+    EXPECT_EQ(game.Stage().Mas[game.Cell(2, 1)].Select, 0);
+}
+
+TEST(Entry, ClicksThatCannotSelectAreRefused) {
+    SimGame game(kRing);
+    game.TakeSounds();
+    game.Click(game.Cell(2, 2));  // black
+    game.Click(game.Cell(1, 1));  // the cursor cell
+    game.Click(game.Cell(1, 3));  // in the selected word: the cursor jumps
+    game.RunFor(0.1);
+    EXPECT_EQ(game.TakeSounds(), QStringList({kRefused, kRefused, kSelected}));
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 3));
+    EXPECT_EQ(game.Back(game.Cell(1, 1)), CellColor::Selected);
+}
+
+TEST(Entry, UndoIsOneStepDeepPerCell) {
+    SimGame game(kRing);
+    game.Keys(QStringLiteral("XY"));
+    game.RunFor(2.0);
+    game.Key(Key::Left);
+    game.Key(Key::Delete);
+    game.RunFor(1.0);
+    EXPECT_EQ(game.Row(1), QStringLiteral("Ｘ　　"));
+    EXPECT_EQ(game.CursorCell(), game.Cell(1, 2)) << "erasing does not move the cursor";
+    game.Key(Key::Esc);
+    game.RunFor(1.0);
+    EXPECT_EQ(game.Row(1), QStringLiteral("ＸＹ　")) << "undo after erase brings it back";
+    EXPECT_EQ(game.Caption(game.Cell(1, 2)), QStringLiteral("Ｙ"));
+    game.Key(Key::Esc);
+    game.RunFor(1.0);
+    EXPECT_EQ(game.Row(1), QStringLiteral("Ｘ　　")) << "a second undo erases it again";
+    EXPECT_EQ(game.Stage().Mas[game.Cell(1, 1)].UndoChr, QChar(0x3000)) << "each cell keeps its own history";
+}
+
+TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
+    SimGame game(kRing);
+    const Screen& s = game.screen;
+    const int cell = game.Cell(1, 1);
+    // The animation runs inside a timer tick, so watch it from the screen's change reports.
+    QStringList frames;
+    game.game.screen.changed = [&](Screen::Part) {
+        QString frame = QStringLiteral("%1ms").arg(game.host.NowMs());
+        for (const Box* bars : {s.shpRollCell1, s.shpRollCell2})
+            if (bars[0].Visible)
+                frame += QStringLiteral(" bars@%1,%2").arg(bars[0].Left).arg(bars[1].Left);
+        frame += QStringLiteral(" [%1]").arg(game.Caption(cell));
+        if (frames.isEmpty() || frames.back() != frame)
+            frames << frame;
+    };
+    game.Keys(QStringLiteral("Q"));
+    game.RunFor(1.0);
+    EXPECT_EQ(game.story.RollOffset1, 30);
+    EXPECT_EQ(game.story.RollOffset2, 24);
+    EXPECT_EQ(s.shpRollCell1[0].Width, 5);
+    EXPECT_EQ(s.shpRollCell2[0].Width, 11);
+    // Placed on the tick at 100 ms; each step waits 0.1 s.
+    const QStringList expected = {
+        QStringLiteral("100ms bars@0,30 [　]"), QStringLiteral("200ms [　]"),
+        QStringLiteral("200ms bars@0,24 [　]"), QStringLiteral("300ms bars@0,24 []"),
+        QStringLiteral("300ms []"),             QStringLiteral("300ms bars@0,30 []"),
+        QStringLiteral("400ms []"),             QStringLiteral("400ms [Ｑ]"),
+    };
+    ASSERT_GE(frames.size(), 9);
+    EXPECT_EQ(frames.mid(1, 8), expected) << frames.join(u'\n').toStdString();
+    EXPECT_EQ(game.story.MasAnimBusy, 0);
+}
+
+TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
+    SimGame game(kRing, 1);
+    QString pending;
+    game.story.RomaKanaConvWChr = [&](QChar key) {
+        pending += key;
+        if (pending == QStringLiteral("K"))
+            return QString();
+        const QString kana = pending == QStringLiteral("KA") ? QStringLiteral("カ") : QStringLiteral("ー");
+        pending.clear();
+        return kana;
+    };
+    int cleared = 0;
+    game.story.ClearDispKeyBuff = [&] { ++cleared; };
+    game.Keys(QStringLiteral("K"));
+    game.RunFor(0.1);
+    EXPECT_TRUE(game.story.InputBuff.isEmpty());
+    game.Keys(QStringLiteral("A-"));
+    game.RunFor(2.0);
+    EXPECT_EQ(game.Row(1), QStringLiteral("カー　"));
+    game.Key(Key::Down);
+    game.RunFor(0.1);
+    EXPECT_EQ(cleared, 1) << "a new word clears the keypad's keys";
+}
+
+TEST(Entry, KeysWaitForTheGameToBeFree) {
+    SimGame game(kRing);
+    game.story.ModalBusy = 1;
+    game.Keys(QStringLiteral("X"));
+    game.RunFor(1.0);
+    EXPECT_EQ(game.Row(1), QStringLiteral("　　　"));
+    game.story.ModalBusy = 0;
+    game.Key(Key::F4, true);
+    EXPECT_THROW(game.RunFor(1.0), GameEnded) << "Alt+F4 ends the game whatever runs";
+}
+
+}  // namespace
+}  // namespace kirune

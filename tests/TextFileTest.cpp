@@ -1,0 +1,100 @@
+#include "library/Cp932Text.h"
+#include "library/Csv.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+TEST(TextFile, SplitsAtCrLfLoneCrAndLoneLf) {
+    const std::pair<QString, QStringList> cases[] = {
+        {QStringLiteral("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b")}},
+        {QStringLiteral("a\rb"), {QStringLiteral("a"), QStringLiteral("b")}},
+        {QStringLiteral("a\nb\n"), {QStringLiteral("a"), QStringLiteral("b")}},
+        {QStringLiteral("a\r\n\r\nb"), {QStringLiteral("a"), QString(), QStringLiteral("b")}},
+        {QStringLiteral("a\r\r\nb"), {QStringLiteral("a"), QString(), QStringLiteral("b")}},
+        {QString(), {}},
+    };
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(SplitLines(text), lines) << text.toStdString();
+}
+
+TEST(TextFile, RoundTripsTheCp932CharactersShiftJisLacks) {
+    // ～ ① ㊥ － and the backslash are where CP932 and plain Shift_JIS part ways.
+    const QString text = QStringLiteral("～①㊥－\\■　ＡＢア漢字");
+    const auto bytes = EncodeCp932(text);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->at(0), char(0x81));  // ～ is 81 60 in CP932
+    EXPECT_EQ(bytes->at(1), char(0x60));
+    EXPECT_TRUE(bytes->contains('\\'));
+    bool ok = false;
+    EXPECT_EQ(DecodeCp932(*bytes, &ok), text);
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(EncodeCp932(QStringLiteral("😀")));
+}
+
+TEST(TextFile, WritesCrLfAndFindsTheLineOfBadBytes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.txt"));
+    ASSERT_TRUE(WriteTextFile(path, {QStringLiteral("一"), QStringLiteral("二")}));
+    ASSERT_TRUE(AppendTextFile(path, {QStringLiteral("三")}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\x88\xea\r\n\x93\xf1\r\n\x8e\x4f\r\n"));
+    file.close();
+
+    const auto read = ReadTextFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->lines, (QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")}));
+    EXPECT_EQ(read->badLine, 0);
+
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("ok\r\nbad \x81\x7f here\r\n");
+    file.close();
+    EXPECT_EQ(ReadTextFile(path)->badLine, 2);
+    EXPECT_FALSE(ReadTextFile(dir.filePath(QStringLiteral("missing.txt"))));
+}
+
+TEST(HeaderNumber, ReadsTheLeadingNumberOfALine) {
+    const std::pair<QString, int> cases[] = {
+        {QStringLiteral("  12 stages"), 12}, {QStringLiteral("0.5"), 0},       {QStringLiteral("1.5"), 2},
+        {QStringLiteral("2.5"), 2},          {QStringLiteral("2.51"), 3},      {QStringLiteral("3.49"), 3},
+        {QStringLiteral("-1.5"), -2},        {QStringLiteral("stages"), 0},    {QString(), 0},
+        {QStringLiteral("\t7,8"), 7},        {QStringLiteral("99999999999"), 2147483647},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(HeaderNumber(line), expected) << line.toStdString();
+}
+
+TEST(Csv, TakesFieldsOffTheFrontOfALine) {
+    QString line = QStringLiteral("7,鳥,,3");
+    EXPECT_EQ(TakeCsvField(line), QStringLiteral("7"));
+    EXPECT_EQ(TakeCsvField(line), QStringLiteral("鳥"));
+    EXPECT_EQ(TakeCsvField(line), QStringLiteral("0")) << "an empty field reads as 0";
+    EXPECT_EQ(line, QStringLiteral("3"));
+    EXPECT_EQ(TakeCsvField(line), QStringLiteral("3"));
+    EXPECT_EQ(line, QString());
+    EXPECT_EQ(TakeCsvField(line), QString()) << "an exhausted line gives empty fields";
+
+    QString numbers = QStringLiteral(" 12,,2.5,x,40 rest");
+    EXPECT_EQ(TakeCsvLong(numbers), 12);
+    EXPECT_EQ(TakeCsvLong(numbers), 0);
+    EXPECT_EQ(TakeCsvLong(numbers), 2);
+    EXPECT_EQ(TakeCsvLong(numbers), 0);
+    EXPECT_EQ(TakeCsvLong(numbers), 40);
+    EXPECT_EQ(TakeCsvLong(numbers), 0);
+}
+
+TEST(Csv, StrictNumbersAcceptOnlyWholeValues) {
+    EXPECT_EQ(StrictNumber(u" 42 "), 42);
+    EXPECT_EQ(StrictNumber(u""), 0);
+    EXPECT_EQ(StrictNumber(u"-7"), -7);
+    for (const char16_t* bad : {u"4x", u"1.5", u"-", u"x", u"3000000000"})
+        EXPECT_FALSE(StrictNumber(bad)) << QString::fromUtf16(bad).toStdString();
+}
+
+}  // namespace
+}  // namespace kirune

@@ -1,0 +1,66 @@
+#include "support/SimGame.h"
+#include "ui/BoardWidget.h"
+#include "ui/Fonts.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+class Window : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "kirune_tests";
+        static char* argv[] = {name, nullptr};
+        if (!qApp)
+            new QApplication(argc, argv);
+        InstallFontSubstitutions();
+    }
+};
+
+TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
+    SimGame game({{PatternGrid(12, 13)}});
+    MainWindow window(game.game);
+    window.show();
+    window.EnableKeyPreview();
+    EXPECT_EQ(window.size(), QSize(774, 592));
+
+    auto* board = window.findChild<BoardWidget*>();
+    ASSERT_TRUE(board);
+    EXPECT_EQ(board->geometry(), QRect(129, 98, 385, 330));
+    EXPECT_EQ(board->Stage()->size(), QSize(13 * 35, 12 * 33));
+    EXPECT_TRUE(board->isVisible());
+
+    // A key to any widget of the window reaches the game first.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, QStringLiteral("k"));
+    QApplication::sendEvent(board->Stage(), &press);
+    game.RunFor(1.0);
+    EXPECT_EQ(game.Stage().Mas[game.Cell(1, 1)].Entered, QChar(0xFF2B));
+
+    // A click on the cell at row 2, column 3 of the board.
+    const QPointF at(2 * 35 + 10, 1 * 33 + 10);
+    QMouseEvent click(QEvent::MouseButtonPress, at, board->Stage()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(board->Stage(), &click);
+    EXPECT_EQ(game.CursorCell(), game.Cell(2, 3));
+
+    // Scrolling moves the grid inside its frame.
+    game.story.OnScrollClick(true, 4);
+    EXPECT_EQ(board->Stage()->x(), -2 * 35);
+    EXPECT_EQ(window.findChild<QLabel*>() != nullptr, true);
+}
+
+TEST_F(Window, CellsDrawTheirCaptionsInTheGothicFace) {
+    const QFont font = GameFont(kGothic, 26.25);
+    EXPECT_EQ(font.pixelSize(), 35);
+    EXPECT_TRUE(QFontInfo(font).family().contains(QStringLiteral("Gothic"))) << QFontInfo(font).family().toStdString();
+}
+
+}  // namespace
+}  // namespace kirune

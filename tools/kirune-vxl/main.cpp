@@ -1,0 +1,91 @@
+// kirune-vxl: checks and dumps Kirune play files.
+//   kirune-vxl check FILE.vxl     one line per problem; exit 1 if there is any
+//   kirune-vxl dump FILE.vxl N    stage N as the game loads it, as JSON; exit 3 if unreadable
+
+#include "kirune-vxl/Dump.h"
+#include "library/PlayFile.h"
+#include "story/StageCheck.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+using namespace kirune;
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: kirune-vxl check FILE.vxl\n"
+                 "       kirune-vxl dump FILE.vxl STAGE\n");
+    return 2;
+}
+
+void Say(FILE* out, const QString& line) { std::fprintf(out, "%s\n", qUtf8Printable(line)); }
+
+int Check(const QString& path) {
+    const auto stageMax = ReadStageMax(path);
+    if (!stageMax) {
+        Say(stdout, QStringLiteral("%1: %2").arg(path, stageMax.error->Describe()));
+        return 1;
+    }
+    int problems = 0;
+    if (stageMax.value < 1) {
+        Say(stdout, QStringLiteral("%1: the header names no stages").arg(path));
+        ++problems;
+    }
+    for (int n = 1; n <= stageMax.value; ++n) {
+        auto stage = LoadStageData(path, n);
+        if (!stage) {
+            Say(stdout, QStringLiteral("%1: stage %2: unreadable: %3").arg(path).arg(n).arg(stage.error->Describe()));
+            ++problems;
+            continue;
+        }
+        for (const StageProblem& p : PrepareStage(stage.value)) {
+            Say(stdout, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(p.text));
+            ++problems;
+        }
+    }
+    return problems ? 1 : 0;
+}
+
+int Dump(const QString& path, const QString& stageText) {
+    bool isNumber = false;
+    const int n = stageText.toInt(&isNumber);
+    if (!isNumber)
+        return Usage();
+    const auto mode = ReadInputMode(path);
+    const auto stageMax = ReadStageMax(path);
+    auto stage = LoadStageData(path, n);
+    const PlayFileError* error = !mode ? &*mode.error : !stageMax ? &*stageMax.error : !stage ? &*stage.error : nullptr;
+    std::optional<PlayFileError> inconsistent;
+    if (!error)
+        for (const StageProblem& p : PrepareStage(stage.value))
+            if (p.fatal && !inconsistent)
+                inconsistent = PlayFileError{PlayFileProblem::Inconsistent, 0, p.text};
+    if (inconsistent)
+        error = &*inconsistent;
+    if (error) {
+        Say(stderr, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(error->Describe()));
+        return 3;
+    }
+    const auto captions = CaptionsFor(stage.value, QFileInfo(path).fileName(), n, QString());
+    const QJsonDocument json(DumpStage(stage.value, mode.value, stageMax.value, captions));
+    std::fwrite(json.toJson(QJsonDocument::Compact).constData(), 1, size_t(json.toJson(QJsonDocument::Compact).size()), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("check"))
+        return Check(args[2]);
+    if (args.size() == 4 && args[1] == QLatin1String("dump"))
+        return Dump(args[2], args[3]);
+    return Usage();
+}
