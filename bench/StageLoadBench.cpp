@@ -1,2 +1,39 @@
+// Time to bring a stage onto the board: read its section from the play file, build the word
+// links and lay out the cell labels (LoadStageData + SetupStage).
+
+#include "story/Game.h"
+#include "support/PlayFileMaker.h"
+#include "support/SimHost.h"
+
+#include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
+
+using namespace kirune;
+
+namespace {
+
+void SetupStageBench(benchmark::State& state) {
+    const int side = int(state.range(0));
+    QTemporaryDir dir;
+    // Two stages so the file holds more than the one being read.
+    const QString path = WritePlayFile(dir.path(), QStringLiteral("bench.vxl"),
+                                       PlayFileText({{PatternGrid(side, side)}, {PatternGrid(side, side)}}));
+    SimHost host;
+    Game game(host);
+    if (auto error = game.OpenPlayFile(path)) {
+        state.SkipWithError(error->Describe().toStdString().c_str());
+        return;
+    }
+    for (auto _ : state) {
+        auto error = game.story.SetupStage(2);
+        benchmark::DoNotOptimize(error);
+    }
+    state.counters["cells"] = side * side;
+}
+
+}  // namespace
+
+BENCHMARK(SetupStageBench)->Arg(15)->Arg(50)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();
