@@ -8,10 +8,11 @@ namespace kirune {
 namespace {
 
 // The elapsed time in the system's time-of-day format, always with seconds and on a 24-hour
-// dial: a clock of play, not a time of day, so no AM/PM and no time zone.
+// dial without a leading zero: a clock of play, not a time of day, so no AM/PM and no time zone.
 QString ClockText(int h, int m, int s) {
     QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
     format.replace(u'h', u'H');
+    format.replace(QLatin1String("HH"), QLatin1String("H"));
     for (const char* drop : {"AP", "ap", "A", "a", "t"})
         format.remove(QLatin1String(drop));
     format = format.trimmed();

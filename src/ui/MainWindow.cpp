@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 
 namespace kirune {
 
@@ -43,6 +44,10 @@ void DrawButton(QPainter& p, QRect r, const QString& text) {
 MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.screen) {
     setWindowTitle(QStringLiteral("Kirune"));
     setFixedSize(kWindowWidth, kWindowHeight);
+    if (const QScreen* display = QGuiApplication::primaryScreen()) {
+        const QRect area = display->geometry();
+        move(area.left() + (area.width() - kWindowWidth) / 2, area.top() + (area.height() - kWindowHeight) / 2);
+    }
     background.load(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/基本背景.jpg"));
     BuildPanels();
     BuildController();
@@ -148,13 +153,21 @@ void MainWindow::BuildController() {
 }
 
 void MainWindow::BuildScrollBars() {
-    const char* glyphsH[5] = {nullptr, "⏮", "◀", "▶", "⏭"};
-    const char* glyphsV[5] = {nullptr, "⏫", "▲", "▼", "⏬"};
+    // To the first position, one step back, one step on, to the last position.
+    const char* glyphsH[5] = {nullptr, "◀◀", "◀", "▶", "▶▶"};
+    const char* glyphsV[5] = {nullptr, "▲▲", "▲", "▼", "▼▼"};
     picCrossStageMoveH = new Panel(this, QStringLiteral("スクロール左右"), QRect(262, 432, 138, 27), kPanelBlue);
     picCrossStageMoveV = new Panel(this, QStringLiteral("スクロール上下"), QRect(516, 200, 27, 136), kPanelBlue);
     for (int k = 1; k <= 4; ++k) {
         auto* h = new ClickArea(picCrossStageMoveH, QRect(2 + (k - 1) * 34, 1, 32, 25), QString::fromUtf8(glyphsH[k]));
         auto* v = new ClickArea(picCrossStageMoveV, QRect(1, 2 + (k - 1) * 33, 25, 32), QString::fromUtf8(glyphsV[k]));
+        for (ClickArea* area : {h, v}) {
+            area->setFont(GameFont(kPGothic, 9));
+            QPalette palette = area->palette();
+            palette.setColor(QPalette::WindowText, QColor(0x20, 0x40, 0x80));
+            area->setPalette(palette);
+        }
+        v->setWordWrap(true);
         QObject::connect(h, &ClickArea::clicked, this, [this, k] { story.OnScrollClick(true, k); });
         QObject::connect(v, &ClickArea::clicked, this, [this, k] { story.OnScrollClick(false, k); });
     }
