@@ -116,15 +116,15 @@ void Story::ScrollToNewWord() {
     }
 }
 
-void Story::ScrollBoardH(int k) {
+void Story::ScrollBoard(int k, int& view, int viewMax, int stagePosition, int cellSize) {
     switch (k) {
-    case 1: ViewLeft = 1; break;
-    case 2: if (ViewLeft > 1) --ViewLeft; break;
-    case 3: if (ViewLeft < ViewLeftMax) ++ViewLeft; break;
-    case 4: ViewLeft = ViewLeftMax; break;
+    case 1: view = 1; break;
+    case 2: if (view > 1) --view; break;
+    case 3: if (view < viewMax) ++view; break;
+    case 4: view = viewMax; break;
     default: return;
     }
-    if (screen.picCrossStage.Left == -(ViewLeft - 1) * MasWidth) {
+    if (stagePosition == -(view - 1) * cellSize) {
         PlaySound(SoundRefused);
         return;
     }
@@ -132,20 +132,8 @@ void Story::ScrollBoardH(int k) {
     PlaceCrossStage();
 }
 
-void Story::ScrollBoardV(int k) {
-    switch (k) {
-    case 1: ViewTop = 1; break;
-    case 2: if (ViewTop > 1) --ViewTop; break;
-    case 3: if (ViewTop < ViewTopMax) ++ViewTop; break;
-    case 4: ViewTop = ViewTopMax; break;
-    default: return;
-    }
-    if (screen.picCrossStage.Top == -(ViewTop - 1) * MasHeight) {
-        PlaySound(SoundRefused);
-        return;
-    }
-    PlaySound(SoundMove);
-    PlaceCrossStage();
-}
+void Story::ScrollBoardH(int k) { ScrollBoard(k, ViewLeft, ViewLeftMax, screen.picCrossStage.Left, MasWidth); }
+
+void Story::ScrollBoardV(int k) { ScrollBoard(k, ViewTop, ViewTopMax, screen.picCrossStage.Top, MasHeight); }
 
 }  // namespace kirune

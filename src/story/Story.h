@@ -109,6 +109,9 @@ private:
     void PlaceCrossStage();
     void ScrollToWord(bool horizontal, bool vertical);
     void ScrollToNewWord();
+    // A scroll-bar click on one axis: view is ViewLeft or ViewTop, stagePosition where the
+    // grid stands now on that axis.
+    void ScrollBoard(int k, int& view, int viewMax, int stagePosition, int cellSize);
     void LoadCellLabels();
     void UnloadCellLabels();
     void PlaceCells();
