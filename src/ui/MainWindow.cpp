@@ -56,10 +56,8 @@ MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.
     board = new BoardWidget(screen, this);
     board->Stage()->cellClicked = [this](int c) { story.OnCellClick(c); };
 
-    auto* help = new ClickArea(this, QRect(624, 16, 49, 41));
     auto* end = new ClickArea(this, QRect(696, 16, 49, 41));
     QObject::connect(end, &ClickArea::clicked, this, [this] { this->game.EndGame(); });
-    (void)help;
 
     screen.changed = [this](Screen::Part part) { Sync(part); };
     for (auto part : {Screen::Part::Board, Screen::Part::Cells, Screen::Part::Labels, Screen::Part::Controls})
