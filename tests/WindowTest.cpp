@@ -1,3 +1,5 @@
+#include "host/QtHost.h"
+#include "story/Wait.h"
 #include "support/SimGame.h"
 #include "ui/BoardWidget.h"
 #include "ui/Fonts.h"
@@ -54,6 +56,24 @@ TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
     game.story.OnScrollClick(true, 4);
     EXPECT_EQ(board->Stage()->x(), -2 * 35);
     EXPECT_EQ(window.findChild<QLabel*>() != nullptr, true);
+}
+
+TEST_F(Window, TheRealHostKeepsATimerTickingWhileItsHandlerWaits) {
+    QtHost host;
+    int ticks = 0, depth = 0, deepest = 0;
+    GameTimer timer(host.Timers(), 10, [&] {
+        ++ticks;
+        deepest = std::max(deepest, ++depth);
+        if (ticks == 1)
+            Wait(host, 0.1);
+        --depth;
+    });
+    timer.SetEnabled(true);
+    const qint64 end = host.NowMs() + 200;
+    while (host.NowMs() < end)
+        host.Pump(end);
+    EXPECT_EQ(deepest, 2) << "ticks arrived inside the waiting handler";
+    EXPECT_GT(ticks, 3);
 }
 
 TEST_F(Window, CellsDrawTheirCaptionsInTheGothicFace) {
