@@ -1,4 +1,5 @@
 #include "host/QtHost.h"
+#include "library/Reports.h"
 #include "story/Game.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
@@ -13,24 +14,6 @@ using namespace kirune;
 namespace {
 
 const QString kPlayFileFilter = QStringLiteral("Vexal ﾌｧｲﾙ を指定してください (*.vxl)");
-
-ReportBox UnreadablePlayFile() {
-    ReportBox box;
-    box.title = QStringLiteral("報告：ファイルが読めません");
-    box.text = QStringList{
-        QStringLiteral("このクロスワード用プレイファイルのデータを読めません。"),
-        QStringLiteral("こわれている可能性もあります。"),
-        QString(),
-        QStringLiteral("別のクロスワード用プレイファイルを指定してください。"),
-        QStringLiteral("それともプログラムを終了しますか？"),
-        QString(),
-        QStringLiteral("［はい］で指定画面になります。"),
-        QStringLiteral("［いいえ］でプログラムを終了します。"),
-        QStringLiteral("---------------------------------"),
-    }.join(QStringLiteral("\r\n"));
-    box.buttons = ReportButtons::YesNo;
-    return box;
-}
 
 }  // namespace
 
@@ -65,7 +48,7 @@ int main(int argc, char** argv) {
         if (!error)
             break;
         std::fprintf(stderr, "kirune: %s: %s\n", qUtf8Printable(path), qUtf8Printable(error->Describe()));
-        if (host.ShowReport(UnreadablePlayFile()) != AnswerYes)
+        if (host.ShowReport(ReportFor(103)) != AnswerYes)
             game.EndGame();
     }
     window.EnableKeyPreview();

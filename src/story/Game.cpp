@@ -1,6 +1,6 @@
 #include "story/Game.h"
 
-#include <QFileInfo>
+#include "library/WorkFolder.h"
 
 namespace kirune {
 
@@ -18,9 +18,11 @@ Game::Game(Host& host)
 }
 
 std::optional<PlayFileError> Game::OpenPlayFile(const QString& path) {
-    const QFileInfo info(path);
-    story.PlayFolder = info.absolutePath() + u'/';
-    story.PlayFileName = info.fileName().section(u'.', 0, 0) + QStringLiteral(".vxl");
+    const auto chosen = SplitChosenPath(path);
+    if (!chosen)
+        return PlayFileError{PlayFileProblem::CannotOpen, 0, QStringLiteral("%1 is not a play file name").arg(path)};
+    story.PlayFolder = chosen->folder;
+    story.PlayFileName = chosen->name;
     const auto mode = ReadInputMode(story.PlayFolder + story.PlayFileName);
     if (!mode)
         return mode.error;
