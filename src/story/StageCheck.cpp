@@ -94,4 +94,11 @@ bool HasFatal(const std::vector<StageProblem>& problems) {
     return false;
 }
 
+std::optional<PlayFileError> PrepareForPlay(Crossword& x) {
+    for (const StageProblem& p : PrepareStage(x))
+        if (p.fatal)
+            return PlayFileError{PlayFileProblem::Inconsistent, 0, p.text};
+    return std::nullopt;
+}
+
 }  // namespace kirune

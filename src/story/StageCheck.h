@@ -1,7 +1,9 @@
 #pragma once
 
+#include "library/PlayFile.h"
 #include "story/Crossword.h"
 
+#include <optional>
 #include <vector>
 
 namespace kirune {
@@ -17,5 +19,9 @@ struct StageProblem {
 std::vector<StageProblem> PrepareStage(Crossword& x);
 
 bool HasFatal(const std::vector<StageProblem>& problems);
+
+// Prepares a freshly loaded stage for play: the first fatal problem, as the reader's kind of
+// error, when it cannot be played.
+std::optional<PlayFileError> PrepareForPlay(Crossword& x);
 
 }  // namespace kirune

@@ -39,9 +39,8 @@ std::optional<PlayFileError> Story::SetupStage(int n) {
     if (!read)
         return read.error;
     Crossword x = std::move(read.value);
-    for (const StageProblem& p : PrepareStage(x))
-        if (p.fatal)
-            return PlayFileError{PlayFileProblem::Inconsistent, 0, p.text};
+    if (auto error = PrepareForPlay(x))
+        return error;
 
     const StageCaptions captions = CaptionsFor(x, PlayFileName, n, screen.lblLevel);
     UnloadCellLabels();

@@ -61,19 +61,16 @@ int Dump(const QString& path, const QString& stageText) {
     auto stage = LoadStageData(path, n);
     const PlayFileError* error = !mode ? &*mode.error : !stageMax ? &*stageMax.error : !stage ? &*stage.error : nullptr;
     std::optional<PlayFileError> inconsistent;
-    if (!error)
-        for (const StageProblem& p : PrepareStage(stage.value))
-            if (p.fatal && !inconsistent)
-                inconsistent = PlayFileError{PlayFileProblem::Inconsistent, 0, p.text};
-    if (inconsistent)
+    if (!error && (inconsistent = PrepareForPlay(stage.value)))
         error = &*inconsistent;
     if (error) {
         Say(stderr, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(error->Describe()));
         return 3;
     }
     const auto captions = CaptionsFor(stage.value, QFileInfo(path).fileName(), n, QString());
-    const QJsonDocument json(DumpStage(stage.value, mode.value, stageMax.value, captions));
-    std::fwrite(json.toJson(QJsonDocument::Compact).constData(), 1, size_t(json.toJson(QJsonDocument::Compact).size()), stdout);
+    const QByteArray json =
+        QJsonDocument(DumpStage(stage.value, mode.value, stageMax.value, captions)).toJson(QJsonDocument::Compact);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     std::fputc('\n', stdout);
     return 0;
 }
