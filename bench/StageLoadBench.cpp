@@ -21,7 +21,9 @@ void SetupStageBench(benchmark::State& state) {
                                        PlayFileText({{PatternGrid(side, side)}, {PatternGrid(side, side)}}));
     SimHost host;
     Game game(host);
-    if (auto error = game.OpenPlayFile(path)) {
+    game.story.PlayFolder = dir.path() + u'/';
+    game.story.PlayFileName = QStringLiteral("bench.vxl");
+    if (auto error = game.story.SetupStage(1)) {
         state.SkipWithError(error->Describe().toStdString().c_str());
         return;
     }

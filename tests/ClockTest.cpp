@@ -31,8 +31,16 @@ TEST(Clock, TheCursorBlinksEveryHalfSecond) {
 
 TEST(Clock, TenHoursOnOneStageEndTheGame) {
     SimGame game(kSmall);
+    // A player who keeps pressing keys is never idle, so only the ten-hour limit ends the game.
+    for (int minute = 0; minute < 601; ++minute)
+        game.host.Post(minute * 60000 + 30000, [&game] { game.story.OnKeyDown(Key::Right, false); });
+    game.host.reportAnswers = {AnswerOk};
     EXPECT_THROW(game.RunFor(10 * 3600.0 + 1.0), GameEnded);
     EXPECT_EQ(game.story.PassedH, 10);
+    ASSERT_EQ(game.host.reports.size(), 1u);
+    EXPECT_EQ(game.host.reports[0].title, QStringLiteral("Kiruneの終了"));
+    const QList<int> farewell = {3101, 1211, 3111, 1223, 3121};
+    EXPECT_EQ(game.game.talk.History.mid(game.game.talk.History.size() - 5), farewell);
 }
 
 }  // namespace

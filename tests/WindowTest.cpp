@@ -30,7 +30,6 @@ TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
     SimGame game({{PatternGrid(12, 13)}});
     MainWindow window(game.game);
     window.show();
-    window.EnableKeyPreview();
     EXPECT_EQ(window.size(), QSize(774, 592));
 
     auto* board = window.findChild<BoardWidget*>();

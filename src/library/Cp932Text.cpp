@@ -1,8 +1,15 @@
 #include "library/Cp932Text.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace kirune {
 
@@ -87,6 +94,56 @@ bool WriteTextFile(const QString& path, const QStringList& lines) {
 
 bool AppendTextFile(const QString& path, const QStringList& lines) {
     return WriteLines(path, lines, QIODevice::WriteOnly | QIODevice::Append);
+}
+
+std::optional<QList<QByteArray>> ReadByteLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char ch = bytes[i];
+        if (ch != '\r' && ch != '\n')
+            continue;
+        lines.append(bytes.mid(start, i - start));
+        if (ch == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines.append(bytes.mid(start));
+    return lines;
+}
+
+bool ReplaceFileAtomically(const QString& path, const QString& scratchPath, const QList<QByteArray>& lines) {
+    QByteArray bytes;
+    for (const QByteArray& line : lines)
+        bytes += line + "\r\n";
+    const QByteArray scratch = QFile::encodeName(scratchPath);
+    const int fd = ::open(scratch.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!ok || std::rename(scratch.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(scratch.constData());
+        return false;
+    }
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return true;
 }
 
 }  // namespace kirune

@@ -29,3 +29,15 @@ bool WriteTextFile(const QString& path, const QStringList& lines);
 bool AppendTextFile(const QString& path, const QStringList& lines);
 
 }  // namespace kirune
+
+namespace kirune {
+
+// A text file as raw lines (no line ends), for files whose lines must be copied byte for byte.
+std::optional<QList<QByteArray>> ReadByteLines(const QString& path);
+
+// Replaces path with the lines, each followed by CR LF, so that a crash at any moment leaves
+// the old file or the new one: write scratchPath, flush it to disk, rename it over path, flush
+// the folder. The scratch file is gone afterwards either way.
+bool ReplaceFileAtomically(const QString& path, const QString& scratchPath, const QList<QByteArray>& lines);
+
+}  // namespace kirune

@@ -39,8 +39,7 @@ void Story::HandleKey(int keyCode) {
         if (InputBuff.isEmpty() && MasAnimBusy == 0)
             UndoCell();
     } else if (keyCode == Key::F1) {
-        if (ShowDebugReport)
-            ShowDebugReport();
+        library.ShowDebugReport(CurQuesNmb > 0 ? stage.Ques[CurQuesNmb] : QuesRec{});
     }
     Focus();
 }

@@ -3,11 +3,8 @@
 namespace kirune {
 
 void Story::OnKeyDown(int keyCode, bool alt) {
-    if (keyCode == Key::F4 && alt) {
-        if (EndGame)
-            EndGame();
-        return;
-    }
+    if (keyCode == Key::F4 && alt)
+        EndGame();
     if (GamePhase == 1 && ModalBusy == 0 && HasStage())
         HandleKey(keyCode);
 }
@@ -68,6 +65,80 @@ void Story::OnScrollClick(bool horizontal, int k) {
         return;
     if (AnswerOpenBusy == 0)
         horizontal ? ScrollBoardH(k) : ScrollBoardV(k);
+    Focus();
+}
+
+}  // namespace kirune
+
+namespace kirune {
+
+void Story::OnEndClick() {
+    if (GamePhase == 0)
+        EndGame();
+    if (AnswerOpenBusy == 0 && ModalBusy == 0) {
+        ModalBusy = 1;
+        screen.lblEndEnabled = false;
+        screen.Changed(Screen::Part::Controls);
+        ConfirmEnd();
+        screen.lblEndEnabled = true;
+        screen.Changed(Screen::Part::Controls);
+        ModalBusy = 0;
+    }
+    Focus();
+}
+
+void Story::OnHelpClick() {
+    if (GamePhase != 1)
+        return;
+    screen.lblHelpEnabled = false;
+    screen.Changed(Screen::Part::Controls);
+    library.ShowReport(1);
+    screen.lblHelpEnabled = true;
+    screen.Changed(Screen::Part::Controls);
+    Focus();
+}
+
+void Story::OnKeypadClick() {
+    if (ClearDispKeyBuff)
+        ClearDispKeyBuff();
+    if (ShowKeypad)
+        ShowKeypad();
+    Focus();
+}
+
+void Story::OnAdviceClick() {
+    if (AnswerOpenBusy == 0 && ModalBusy == 0 && HasStage()) {
+        ModalBusy = 1;
+        GiveAdvice();
+        ModalBusy = 0;
+    }
+    Focus();
+}
+
+void Story::OnCrossChangeClick() {
+    if (AnswerOpenBusy == 0 && ModalBusy == 0 && HasStage()) {
+        ModalBusy = 1;
+        ChangeStage();
+        ModalBusy = 0;
+    }
+    Focus();
+}
+
+void Story::OnAnswerOpenClick() {
+    if (AnswerOpenBusy == 0 && ModalBusy == 0 && InputBuff.isEmpty() && MasAnimBusy == 0 && HasStage()) {
+        AnswerOpenBusy = 1;
+        ModalBusy = 1;
+        CheckAnswers();
+        AnswerOpenBusy = 0;
+        ModalBusy = 0;
+    }
+    Focus();
+}
+
+void Story::OnMarkSpeedUpClick() {
+    SpeedUp = 1;
+    screen.lblMarkSpeedUpVisible = false;
+    screen.Changed(Screen::Part::Controls);
     Focus();
 }
 

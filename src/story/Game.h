@@ -1,8 +1,13 @@
 #pragma once
 
+#include "anim/Anim.h"
+#include "effect/Effect.h"
 #include "host/Host.h"
+#include "library/Library.h"
+#include "stage/Scene.h"
 #include "story/Screen.h"
 #include "story/Story.h"
+#include "talk/TalkEngine.h"
 
 namespace kirune {
 
@@ -14,6 +19,11 @@ public:
 
     Host& host;
     Screen screen;
+    Library library;
+    Effect effect;
+    TalkEngine talk;
+    Anim anim;
+    Scene scene;
     Story story;
 
     // The main window's other timers; their owners switch them on.
@@ -22,11 +32,7 @@ public:
     GameTimer tmrAnim;
     GameTimer tmrSoundInterval;
 
-    // Opens a play file on its first stage and hands the board to the player. False with the
-    // reason when the file cannot be played.
-    std::optional<PlayFileError> OpenPlayFile(const QString& path);
-
-    void EndGame();
+    [[noreturn]] void EndGame() { story.EndGame(); }
 };
 
 }  // namespace kirune

@@ -38,10 +38,91 @@ void Story::OnVexalTick() {
         BlinkCursor();
         UpdateClock();
     }
-    if (VexalTick % 200 == 0)
+    if (VexalTick % 200 == 0) {
+        DriftAdvice();
+        if (ModalBusy == 0) {
+            ModalBusy = 1;
+            MinuteEvents();
+            ModalBusy = 0;
+        }
         Focus();
-    if (VexalTick >= 600)
+    }
+    if (VexalTick >= 600) {
         VexalTick = 0;
+        ToggleBackgroundSprite();
+    }
+}
+
+namespace {
+
+// The hint level the partner's mood sets: a sad partner gives strong hints.
+void AdviceStepForMood(int L, qint32& AdviceStep) {
+    switch (L) {
+    case 1: AdviceStep = 5; break;
+    case 2: AdviceStep = 3; break;
+    case 3: AdviceStep = 1; break;
+    case 4:
+    case 5: AdviceStep = 0; break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+void Story::DriftAdvice() {
+    if (AdviceStep != 0 && library.RndOneTo(2) == 1) {
+        AdviceStepForMood(anim.Mood, AdviceStep);
+        anim.SetMood(QStringLiteral("+1"));
+    }
+}
+
+void Story::MinuteEvents() {
+    if (PassedM == LastMinute)
+        return;
+    LastMinute = PassedM;
+    int kind = -1;
+    QString moodWord;
+    if (EntryCount >= 1) {
+        moodWord = QStringLiteral("+1");
+        AdviceStepForMood(anim.Mood, AdviceStep);
+        switch (PassedH * 60 + PassedM) {
+        case 10: kind = 0; break;
+        case 15: kind = 1; break;
+        case 30: kind = 2; break;
+        case 60: kind = 3; break;
+        case 120: kind = 4; break;
+        default:
+            if (library.RndOneTo(5) == 1)
+                kind = 5;
+            else
+                anim.SetMood(QStringLiteral("+1"));
+        }
+    } else {
+        qint32 now = TimerSeconds();
+        if (now < KeyTime)
+            now += 86400;
+        const int idle = (now - KeyTime) / 60;
+        switch (idle) {
+        case 1: kind = 6; moodWord = QStringLiteral("-1"); break;
+        case 2: kind = 7; moodWord = QStringLiteral("-1"); break;
+        case 3: kind = 8; moodWord = QStringLiteral("=1"); break;
+        case 4: kind = 9; moodWord = QStringLiteral("-1"); break;
+        default:
+            if (idle >= 7) {
+                kind = 10;
+                moodWord = QStringLiteral("=1");
+            }
+        }
+    }
+    EntryCount = 0;
+    if (kind < 0)
+        return;
+    effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
+    const int L0 = anim.Mood;
+    anim.Say(PartnerKind + 3200 + 4 * kind, moodWord);
+    if (kind == 10)
+        Farewell(FarewellKind::LeftAlone);
+    anim.Say(1213, QStringLiteral("=") + QString::number(L0));
 }
 
 void Story::StartClock() {
@@ -59,8 +140,9 @@ void Story::UpdateClock() {
     PassedM = (elapsed / 60) % 60;
     PassedH = elapsed / 3600;
     if (PassedH >= 10) {
-        if (TimeUp)
-            TimeUp();
+        // The clock keeps ticking while the farewell talks; one farewell is enough.
+        if (!ending && !farewellStarted)
+            Farewell(FarewellKind::TimeUp);
         return;
     }
     screen.lblPassedTime = ClockText(PassedH, PassedM, PassedS);

@@ -45,6 +45,13 @@ struct Screen {
     bool picCrossStageMoveVVisible = false;
     Box shpRollCell1[2], shpRollCell2[2];  // the bars of the cell animation, inside picCrossStage
     bool picControlerVisible[3] = {false, false, false};  // elements 1 and 2
+    bool PlayPanelsVisible = false;  // level, word number, clock, partner, dial and clue panels
+    bool picKeypadVisible = false;
+    bool lblAnswerOpenVisible = true;
+    bool lblMarkSpeedUpVisible = false;
+    bool lblEndEnabled = true;
+    bool lblHelpEnabled = true;
+    bool KeyPreview = false;  // the window sees every key before its controls
 
     QString lblTitle, lblLevel, lblQuesNmbMax, lblMasMaxXY, lblQuesNmb, lblQues, lblPassedTime;
     int lblQuesPointSize = 14;

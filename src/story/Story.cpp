@@ -4,18 +4,26 @@
 #include "story/StageCheck.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace kirune {
 
-Story::Story(Host& host, Screen& screen)
-    : tmrVexal(host.Timers(), 100, [this] { OnVexalTick(); }), host(host), screen(screen) {
+Story::Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Scene& scene,
+             Effect& effect)
+    : tmrVexal(host.Timers(), 100, [this] { OnVexalTick(); }),
+      host(host),
+      screen(screen),
+      library(library),
+      talk(talk),
+      anim(anim),
+      scene(scene),
+      effect(effect) {
+    library.tmrVexal = &tmrVexal;
     CurStep = 0;
     SetCellMetrics(screen.CellWidth, screen.CellHeight);
 }
 
-void Story::PlaySound(int id) {
-    host.PlaySound(host.ProgramFolder() + QStringLiteral("sound/wave/") + SoundName[id] + QStringLiteral(".wav"));
-}
+void Story::PlaySound(int id) { effect.PlaySound(SoundName[id]); }
 
 qint32 Story::TimerSeconds() const { return qint32(std::lrint(host.SecondsSinceMidnight())); }
 
@@ -64,12 +72,28 @@ std::optional<PlayFileError> Story::SetupStage(int n) {
     CurMas = stage.Ques[1].Start;
     ClickCell(CurMas);
 
+    AdviceStep = 0;
+    ChangeAsked = 0;
     AnswerOpenBusy = 0;
     StartClock();
     KeyTime = StartTime;
     EntryCount = 0;
     tmrVexal.SetEnabled(true);
     return std::nullopt;
+}
+
+void Story::SetupStageOrReport(int n) {
+    for (;;) {
+        const auto error = SetupStage(n);
+        if (!error)
+            return;
+        std::fprintf(stderr, "kirune: %s: stage %d: %s\n", qUtf8Printable(PlayFileName), n,
+                     qUtf8Printable(error->Describe()));
+        if (library.ShowReport(103) != AnswerYes)
+            EndGame();
+        OpenPlayFile();
+        n = NextUnsolvedStage(0);
+    }
 }
 
 void Story::LoadCellLabels() {

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "anim/Anim.h"
+#include "effect/Effect.h"
 #include "host/Host.h"
+#include "library/Library.h"
 #include "library/PlayFile.h"
+#include "stage/Scene.h"
+#include "talk/TalkEngine.h"
 #include "story/Crossword.h"
 #include "story/KeyCodes.h"
 #include "story/Screen.h"
@@ -11,16 +16,38 @@
 
 namespace kirune {
 
-// The crossword play: the model of the current stage, the cursor and entry, the board view and
-// the game timer. It writes what the board shows into Screen and asks Host for time and sound.
+enum class FarewellKind { Stop, AllSolved, NoMore, TimeUp, AdviceExhausted, LeftAlone };
+
+// The game's spine and its crossword play: the flow from the title to every ending, the model
+// of the current stage, cursor and entry, the answer check and hints, the board view and the
+// game timer. It writes what the board shows into Screen and reaches the outside through Host.
 class Story {
 public:
-    Story(Host& host, Screen& screen);
+    Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Scene& scene,
+          Effect& effect);
 
     // Game flags, tested by every handler before it acts.
     int GamePhase = 0;
     int ModalBusy = 0;
     int AnswerOpenBusy = 0;
+
+    // The flow.
+    int PartnerKind = 1;
+    QString PartnerName;
+    int FirstPlay = 0;
+    qint32 StageMax = 0;
+    std::vector<qint32> StageClear;  // entries 1..StageMax; 1 = solved
+    // Everything from start-up to the greeting; afterwards the game runs on events and timers.
+    void Main();
+    void TitleSequence();
+    void StartPlay();
+    int NextUnsolvedStage(int n) const;
+    void ConfirmEnd();
+    void Farewell(FarewellKind kind);
+    // Final clean-up and the end of the program, from wherever it is called.
+    [[noreturn]] void EndGame();
+    std::function<void()> ShowMainWindow;
+    std::function<void(int ms)> TalkTimerInterval;
 
     // The play file.
     QString PlayFolder;    // ends in "/"
@@ -31,6 +58,8 @@ public:
     // Loads stage n and makes it the board. On failure the previous stage stays as it was and
     // the error says why; the game reports it as an unreadable play file.
     std::optional<PlayFileError> SetupStage(int n);
+    // SetupStage with the unreadable-file report: back to the file choice, or the end.
+    void SetupStageOrReport(int n);
     const Crossword& Stage() const { return stage; }
     bool HasStage() const { return !stage.Mas.empty(); }
 
@@ -62,6 +91,22 @@ public:
     void AnimateCell(int kind);
     void BlinkCursor();
 
+    // Answer check, advice and stage change.
+    qint32 CheckCount = 0;
+    int SpeedUp = 0;
+    qint32 AdviceStep = 0;
+    int ChangeAsked = 0;
+    void CheckAnswers();
+    void RevealAnswers();
+    void SweepWords();
+    void ShowWrongCells();
+    void ResetCellColours();
+    int CountWrongCells() const;
+    int FirstWrongCell() const;
+    void CheckResult(int wrong);
+    void GiveAdvice();
+    void ChangeStage();
+
     // Board view and scrolling.
     int MasWidth = 35, MasHeight = 33;
     int ViewLeft = 1, ViewTop = 1, ViewLeftMax = 1, ViewTopMax = 1;
@@ -85,6 +130,9 @@ public:
     void OnVexalTick();
     void StartClock();
     void UpdateClock();
+    void DriftAdvice();
+    void MinuteEvents();
+    void ToggleBackgroundSprite() {}
 
     // The main window's events, each behind its guards.
     void OnKeyDown(int keyCode, bool alt);
@@ -93,14 +141,20 @@ public:
     void OnKeyDeleteClick();
     void OnKeyUndoClick();
     void OnScrollClick(bool horizontal, int k);
+    void OnEndClick();
+    void OnHelpClick();
+    void OnKeypadClick();
+    void OnAdviceClick();
+    void OnCrossChangeClick();
+    void OnAnswerOpenClick();
+    void OnMarkSpeedUpClick();
+    [[noreturn]] void OnWindowClosed() { EndGame(); }
 
-    // Parts of the game that plug in around the board: the kana keypad, the debug report and
-    // the way the game ends.
+    // The kana keypad window plugs in here.
     std::function<QString(QChar)> RomaKanaConvWChr;
     std::function<void()> ClearDispKeyBuff;
-    std::function<void()> ShowDebugReport;
-    std::function<void()> EndGame;
-    std::function<void()> TimeUp;
+    std::function<void()> SetKeypad;
+    std::function<void()> ShowKeypad;
 
 private:
     void PlaySound(int id);  // one of SoundName, from the program's sound folder
@@ -116,10 +170,24 @@ private:
     void UnloadCellLabels();
     void PlaceCells();
     qint32 TimerSeconds() const;
+    // The file choice with its reports, the header, the score file and the player's name.
+    void OpenPlayFile();
+    std::optional<PlayFileError> CheckPlayFile();
+    void Slide(int platform1Speed, int platform2Speed, const QString& text);
+    void ShowControls();
+    int CursorPosition() const { return (CurMas - CurQuesStart) / CurStep + 1; }
+    const QString& PartnerWord() const { return talk.TalkVar[PartnerKind]; }
 
     Host& host;
     Screen& screen;
+    Library& library;
+    TalkEngine& talk;
+    Anim& anim;
+    Scene& scene;
+    Effect& effect;
     Crossword stage;
+    bool ending = false;
+    bool farewellStarted = false;
 };
 
 }  // namespace kirune

@@ -56,8 +56,10 @@ MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.
     board = new BoardWidget(screen, this);
     board->Stage()->cellClicked = [this](int c) { story.OnCellClick(c); };
 
-    auto* end = new ClickArea(this, QRect(696, 16, 49, 41));
-    QObject::connect(end, &ClickArea::clicked, this, [this] { this->game.EndGame(); });
+    lblEnd = new ClickArea(this, QRect(696, 16, 49, 41));
+    QObject::connect(lblEnd, &ClickArea::clicked, this, [this] { story.OnEndClick(); });
+    lblHelp = new ClickArea(this, QRect(624, 16, 49, 41));
+    QObject::connect(lblHelp, &ClickArea::clicked, this, [this] { story.OnHelpClick(); });
 
     screen.changed = [this](Screen::Part part) { Sync(part); };
     for (auto part : {Screen::Part::Board, Screen::Part::Cells, Screen::Part::Labels, Screen::Part::Controls})
@@ -115,8 +117,26 @@ void MainWindow::BuildPanels() {
     };
     button(QRect(1, 6, 78, 25), QStringLiteral("取り消し"), [this] { story.OnKeyUndoClick(); });
     button(QRect(88, 6, 78, 25), QStringLiteral("文字消去"), [this] { story.OnKeyDeleteClick(); });
-    button(QRect(0, 140, 78, 25), QStringLiteral("問題変更"), [] {});
-    button(QRect(86, 140, 78, 25), QStringLiteral("完 成"), [] {});
+    button(QRect(0, 140, 78, 25), QStringLiteral("問題変更"), [this] { story.OnCrossChangeClick(); });
+    lblAnswerOpen = button(QRect(86, 140, 78, 25), QStringLiteral("完 成"), [this] { story.OnAnswerOpenClick(); });
+    lblMarkSpeedUp = button(lblAnswerOpen->geometry(), QStringLiteral("高速採点"), [this] { story.OnMarkSpeedUpClick(); });
+    QPalette magenta = lblMarkSpeedUp->palette();
+    magenta.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0xFF));
+    lblMarkSpeedUp->setPalette(magenta);
+    lblMarkSpeedUp->hide();
+
+    auto* advice = new ClickArea(picDisplayAdviserBase, QRect(1, 120, 161, 33), QStringLiteral("ヒントをもらう"));
+    advice->setFont(GameFont(kPGothic, 11.25, true));
+    QPalette green = advice->palette();
+    green.setColor(QPalette::WindowText, QColor(0x20, 0x70, 0x30));
+    advice->setPalette(green);
+    QObject::connect(advice, &ClickArea::clicked, this, [this] { story.OnAdviceClick(); });
+
+    picKeypad = new Panel(this, QStringLiteral("キー表示用ボタン"), QRect(548, 16, 65, 66), kPanelGreen);
+    auto* keypad = new ClickArea(picKeypad, QRect(4, 7, 49, 41), QStringLiteral("かな"));
+    keypad->setFont(GameFont(kPGothic, 11.25, true));
+    QObject::connect(keypad, &ClickArea::clicked, this, [this] { story.OnKeypadClick(); });
+    picKeypad->hide();
 }
 
 void MainWindow::BuildController() {
@@ -197,14 +217,24 @@ void MainWindow::Sync(Screen::Part part) {
     case Screen::Part::Controls:
         picControler[1]->setVisible(screen.picControlerVisible[1]);
         picControler[2]->setVisible(screen.picControlerVisible[2]);
+        for (Panel* panel : {picDisplayLevel, picDisplayQuesNmb, picDisplayTime, picDisplayAdviserBase,
+                             picDisplayControlerBase, picQues})
+            panel->setVisible(screen.PlayPanelsVisible);
+        picKeypad->setVisible(screen.PlayPanelsVisible && screen.picKeypadVisible);
+        lblAnswerOpen->setVisible(screen.lblAnswerOpenVisible);
+        lblMarkSpeedUp->setVisible(screen.lblMarkSpeedUpVisible);
+        lblEnd->setEnabled(screen.lblEndEnabled);
+        lblHelp->setEnabled(screen.lblHelpEnabled);
+        if (screen.KeyPreview && !keyPreview) {
+            keyPreview = true;
+            qApp->installEventFilter(this);
+        }
         break;
     case Screen::Part::Focus:
         board->Stage()->setFocus();
         break;
     }
 }
-
-void MainWindow::EnableKeyPreview() { qApp->installEventFilter(this); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -222,7 +252,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    game.EndGame();
+    story.OnWindowClosed();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

@@ -17,9 +17,6 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(Game& game);
 
-    // Key preview: from now on the window sees every key before its controls.
-    void EnableKeyPreview();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +52,12 @@ private:
     QLabel* lblQuesNmb = nullptr;
     QLabel* lblQues = nullptr;
     QLabel* lblPassedTime = nullptr;
+    Panel* picKeypad = nullptr;
+    ClickArea* lblEnd = nullptr;
+    ClickArea* lblHelp = nullptr;
+    ClickArea* lblAnswerOpen = nullptr;
+    ClickArea* lblMarkSpeedUp = nullptr;
+    bool keyPreview = false;
 };
 
 }  // namespace kirune

@@ -1,16 +1,53 @@
 #include "support/SimGame.h"
 
+#include "library/Cp932Text.h"
+
 namespace kirune {
 
-SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double startSecondsSinceMidnight)
+SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double startSecondsSinceMidnight,
+                 const std::function<void(SimGame&)>& beforeStart)
     : host(startSecondsSinceMidnight), game(host), story(game.story), screen(game.screen) {
     path = WritePlayFile(folder.path(), QStringLiteral("test.vxl"), PlayFileText(stages, inputMode));
-    if (auto error = game.OpenPlayFile(path))
-        throw std::runtime_error("test play file unreadable: " + error->Describe().toStdString());
+    // The real start-up: the title, the file choice, the score file, the greeting.
+    host.fileChoices.push_back(path);
+    if (beforeStart)
+        beforeStart(*this);
+    try {
+        game.story.Main();
+    } catch (const GameEnded&) {
+        endedAtStart = true;
+    }
+}
+
+void SimGame::Type(const QString& letters) {
+    Keys(letters);
+    RunFor(0.5 * double(letters.size()) + 0.5);
+}
+
+void SimGame::Select(int word) {
+    story.OnCellClick(Stage().Ques[word].Start);
+    // A crossing may have selected the other word through the cell: turn to this one.
+    if (story.CurQuesNmb != word)
+        story.HandleKey(Key::Space);
+}
+
+void SimGame::Solve() {
+    for (int w = 1; w <= Stage().QuesNmbMax; ++w) {
+        Select(w);
+        Type(Stage().Ques[w].AnswerText);
+    }
+}
+
+QString SimGame::ScoreFile() const {
+    const auto file = ReadTextFile(folder.filePath(QStringLiteral("test.log")));
+    return file ? file->lines.join(u'\n') : QString();
 }
 
 void SimGame::Keys(const QString& letters) {
     for (QChar ch : letters) {
+        // Full-width capitals, as the answers hold them, are typed as their plain letter keys.
+        if (ch.unicode() >= 0xFF21 && ch.unicode() <= 0xFF3A)
+            ch = QChar(char16_t(u'A' + (ch.unicode() - 0xFF21)));
         const int code = ch == u'-' ? Key::Minus : Key::A + (ch.toUpper().unicode() - u'A');
         Key(code);
     }

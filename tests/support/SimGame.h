@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace kirune {
@@ -13,8 +14,11 @@ namespace kirune {
 // The real game on a SimHost, opened on a play file made from sketches.
 class SimGame {
 public:
+    // Runs the real start-up on the play file; beforeStart may prepare files and the script.
+    // A game that ends during start-up leaves endedAtStart set.
     explicit SimGame(const std::vector<StageSketch>& stages, int inputMode = 0,
-                     double startSecondsSinceMidnight = 9 * 3600.0);
+                     double startSecondsSinceMidnight = 9 * 3600.0,
+                     const std::function<void(SimGame&)>& beforeStart = {});
 
     QTemporaryDir folder;
     SimHost host;
@@ -22,6 +26,7 @@ public:
     Story& story;
     const Screen& screen;
     QString path;
+    bool endedAtStart = false;
 
     // Input, delivered by the event loop as the game runs.
     void Keys(const QString& letters);
@@ -37,6 +42,13 @@ public:
     QString Column(int column) const;
     QString Caption(int cell) const { return screen.lblCell[cell].Caption; }
     Rgb Back(int cell) const { return screen.lblCell[cell].BackColor; }
+    // Types text into the selected word and waits until it is placed.
+    void Type(const QString& letters);
+    // Selects a word with its first cell under the cursor, as a player would by clicking.
+    void Select(int word);
+    // Types every answer of the stage, across words first, then down words.
+    void Solve();
+    QString ScoreFile() const;  // the score file beside the play file, as text
     // The sounds played since the last call.
     QStringList TakeSounds();
 };

@@ -55,6 +55,8 @@ void SimHost::RunUntil(const std::function<bool()>& done, double maxSeconds) {
 
 int SimHost::ShowReport(const ReportBox& box) {
     reports.push_back(box);
+    if (reportAnswers.empty() && onReport)
+        return onReport(box);
     if (reportAnswers.empty())
         throw SimStall("report \"" + box.title.toStdString() + "\" appeared with no scripted answer");
     const int answer = reportAnswers.front();

@@ -59,6 +59,8 @@ public:
     qint64 limitMs = 24LL * 3600 * 1000;
 
     std::deque<int> reportAnswers;
+    // Answers a report when no scripted answer is left.
+    std::function<int(const ReportBox&)> onReport;
     std::vector<ReportBox> reports;
     std::deque<QString> fileChoices;
     QStringList sounds;  // base names of the sound files, in the order played

@@ -1,0 +1,85 @@
+#include "library/Library.h"
+
+#include "library/Cp932Text.h"
+#include "library/Reports.h"
+#include "library/WorkFolder.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace kirune {
+
+Library::Library(Host& host) : host(host) {}
+
+int Library::ShowReport(int code) {
+    const bool clockWasOn = tmrVexal && tmrVexal->Enabled();
+    if (tmrVexal)
+        tmrVexal->SetEnabled(false);
+    const int answer = host.ShowReport(ReportFor(code, LogFolder));
+    if (clockWasOn)
+        tmrVexal->SetEnabled(true);
+    return answer;
+}
+
+int Library::ChoosePlayFile(int kind, QString& name, QString& folder) {
+    name.clear();
+    folder.clear();
+    if (kind != 1)
+        return 0;
+    const QString path =
+        host.ChooseOpenFile(host.ProgramFolder(), QStringLiteral("Vexal ﾌｧｲﾙ を指定してください (*.vxl)"));
+    const auto chosen = SplitChosenPath(path);
+    if (path.isEmpty() || !chosen)
+        return 0;
+    name = chosen->name;
+    folder = chosen->folder;
+    return 1;
+}
+
+int Library::SelectPlayFile(QString& name, QString& folder) {
+    name.clear();
+    for (;;) {
+        while (ChoosePlayFile(1, name, folder) == 0)
+            if (ShowReport(101) != AnswerYes)
+                return 0;
+        if (!FindFile(folder + name).isEmpty())
+            return 1;
+        if (ShowReport(102) != AnswerYes)
+            return 0;
+        name.clear();
+    }
+}
+
+QString Library::FindFile(const QString& path) const {
+    const QFileInfo info(path);
+    return info.isFile() ? info.fileName() : QString();
+}
+
+void Library::ShowDebugReport(const QuesRec& q) {
+    const QStringList lines = {
+        QStringLiteral("答え：") + q.AnsText + QStringLiteral("  ヨミ：") + q.Yomi,
+        QStringLiteral("SN：") + q.SN,
+        QStringLiteral("ID：") + q.ID,
+        QStringLiteral("CN：") + q.CN,
+        QStringLiteral("BN：") + q.BN,
+        QStringLiteral("QN：") + q.QN,
+        QStringLiteral("AN：") + q.AN,
+        QStringLiteral("[OK]でこの情報をセーブ化します。"),
+    };
+    const ReportBox box{QStringLiteral("■デバッグ用■"), lines.join(QStringLiteral("\r\n")), ReportIcon::Information,
+                        ReportButtons::OkCancel, true};
+    // F1 acts only in play, where the clock runs: it runs again whichever button was chosen.
+    if (tmrVexal)
+        tmrVexal->SetEnabled(false);
+    const int answer = host.ShowReport(box);
+    if (tmrVexal)
+        tmrVexal->SetEnabled(true);
+    if (answer != AnswerOk)
+        return;
+    const QString path = host.ProgramFolder() + QStringLiteral("Report.txt");
+    if (!AppendTextFile(path, QStringList{QString(), QStringLiteral("問題：") + q.QuesText} + lines))
+        std::fprintf(stderr, "kirune: cannot append to %s\n", qUtf8Printable(path));
+}
+
+}  // namespace kirune

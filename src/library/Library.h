@@ -1,0 +1,58 @@
+#pragma once
+
+#include "host/Host.h"
+#include "library/Random.h"
+#include "story/Crossword.h"
+
+#include <vector>
+
+namespace kirune {
+
+// The game's dealings with its surroundings: platform and temporary folder, the numbered
+// reports, the choice of play file, the personal score file and the debug report.
+class Library {
+public:
+    explicit Library(Host& host);
+
+    int OSPlatform = 0;
+    QString TempFolder;  // ends in "/", or empty when the environment names none
+
+    Random Rnd;
+    int RndUpTo(int n) { return Rnd.RndUpTo(n); }
+    int RndOneTo(int n) { return Rnd.RndOneTo(n); }
+
+    // The game clock's timer, switched off while a report box is open.
+    GameTimer* tmrVexal = nullptr;
+    int ShowReport(int code);
+
+    // File choice: 1 with name ("base.vxl") and folder ("/.../") set, 0 when none was chosen.
+    int ChoosePlayFile(int kind, QString& name, QString& folder);
+    // The choice with its retry reports 101 and 102; 0 when the player gives up.
+    int SelectPlayFile(QString& name, QString& folder);
+    // The file's name when it exists, else empty text.
+    QString FindFile(const QString& path) const;
+
+    // The personal score file beside the play file, or in the temporary folder.
+    QString LogFileName, LogFolder;
+    int SetupLogFile(const QString& playFileName, const QString& playFolder, int stageMax);
+    int CreateLogFile(const QString& path, int kind, int stageMax);
+    // Fills StageClear (entries 1..stageMax); 0 when every stage is solved and the player
+    // declines to start over.
+    int ReadLogStatus(std::vector<qint32>& StageClear);
+    void WriteLogStatus(const std::vector<qint32>& StageClear);
+    QString ReadPlayerName() const;
+    void SavePlayerName(const QString& name);
+    // At the end: a score file left in the temporary folder is kept only if the player says so.
+    void ScoreFileQuestionAtEnd();
+
+    // F1: everything the play file holds about a word, appended to Report.txt on OK.
+    void ShowDebugReport(const QuesRec& word);
+
+private:
+    QString LogPath() const { return LogFolder + LogFileName; }
+    bool ReplaceScoreFile(const QList<QByteArray>& lines);
+
+    Host& host;
+};
+
+}  // namespace kirune

@@ -1,0 +1,148 @@
+// The personal score file: five CP932 lines (comment, comment, player name, comment, the solved
+// flags of every stage). Lines are handled as raw bytes, so a line the game does not rewrite is
+// kept exactly as it was, even when it is not valid CP932.
+
+#include "library/Cp932Text.h"
+#include "library/Library.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace kirune {
+
+namespace {
+
+const QString kComment1 = QStringLiteral(";このファイルはKiruneで使う個人成績データです。");
+const QString kComment1Temp = QStringLiteral(";このファイルはＣＤ－ＲＯＭから起動したときの、Kiruneで使う個人成績データです。");
+const QString kComment2 = QStringLiteral(";プレーヤー名");
+const QString kNoName = QStringLiteral("未登録");
+const QString kComment4 = QStringLiteral(";解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み");
+
+QByteArray Bytes(const QString& text) {
+    // Every fixed text of the file is CP932; a name that is not loses only what cannot be kept.
+    if (const auto bytes = EncodeCp932(text))
+        return *bytes;
+    QString kept;
+    for (QChar ch : text)
+        if (EncodeCp932(QString(ch)))
+            kept += ch;
+    return EncodeCp932(kept).value_or(QByteArray());
+}
+
+QByteArray StatusLine(const std::vector<qint32>& StageClear) {
+    QByteArray line;
+    for (size_t i = 1; i < StageClear.size(); ++i) {
+        if (i > 1)
+            line += ',';
+        line += QByteArray::number(StageClear[i]);
+    }
+    return line.isEmpty() ? QByteArray("0") : line;
+}
+
+// A short file gets the lines it lacks, so that the name and the status always have their place.
+void Complete(QList<QByteArray>& lines, bool inTempFolder) {
+    const QByteArray defaults[5] = {Bytes(inTempFolder ? kComment1Temp : kComment1), Bytes(kComment2),
+                                    Bytes(kNoName), Bytes(kComment4), QByteArray()};
+    while (lines.size() < 5)
+        lines.append(defaults[lines.size()]);
+}
+
+}  // namespace
+
+bool Library::ReplaceScoreFile(const QList<QByteArray>& lines) {
+    if (ReplaceFileAtomically(LogPath(), LogFolder + QStringLiteral("temp.log"), lines))
+        return true;
+    std::fprintf(stderr, "kirune: cannot write the score file %s\n", qUtf8Printable(LogPath()));
+    return false;
+}
+
+int Library::SetupLogFile(const QString& playFileName, const QString& playFolder, int stageMax) {
+    LogFileName = playFileName.section(u'.', 0, 0) + QStringLiteral(".log");
+    LogFolder = playFolder;
+    if (!FindFile(LogPath()).isEmpty())
+        return 1;
+    if (CreateLogFile(LogPath(), 0, stageMax))
+        return 1;
+    if (TempFolder.isEmpty()) {
+        ShowReport(10001);
+        return 0;
+    }
+    if (!FindFile(TempFolder + LogFileName).isEmpty()) {
+        LogFolder = TempFolder;
+        return 1;
+    }
+    if (!CreateLogFile(TempFolder + LogFileName, 1, stageMax)) {
+        ShowReport(10002);
+        return 0;
+    }
+    LogFolder = TempFolder;
+    ShowReport(10003);
+    return 1;
+}
+
+int Library::CreateLogFile(const QString& path, int kind, int stageMax) {
+    QStringList zeros;
+    for (int i = 0; i < std::max(stageMax, 1); ++i)
+        zeros << QStringLiteral("0");
+    return WriteTextFile(path, {kind == 1 ? kComment1Temp : kComment1, kComment2, kNoName, kComment4,
+                                zeros.join(u',')})
+               ? 1
+               : 0;
+}
+
+int Library::ReadLogStatus(std::vector<qint32>& StageClear) {
+    const auto lines = ReadByteLines(LogPath()).value_or(QList<QByteArray>());
+    // A stage the file has no value for (the play file gained stages) counts as unsolved.
+    QList<QByteArray> values = lines.size() >= 5 ? lines[4].split(',') : QList<QByteArray>();
+    bool unsolved = false;
+    for (size_t i = 1; i < StageClear.size(); ++i) {
+        const QByteArray value = i - 1 < size_t(values.size()) ? values[qsizetype(i - 1)] : QByteArray("0");
+        if (value == "0") {
+            StageClear[i] = 0;
+            unsolved = true;
+        } else if (value == "1") {
+            StageClear[i] = 1;
+        }
+    }
+    if (unsolved)
+        return 1;
+    if (ShowReport(1001) != AnswerYes)
+        return 0;
+    std::fill(StageClear.begin(), StageClear.end(), 0);
+    WriteLogStatus(StageClear);
+    return 1;
+}
+
+void Library::WriteLogStatus(const std::vector<qint32>& StageClear) {
+    QList<QByteArray> lines = ReadByteLines(LogPath()).value_or(QList<QByteArray>());
+    Complete(lines, LogFolder == TempFolder);
+    lines[4] = StatusLine(StageClear);
+    ReplaceScoreFile(lines);
+}
+
+QString Library::ReadPlayerName() const {
+    const auto lines = ReadByteLines(LogPath());
+    if (!lines || lines->size() < 3)
+        return QString();
+    bool clean = true;
+    const QString name = DecodeCp932(lines->at(2), &clean);
+    // A garbled name is asked for again rather than shown as noise.
+    return !clean || name == kNoName ? QString() : name;
+}
+
+void Library::SavePlayerName(const QString& name) {
+    QList<QByteArray> lines = ReadByteLines(LogPath()).value_or(QList<QByteArray>());
+    Complete(lines, LogFolder == TempFolder);
+    lines = {lines[0], lines[1], Bytes(name.isEmpty() ? kNoName : name), lines[3], lines[4]};
+    ReplaceScoreFile(lines);
+}
+
+void Library::ScoreFileQuestionAtEnd() {
+    if (LogFileName.isEmpty() || TempFolder != LogFolder)
+        return;
+    if (ShowReport(10004) != AnswerYes)
+        QFile::remove(TempFolder + LogFileName);
+}
+
+}  // namespace kirune

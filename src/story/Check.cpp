@@ -1,0 +1,300 @@
+#include "story/Sounds.h"
+#include "story/Story.h"
+#include "story/Wait.h"
+
+namespace kirune {
+
+void Story::CheckAnswers() {
+    const int P = PartnerKind;
+    talk.Talk(2101);
+    anim.RiseWord(PartnerWord(), 1, 1, 2);
+    scene.PartnerJump();
+    effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
+
+    int empty = 0;
+    for (int r = 1; r <= stage.MasMaxY; ++r)
+        for (int c = 1; c <= stage.MasMaxX; ++c)
+            if (stage.Mas[stage.Cell(r, c)].Entered == kEmptyCell)
+                ++empty;
+
+    int result;
+    if (empty > 0 && CheckCount == 0) {
+        result = empty < (stage.MasMaxX * stage.MasMaxY) / 3 ? 2 : 3;
+    } else if (empty > 0) {
+        result = 4;
+    } else {
+        talk.SetWaitLength(6);
+        anim.Say(P + 2110, QStringLiteral("+1"));
+        talk.TalkAnswer = 0;
+        talk.Talk(2115);
+        if (talk.TalkAnswer == 1)
+            result = CheckCount == 0 ? 5 : 6;
+        else
+            result = talk.TalkAnswer == 2 ? 1 : 0;
+    }
+    if (result >= 2 && result <= 4) {
+        talk.Talk(2121);
+        anim.RiseWord(PartnerWord(), 1, 1, 3);
+        scene.PartnerJump();
+    }
+    anim.Say(P + 2200 + 4 * result, QStringLiteral("-1"));
+    talk.Talk(1213);
+    if (result == 5 || result == 6) {
+        ++CheckCount;
+        RevealAnswers();
+    }
+}
+
+void Story::ShowControls() {
+    const bool across = CurStep == 1;
+    screen.picControlerVisible[1] = across;
+    screen.picControlerVisible[2] = !across;
+    screen.Changed(Screen::Part::Controls);
+}
+
+void Story::RevealAnswers() {
+    talk.SetWaitLength(3);
+    anim.Say(PartnerKind + 2300, QStringLiteral("-1"));
+    talk.Talk(1213);
+
+    ResetCellColours();
+    screen.picControlerVisible[1] = screen.picControlerVisible[2] = false;
+    SpeedUp = 0;
+    screen.lblAnswerOpenVisible = false;
+    screen.lblMarkSpeedUpVisible = true;
+    screen.Changed(Screen::Part::Controls);
+
+    SweepWords();
+    if (SpeedUp == 1)
+        ShowWrongCells();
+
+    screen.lblMarkSpeedUpVisible = false;
+    screen.lblAnswerOpenVisible = true;
+    screen.picControlerVisible[1] = true;
+    screen.picControlerVisible[2] = false;
+    screen.Changed(Screen::Part::Controls);
+
+    const int wrong = CountWrongCells();
+    if (wrong > 0) {
+        ResetCellColours();
+        for (MasRec& m : stage.Mas)
+            m.Select = 0;
+        CurQuesNmb = 0;
+        const int first = FirstWrongCell();
+        ClickCell(first);
+        ShowControls();
+        ScrollToNewWord();
+        Focus();
+    }
+    CheckResult(wrong);
+}
+
+void Story::ResetCellColours() {
+    for (int r = 1; r <= stage.MasMaxY; ++r)
+        for (int c = 1; c <= stage.MasMaxX; ++c) {
+            CellLabel& label = screen.lblCell[stage.Cell(r, c)];
+            label.Opaque = true;
+            label.Visible = true;
+            label.BackColor = stage.Mas[stage.Cell(r, c)].Kind == KindBlack ? CellColor::Black : CellColor::Plain;
+        }
+    screen.Changed(Screen::Part::Cells);
+}
+
+void Story::SweepWords() {
+    const int serial = StageSerial;
+    for (int w = 1; w <= stage.QuesNmbMax; ++w) {
+        const int s = stage.IsAcrossWord(w) ? 1 : stage.MasStride;
+        const QuesRec& q = stage.Ques[w];
+        screen.lblQuesNmb = FullWidthDigits(w);
+        const qsizetype length = q.QuesText.size();
+        screen.lblQuesPointSize = length <= 39 ? 14 : length <= 47 ? 12 : 10;
+        screen.lblQues = q.QuesText;
+        screen.Changed(Screen::Part::Labels);
+        CurStep = s;
+        CurMas = CurQuesStart = q.Start;
+        CurQuesLen = q.Length;
+        ScrollToNewWord();
+
+        for (int i = 0; i < q.Length; ++i) {
+            CellLabel& label = screen.lblCell[q.Start + i * s];
+            label.Opaque = true;
+            label.BackColor = CellColor::Sweep;
+            screen.Changed(Screen::Part::Cells);
+            host.Pump();
+            if (SpeedUp == 1 || serial != StageSerial)
+                return;
+        }
+        Wait(host, 0.01);
+        if (SpeedUp == 1)
+            return;
+        bool whole = true;
+        for (int i = 0; i < q.Length; ++i) {
+            CurMas = q.Start + i * s;
+            AnimateCell(2);
+            whole = whole && stage.Mas[CurMas].Entered == stage.Mas[CurMas].Answer;
+            Wait(host, 0.01);
+            if (SpeedUp == 1)
+                return;
+        }
+        if (whole)
+            PlaySound(SoundSolved);
+        Wait(host, 0.5);
+        if (SpeedUp == 1)
+            return;
+    }
+}
+
+void Story::ShowWrongCells() {
+    for (int w = 1; w <= stage.QuesNmbMax; ++w) {
+        const int s = stage.IsAcrossWord(w) ? 1 : stage.MasStride;
+        const QuesRec& q = stage.Ques[w];
+        for (int i = 0; i < q.Length; ++i) {
+            const int c = q.Start + i * s;
+            CellLabel& label = screen.lblCell[c];
+            if (stage.Mas[c].Entered != stage.Mas[c].Answer) {
+                label.Opaque = true;
+                label.BackColor = CellColor::Wrong;
+            } else {
+                label.Opaque = false;
+            }
+        }
+    }
+    screen.Changed(Screen::Part::Cells);
+}
+
+int Story::CountWrongCells() const {
+    int wrong = 0;
+    for (int r = 1; r <= stage.MasMaxY; ++r)
+        for (int c = 1; c <= stage.MasMaxX; ++c) {
+            const MasRec& m = stage.Mas[stage.Cell(r, c)];
+            if (m.Kind != KindBlack && m.Entered != m.Answer)
+                ++wrong;
+        }
+    return wrong;
+}
+
+int Story::FirstWrongCell() const {
+    for (int r = 1; r <= stage.MasMaxY; ++r)
+        for (int c = 1; c <= stage.MasMaxX; ++c) {
+            const MasRec& m = stage.Mas[stage.Cell(r, c)];
+            if (m.Kind != KindBlack && m.Entered != m.Answer)
+                return stage.Cell(r, c);
+        }
+    return 0;
+}
+
+void Story::CheckResult(int wrong) {
+    const int P = PartnerKind;
+    if (wrong > 0) {
+        const int k = std::min(CheckCount, 4) - 1;
+        anim.Say(P + 2700 + 4 * std::max(k, 0), QStringLiteral("-1"));
+        talk.Talk(1213);
+        anim.SetMood(QStringLiteral("+1"));
+        return;
+    }
+    talk.Talk(2401);
+    anim.RiseWord(PartnerWord(), 1, 1, 3);
+    scene.PartnerJump();
+    anim.Say(P + (CheckCount == 1 ? 2500 : 2504), QStringLiteral("=5"));
+
+    StageClear[size_t(StageNmb)] = 1;
+    library.WriteLogStatus(StageClear);
+
+    const int next = NextUnsolvedStage(StageNmb);
+    if (next == 0)
+        Farewell(FarewellKind::AllSolved);
+    talk.SetWaitLength(6);
+    anim.Say(P + 2530, QStringLiteral("=5"));
+    talk.TalkAnswer = 0;
+    talk.Talk(2535);
+    const int r = std::clamp(talk.TalkAnswer, 0, 2);
+    anim.Say(P + 2600 + 4 * r, QStringLiteral("=3"));
+    if (r == 2)
+        Farewell(FarewellKind::NoMore);
+    talk.Talk(1213);
+    SetupStageOrReport(next);
+    CheckCount = 0;
+}
+
+void Story::GiveAdvice() {
+    const int P = PartnerKind;
+    const int L = anim.Mood;
+    int h, m;
+    switch (std::min(AdviceStep, 9)) {
+    case 0: h = library.RndUpTo(2); m = L + 1; break;
+    case 1: h = library.RndUpTo(5); m = L; break;
+    case 2: h = library.RndUpTo(8); m = L - 1; break;
+    case 3: h = 6 + library.RndUpTo(4); m = L - 1; break;
+    case 4: h = 9 + library.RndUpTo(4); m = L - 1; break;
+    case 5: h = 11 + library.RndUpTo(3); m = L - 1; break;
+    case 6: h = 15; m = 2; break;
+    case 7:
+    case 8: h = 16 + library.RndUpTo(2); m = 2; break;
+    default: h = 19; m = 1; break;
+    }
+    m = std::clamp(m, 1, 5);
+    ++AdviceStep;
+    // Hint 9 offers another stage; with none left, another hint is drawn.
+    while (h == 9 && ChangeAsked == 1)
+        h = 6 + library.RndUpTo(7);
+
+    const QuesRec& q = stage.Ques[CurQuesNmb];
+    auto answerAt = [&](int p) { return QString(stage.Mas[CurQuesStart + (p - 1) * CurStep].Answer); };
+    if (CurQuesNmb > 0 && h == 0) {
+        talk.TalkVar[2] = answerAt(CursorPosition());
+    } else if (CurQuesNmb > 0 && (h == 1 || h == 2 || h == 7)) {
+        const int p = library.RndOneTo(q.Length);
+        if (p == CursorPosition())
+            h = 0;
+        talk.TalkVar[1] = FullWidthDigits(p);
+        talk.TalkVar[2] = answerAt(p);
+        if (q.Length == 2) {
+            if (h == 1) {
+                h = 20;
+                talk.TalkVar[1] = p == 1 ? QStringLiteral("最初") : QStringLiteral("うしろ");
+            } else if (h == 2) {
+                h = talk.TalkVar[2] == QStringLiteral("ン") && p == 2 ? 21 : 22;
+            }
+        }
+        const bool across = CurStep == 1;
+        talk.TalkVar[3] = across ? QStringLiteral("横") : QStringLiteral("縦");
+        talk.TalkVar[4] = across ? QStringLiteral("縦") : QStringLiteral("横");
+    }
+    if (h == 13 || h == 14) {
+        talk.Talk(2801);
+        anim.RiseWord(PartnerWord(), 1, 1, 3);
+        scene.PartnerJump();
+    }
+    anim.Say(P + 2900 + 4 * h, QStringLiteral("=") + QString::number(m));
+    if (h == 19)
+        Farewell(FarewellKind::AdviceExhausted);
+    talk.Talk(1213);
+}
+
+void Story::ChangeStage() {
+    const int P = PartnerKind;
+    const int next = NextUnsolvedStage(StageNmb);
+    if (next == 0) {
+        if (ChangeAsked == 0) {
+            ChangeAsked = 1;
+            talk.Talk(1801);
+            anim.RiseWord(PartnerWord(), 1, 1, 3);
+            scene.PartnerJump();
+            anim.Say(P + 1900, QStringLiteral("+1"));
+        } else {
+            anim.Say(P + 1904, QStringLiteral("-1"));
+        }
+    } else {
+        talk.SetWaitLength(6);
+        anim.Say(P + 1910, QStringLiteral("-1"));
+        talk.TalkAnswer = 0;
+        talk.Talk(1915);
+        const int r = std::clamp(talk.TalkAnswer, 0, 2);
+        if (r == 1)
+            SetupStageOrReport(next);
+        anim.Say(P + 2000 + 4 * r, QStringLiteral("+1"));
+    }
+    talk.Talk(1213);
+}
+
+}  // namespace kirune

@@ -1,0 +1,292 @@
+#include "story/StageCheck.h"
+#include "story/Story.h"
+#include "story/Wait.h"
+
+#include "library/WorkFolder.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kirune {
+
+namespace {
+
+const QString kPartnerNames[5] = {QString(), QStringLiteral("姉"), QStringLiteral("兄"), QStringLiteral("母"),
+                                  QStringLiteral("父")};
+
+}  // namespace
+
+void Story::Main() {
+    if (!host.ClaimSingleInstance()) {
+        host.ShowReport(ReportBox{QStringLiteral("Kirune"), QStringLiteral("既に起動されています"),
+                                  ReportIcon::Information, ReportButtons::Ok, false});
+        host.Terminate();
+    }
+    library.OSPlatform = GetOSPlatform();
+    library.TempFolder = GetTempFolder(host);
+    if (ShowMainWindow)
+        ShowMainWindow();
+    if (TalkTimerInterval)
+        TalkTimerInterval(library.OSPlatform == 1 ? 3 : 15);
+    GamePhase = 0;
+    TitleSequence();
+    library.Rnd.Seed(unsigned(host.SecondsSinceMidnight() * 1000.0));
+    GamePhase = 1;
+    StartPlay();
+}
+
+void Story::TitleSequence() {
+    scene.SetUpScreen();
+    talk.StartTalk();
+    anim.StartAnim();
+    anim.ShowStage();
+    effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
+
+    talk.TalkWaitResult = 0;
+    talk.Talk(1301);
+    anim.ShakeStage(2468, 2, 5);
+    do {
+        talk.SetWaitLength(1);
+        talk.Talk(1211);
+        while (talk.TalkWaitResult != 10 && talk.TalkWaitResult != 11)
+            host.Pump();
+        if (talk.TalkWaitResult == 10)
+            scene.PlayIdleGesture();
+    } while (talk.TalkWaitResult != 11);
+    talk.Talk(1212);
+    talk.Talk(1302);
+    talk.Talk(1211);
+    while (talk.TalkWaitResult != 10 && talk.TalkWaitResult != 11)
+        host.Pump();
+    if (talk.TalkWaitResult == 10)
+        scene.PlayIdleGesture();
+    talk.Talk(1212);
+
+    OpenPlayFile();
+    effect.StopMusic();
+
+    talk.Talk(FirstPlay == 1 ? 1311 : 1312);
+    talk.Talk(1321);
+    talk.TalkAnswer = 0;
+    while (talk.TalkAnswer == 0) {
+        talk.SetWaitLength(5);
+        talk.Talk(1231);
+        while (talk.TalkWaitResult != 10 && talk.TalkAnswer == 0)
+            host.Pump();
+        if (talk.TalkAnswer == 0)
+            scene.PlayIdleGesture();
+    }
+    talk.Talk(1232);
+    PartnerKind = std::clamp(talk.TalkAnswer, 1, 4);
+    PartnerName = kPartnerNames[PartnerKind];
+
+    if (FirstPlay == 1) {
+        talk.TalkAnswer = 0;
+        while (talk.TalkAnswer != 1) {
+            talk.TalkInputText.clear();
+            talk.Talk(1331);
+            if (talk.TalkInputText.isEmpty()) {
+                talk.Talk(1332);
+                talk.TalkInputText = talk.TalkVar[PartnerKind];
+            }
+            talk.TalkVar[10] = talk.TalkInputText;
+            talk.TalkAnswer = 0;
+            talk.Talk(1333);
+            talk.Talk(1243);
+        }
+        library.SavePlayerName(talk.TalkVar[10]);
+    }
+    anim.WipeStage(28, 7, 0.1);
+    anim.HideStage();
+}
+
+std::optional<PlayFileError> Story::CheckPlayFile() {
+    // Every stage is loaded once at the choice, so that a broken file is refused here rather
+    // than in the middle of play.
+    const QString path = PlayFolder + PlayFileName;
+    const auto stageMax = ReadStageMax(path);
+    if (!stageMax)
+        return stageMax.error;
+    if (stageMax.value < 1)
+        return PlayFileError{PlayFileProblem::NoStage, 4, QStringLiteral("the header names no stages")};
+    for (int n = 1; n <= stageMax.value; ++n) {
+        auto read = LoadStageData(path, n);
+        if (!read)
+            return read.error;
+        if (auto error = PrepareForPlay(read.value))
+            return error;
+    }
+    StageMax = stageMax.value;
+    return std::nullopt;
+}
+
+void Story::OpenPlayFile() {
+    for (;;) {
+        if (library.SelectPlayFile(PlayFileName, PlayFolder) == 0)
+            EndGame();
+        screen.lblTitle = PlayFileName.section(u'.', 0, 0);
+        screen.Changed(Screen::Part::Labels);
+        const auto error = CheckPlayFile();
+        if (!error)
+            break;
+        std::fprintf(stderr, "kirune: %s: %s\n", qUtf8Printable(PlayFileName), qUtf8Printable(error->Describe()));
+        if (library.ShowReport(103) != AnswerYes)
+            EndGame();
+    }
+    StageClear.assign(size_t(StageMax) + 1, 0);
+    if (library.SetupLogFile(PlayFileName, PlayFolder, StageMax) == 0)
+        EndGame();
+    if (library.ReadLogStatus(StageClear) == 0)
+        EndGame();
+    InputMode = ReadInputMode(PlayFolder + PlayFileName).value;
+    if (InputMode == 1 && SetKeypad)
+        SetKeypad();
+    talk.TalkVar[10] = library.ReadPlayerName();
+    FirstPlay = talk.TalkVar[10].isEmpty() ? 1 : 0;
+}
+
+void Story::Slide(int platform1Speed, int platform2Speed, const QString& text) {
+    if (library.OSPlatform == 1 || library.OSPlatform == 2)
+        anim.SlideWord(text, 4, 1, 2, library.OSPlatform == 1 ? platform1Speed : platform2Speed);
+}
+
+void Story::StartPlay() {
+    scene.SetUpPlayStage(InputMode);
+    StageNmb = NextUnsolvedStage(0);
+    SetupStageOrReport(StageNmb);
+    talk.StartTalk();
+    anim.StartAnim();
+    anim.ShowStage();
+    effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
+    screen.KeyPreview = true;
+    screen.Changed(Screen::Part::Controls);
+
+    if (FirstPlay == 0) {
+        talk.Talk(1501);
+        ModalBusy = 1;
+        Slide(3, 2, talk.TalkVar[0] + talk.TalkVar[10]);
+        scene.PartnerWalkIn();
+        talk.Talk(PartnerKind + 1510);
+    } else {
+        talk.Talk(1401);
+        if (InputMode == 1) {
+            if (ClearDispKeyBuff)
+                ClearDispKeyBuff();
+            if (ShowKeypad)
+                ShowKeypad();
+            ModalBusy = 1;
+            talk.Talk(1421);
+            Slide(3, 2, PartnerWord());
+            scene.PartnerWalkIn();
+            talk.Talk(PartnerKind + 1430);
+            talk.Talk(0);
+        } else {
+            ModalBusy = 1;
+            Slide(3, 2, PartnerWord());
+            scene.PartnerWalkIn();
+            talk.Talk(PartnerKind + 1410);
+        }
+    }
+    scene.PartnerSettle();
+    ModalBusy = 0;
+}
+
+int Story::NextUnsolvedStage(int n) const {
+    for (int i = n + 1; i <= StageMax; ++i)
+        if (StageClear[size_t(i)] == 0)
+            return i;
+    for (int i = 1; i <= std::min(n - 1, int(StageMax)); ++i)
+        if (StageClear[size_t(i)] == 0)
+            return i;
+    return 0;
+}
+
+void Story::ConfirmEnd() {
+    const int P = PartnerKind;
+    talk.Talk(1601);
+    anim.RiseWord(PartnerWord(), 1, 1, 2);
+    scene.PartnerJump();
+    effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
+    talk.SetWaitLength(6);
+    anim.Say(P + 1610, QStringLiteral("-1"));
+    talk.TalkAnswer = 0;
+    talk.Talk(1615);
+    const int r = std::clamp(talk.TalkAnswer, 0, 2);
+    anim.Say(P + 1700 + 4 * r, QStringLiteral("+1"));
+    talk.Talk(1213);
+    if (talk.TalkAnswer == 1)
+        Farewell(FarewellKind::Stop);
+}
+
+void Story::Farewell(FarewellKind kind) {
+    const int P = PartnerKind;
+    farewellStarted = true;
+    bool reportEnd = false;
+    switch (kind) {
+    case FarewellKind::Stop:
+        anim.Say(P + 1720, QStringLiteral("=5"));
+        talk.Talk(1223);
+        scene.PartnerWalkOff();
+        talk.Talk(1731);
+        Slide(3, 2, PartnerWord());
+        break;
+    case FarewellKind::AllSolved:
+        anim.Say(P + 2510, QStringLiteral("=4"));
+        talk.Talk(1213);
+        anim.Say(P + 2520, QStringLiteral("=5"));
+        talk.Talk(1223);
+        scene.PartnerWalkOff();
+        talk.Talk(2525);
+        Slide(2, 2, PartnerWord());
+        break;
+    case FarewellKind::NoMore:
+        talk.Talk(1223);
+        scene.PartnerWalkOff();
+        talk.Talk(2613);
+        Slide(2, 2, PartnerWord());
+        break;
+    case FarewellKind::TimeUp:
+        anim.Say(P + 3100, QStringLiteral("-1"));
+        talk.Talk(1211);
+        anim.Say(P + 3110, QStringLiteral("=5"));
+        talk.Talk(1223);
+        scene.PartnerWalkOff();
+        talk.Talk(3121);
+        Slide(2, 2, PartnerWord());
+        reportEnd = true;
+        break;
+    case FarewellKind::AdviceExhausted:
+    case FarewellKind::LeftAlone: {
+        const bool advice = kind == FarewellKind::AdviceExhausted;
+        talk.Talk(1211);
+        anim.Say(P + (advice ? 3000 : 3250), QStringLiteral("=1"));
+        talk.Talk(1223);
+        scene.PartnerWalkOff();
+        talk.Talk(advice ? 3011 : 3261);
+        Slide(2, 2, PartnerWord());
+        anim.ShakeStage(2468, 1, 3);
+        reportEnd = true;
+        break;
+    }
+    }
+    Wait(host, 2.0);
+    if (reportEnd)
+        library.ShowReport(11);
+    EndGame();
+}
+
+void Story::EndGame() {
+    // Closing the window while the end's own question is open must not ask twice.
+    if (!ending) {
+        ending = true;
+        tmrVexal.SetEnabled(false);
+        talk.EndTalk();
+        anim.StopAnim();
+        effect.StopSound(-1);
+        library.ScoreFileQuestionAtEnd();
+    }
+    host.Terminate();
+    std::abort();  // not reached: Terminate never returns, but the compiler cannot see through the call
+}
+
+}  // namespace kirune

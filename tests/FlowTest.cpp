@@ -1,0 +1,337 @@
+#include "library/Cp932Text.h"
+#include "support/SimGame.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+const StageSketch kSmall{PatternGrid(5, 5)};
+const StageSketch kTiny{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}};
+
+int Answer(bool yes) { return yes ? AnswerYes : AnswerNo; }
+
+// Answers the stand-in questions by title: check, next stage, other stage, stop.
+void AnswerQuestions(SimHost& host, bool check, bool next, bool change = true, bool stop = true) {
+    host.onReport = [=](const ReportBox& box) {
+        if (box.title.contains(QStringLiteral("答え合わせ")))
+            return Answer(check);
+        if (box.title.contains(QStringLiteral("次の問題")))
+            return Answer(next);
+        if (box.title.contains(QStringLiteral("問題の変更")))
+            return Answer(change);
+        if (box.title.contains(QStringLiteral("ゲームの終了")))
+            return Answer(stop);
+        return int(AnswerOk);
+    };
+}
+
+bool Ran(const SimGame& game, int talk) { return game.game.talk.History.contains(talk); }
+
+TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
+    SimGame game({kSmall, kTiny});
+    EXPECT_EQ(game.story.GamePhase, 1);
+    EXPECT_EQ(game.story.StageNmb, 1);
+    EXPECT_EQ(game.story.FirstPlay, 1);
+    EXPECT_TRUE(game.host.reports.empty()) << "a writable play folder needs no report";
+    EXPECT_EQ(game.ScoreFile(), QStringLiteral(";このファイルはKiruneで使う個人成績データです。\n;プレーヤー名\n"
+                                               "お姉ちゃん\n;解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み\n0,0"));
+    EXPECT_EQ(game.host.music, QStringList({QStringLiteral("BGMテーマ曲"), QStringLiteral("BGM挿入曲1")}));
+    EXPECT_TRUE(game.screen.PlayPanelsVisible);
+    EXPECT_FALSE(game.screen.picKeypadVisible) << "an alphabet puzzle has no keypad button";
+    EXPECT_TRUE(Ran(game, 1411)) << "the first greeting of partner 1 in an alphabet puzzle";
+}
+
+TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
+    SimGame game({kTiny, kSmall});
+    QString statusWhenAsked;
+    AnswerQuestions(game.host, true, true);
+    const auto answer = game.host.onReport;
+    game.host.onReport = [&](const ReportBox& box) {
+        if (box.title.contains(QStringLiteral("次の問題")))
+            statusWhenAsked = game.ScoreFile().section(u'\n', 4, 4);
+        return answer(box);
+    };
+    game.Solve();
+    game.story.OnAnswerOpenClick();
+    EXPECT_EQ(statusWhenAsked, QStringLiteral("1,0")) << "written before the next-stage question";
+    EXPECT_EQ(game.story.StageNmb, 2);
+    EXPECT_EQ(game.Stage().MasMaxX, 5);
+    EXPECT_EQ(game.story.CheckCount, 0);
+    EXPECT_TRUE(Ran(game, 2501)) << "solved at the first check";
+    EXPECT_TRUE(game.host.sounds.contains(QStringLiteral("正解")));
+    EXPECT_FALSE(QFile::exists(game.folder.filePath(QStringLiteral("temp.log"))));
+}
+
+TEST(Flow, SolvingTheLastStageSaysGoodbye) {
+    SimGame game({kTiny});
+    AnswerQuestions(game.host, true, true);
+    game.Solve();
+    EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded);
+    EXPECT_EQ(game.ScoreFile().section(u'\n', 4, 4), QStringLiteral("1"));
+    const QList<int> farewell = {2511, 1213, 2521, 1223, 2525};
+    EXPECT_EQ(game.game.talk.History.mid(game.game.talk.History.size() - 5), farewell);
+}
+
+TEST(Flow, AFailedCheckMarksWrongCellsAndPutsTheCursorOnTheFirst) {
+    SimGame game({kTiny});
+    AnswerQuestions(game.host, true, true);
+    game.Solve();
+    game.story.OnCellClick(game.Cell(3, 2));
+    game.Type(QStringLiteral("Z"));  // (3,2) now wrong
+    game.story.OnAnswerOpenClick();
+    EXPECT_EQ(game.story.CheckCount, 1);
+    EXPECT_EQ(game.CursorCell(), game.Cell(3, 2));
+    EXPECT_EQ(game.story.CurQuesNmb, 2);
+    EXPECT_TRUE(game.screen.picControlerVisible[1]);
+    EXPECT_TRUE(game.host.sounds.contains(QStringLiteral("不正解")));
+    EXPECT_TRUE(Ran(game, 2701)) << "the first failed check";
+    EXPECT_TRUE(game.screen.lblAnswerOpenVisible);
+    EXPECT_FALSE(game.screen.lblMarkSpeedUpVisible);
+
+    game.Type(QStringLiteral("G"));
+    EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "the only stage is solved: the game ends";
+    EXPECT_TRUE(Ran(game, 2505)) << "solved at a later check";
+}
+
+TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
+    SimGame game({kSmall});
+    AnswerQuestions(game.host, true, true);
+    game.Solve();
+    const int wrongCell = game.Cell(5, 5);
+    game.story.OnCellClick(wrongCell);
+    game.Type(QStringLiteral("Q"));
+    ASSERT_EQ(game.story.CountWrongCells(), 1);
+
+    // Cut the sweep short while the third word is highlighted, then watch for the whole board.
+    auto results = [&] {
+        return game.host.sounds.count(QStringLiteral("ビュ")) + game.host.sounds.count(QStringLiteral("不正解")) +
+               game.host.sounds.count(QStringLiteral("正解"));
+    };
+    qsizetype soundsAtClick = -1;
+    bool allAtOnce = false;
+    auto everyCellShown = [&] {
+        const Crossword& x = game.Stage();
+        for (int r = 1; r <= x.MasMaxY; ++r)
+            for (int c = 1; c <= x.MasMaxX; ++c) {
+                const int i = x.Cell(r, c);
+                const CellLabel& label = game.screen.lblCell[i];
+                if (x.Mas[i].Kind == KindBlack)
+                    continue;
+                const bool shown = i == wrongCell ? label.Opaque && label.BackColor == CellColor::Wrong : !label.Opaque;
+                if (!shown)
+                    return false;
+            }
+        return true;
+    };
+    game.game.screen.changed = [&](Screen::Part part) {
+        if (part == Screen::Part::Labels && game.screen.lblQuesNmb == QStringLiteral("３") && soundsAtClick < 0) {
+            game.story.OnMarkSpeedUpClick();
+            soundsAtClick = results();
+        }
+        if (part == Screen::Part::Cells && soundsAtClick >= 0 && everyCellShown())
+            allAtOnce = true;
+    };
+    game.story.OnAnswerOpenClick();
+    EXPECT_EQ(game.story.SpeedUp, 1);
+    EXPECT_TRUE(allAtOnce);
+    EXPECT_EQ(results(), soundsAtClick) << "no cell of the cut sweep sounds";
+    EXPECT_EQ(game.CursorCell(), wrongCell);
+    EXPECT_EQ(game.Back(wrongCell), CellColor::Cursor);
+}
+
+TEST(Flow, ChecksAreIgnoredWhileEntriesAreQueuedAndAdviceWhileThePartnerTalks) {
+    SimGame game({kSmall});
+    game.Keys(QStringLiteral("AB"));
+    game.host.Post(0, [&] { game.story.OnAnswerOpenClick(); });
+    game.RunFor(0.05);
+    EXPECT_FALSE(Ran(game, 2101));
+    game.story.ModalBusy = 1;
+    game.story.OnAdviceClick();
+    game.story.OnCrossChangeClick();
+    EXPECT_EQ(game.story.AdviceStep, 0);
+    EXPECT_FALSE(Ran(game, 1801) || Ran(game, 1911));
+}
+
+TEST(Flow, TheFirstCheckComplainsByHowManyCellsAreEmpty) {
+    // 24 white cells of 25; 25 \ 3 = 8: eight empty cells give result 3, seven give result 2.
+    for (const auto& [filled, talk] : {std::pair{16, 2213}, std::pair{17, 2209}}) {
+        SimGame game({kSmall});
+        int left = filled;
+        for (int w = 1; left > 0; ++w) {
+            const QuesRec& q = game.Stage().Ques[w];
+            game.Select(w);
+            const QString text = q.AnswerText.left(std::min<int>(left, q.Length));
+            game.Type(text);
+            left -= int(text.size());
+        }
+        game.story.OnAnswerOpenClick();
+        EXPECT_TRUE(Ran(game, talk)) << filled;
+        EXPECT_EQ(game.story.CheckCount, 0);
+    }
+}
+
+TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
+    auto solvedBefore = [](SimGame& g) {
+        WriteTextFile(g.folder.filePath(QStringLiteral("test.log")),
+                      {QStringLiteral(";c"), QStringLiteral(";n"), QStringLiteral("ケン"), QStringLiteral(";s"),
+                       QStringLiteral("1,2")});
+    };
+    SimGame again({kSmall, kTiny}, 0, 9 * 3600.0, [&](SimGame& g) {
+        solvedBefore(g);
+        g.host.reportAnswers = {AnswerYes};
+    });
+    ASSERT_FALSE(again.endedAtStart);
+    EXPECT_EQ(again.host.reports[0].title, QStringLiteral("報告：クロスワードはすべて解き終えています"));
+    EXPECT_EQ(again.ScoreFile().section(u'\n', 4, 4), QStringLiteral("0,0"));
+    EXPECT_EQ(again.story.StageNmb, 1);
+    EXPECT_EQ(again.story.FirstPlay, 0) << "the name was kept";
+    EXPECT_TRUE(Ran(again, 1501));
+
+    SimGame declined({kSmall, kTiny}, 0, 9 * 3600.0, [&](SimGame& g) {
+        solvedBefore(g);
+        g.host.reportAnswers = {AnswerNo};
+    });
+    EXPECT_TRUE(declined.endedAtStart);
+    EXPECT_EQ(declined.ScoreFile().section(u'\n', 4, 4), QStringLiteral("1,2"));
+}
+
+TEST(Flow, AnUnwritablePlayFolderKeepsTheScoreFileInTheTemporaryFolder) {
+    QTemporaryDir temp;
+    // A folder where the score file should be: nothing can be written in its place, even by root.
+    auto blocked = [&](SimGame& g) {
+        QDir(g.folder.path()).mkdir(QStringLiteral("test.log"));
+        g.host.environment[QStringLiteral("TEMP")] = temp.path();
+    };
+    {
+        SimGame first({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
+            blocked(g);
+            g.host.reportAnswers = {AnswerOk};
+        });
+        ASSERT_EQ(first.host.reports.size(), 1u);
+        EXPECT_EQ(first.host.reports[0].title, QStringLiteral("確認：個人成績ファイルを別フォルダに作成しました"));
+        EXPECT_TRUE(first.host.reports[0].text.contains(QStringLiteral("　") + temp.path() + u'/'));
+        first.host.reportAnswers = {AnswerYes};  // keep it
+        EXPECT_THROW(first.story.EndGame(), GameEnded);
+        EXPECT_EQ(first.host.reports.back().title, QStringLiteral("選択：個人成績ファイルの処理"));
+    }
+    const auto kept = ReadTextFile(temp.filePath(QStringLiteral("test.log")));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->lines[0], QStringLiteral(";このファイルはＣＤ－ＲＯＭから起動したときの、Kiruneで使う個人成績データです。"));
+    {
+        SimGame second({kSmall}, 0, 9 * 3600.0, blocked);
+        EXPECT_TRUE(second.host.reports.empty()) << "the kept file is taken up without a report";
+        EXPECT_EQ(second.story.FirstPlay, 0);
+        second.host.reportAnswers = {AnswerNo};  // delete it
+        EXPECT_THROW(second.story.EndGame(), GameEnded);
+    }
+    EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("test.log"))));
+
+    SimGame nowhere({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
+        QDir(g.folder.path()).mkdir(QStringLiteral("test.log"));
+        g.host.reportAnswers = {AnswerOk};
+    });
+    EXPECT_TRUE(nowhere.endedAtStart);
+    EXPECT_EQ(nowhere.host.reports[0].title, QStringLiteral("報告：作業用フォルダがわかりません"));
+}
+
+TEST(Flow, FileChoiceRetriesUntilThePlayerGivesUp) {
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.vxl"));
+    WriteTextFile(broken, {QStringLiteral("t"), QStringLiteral("0"), QStringLiteral("x"), QStringLiteral("1")});
+    SimGame game({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
+        g.host.fileChoices = {QString(), dir.filePath(QStringLiteral("missing.vxl")), broken, g.path};
+        g.host.reportAnswers = {AnswerYes, AnswerYes, AnswerYes};
+    });
+    ASSERT_FALSE(game.endedAtStart);
+    ASSERT_EQ(game.host.reports.size(), 3u);
+    EXPECT_EQ(game.host.reports[0].title, QStringLiteral("報告：ファイルを指定してください"));
+    EXPECT_EQ(game.host.reports[1].title, QStringLiteral("報告：ファイルが見つかりません"));
+    EXPECT_EQ(game.host.reports[2].title, QStringLiteral("報告：ファイルが読めません"));
+    EXPECT_EQ(game.story.StageNmb, 1);
+
+    SimGame givesUp({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
+        g.host.fileChoices = {QString()};
+        g.host.reportAnswers = {AnswerNo};
+    });
+    EXPECT_TRUE(givesUp.endedAtStart);
+}
+
+TEST(Flow, SevenIdleMinutesEndTheGame) {
+    SimGame game({kSmall});
+    game.host.reportAnswers = {AnswerOk};
+    EXPECT_THROW(game.RunFor(8 * 60.0), GameEnded);
+    const QList<int>& talks = game.game.talk.History;
+    const QList<int> remarks = {3225, 3229, 3233, 3237, 3241};
+    QList<int> seen;
+    for (int t : talks)
+        if (t > 3200 && t < 3250)
+            seen << t;
+    EXPECT_EQ(seen, remarks) << "minutes 1 to 4 remark, 5 and 6 say nothing, 7 says goodbye";
+    EXPECT_TRUE(talks.contains(3251));
+    EXPECT_EQ(game.host.reports.back().title, QStringLiteral("Kiruneの終了"));
+}
+
+TEST(Flow, AdviceGrowsStrongerUntilThePartnerGivesUp) {
+    SimGame game({kSmall});
+    game.game.library.Rnd.Seed(7);
+    for (int i = 0; i < 9; ++i)
+        game.story.OnAdviceClick();
+    EXPECT_EQ(game.story.AdviceStep, 9);
+    game.host.reportAnswers = {AnswerOk};
+    EXPECT_THROW(game.story.OnAdviceClick(), GameEnded) << "the tenth hint is kind 19";
+    EXPECT_TRUE(game.game.talk.History.contains(1 + 2900 + 4 * 19));
+    EXPECT_TRUE(game.game.talk.History.contains(3011));
+}
+
+TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
+    SimGame game({kSmall});
+    game.story.OnCrossChangeClick();
+    game.story.OnCrossChangeClick();
+    EXPECT_EQ(game.story.ChangeAsked, 1);
+    EXPECT_EQ(game.game.talk.History.count(1801), 1);
+    EXPECT_TRUE(Ran(game, 1901));
+    EXPECT_TRUE(Ran(game, 1905));
+
+    SimGame two({kSmall, kTiny});
+    AnswerQuestions(two.host, true, true, true);
+    two.story.OnCrossChangeClick();
+    EXPECT_EQ(two.story.StageNmb, 2);
+    EXPECT_TRUE(Ran(two, 2005)) << "item 1: the change was made";
+}
+
+TEST(Flow, TheEndButtonAsksDuringPlay) {
+    SimGame game({kSmall});
+    AnswerQuestions(game.host, true, true, true, false);
+    game.story.OnEndClick();
+    EXPECT_TRUE(Ran(game, 1709)) << "item 2: carry on";
+    EXPECT_TRUE(game.screen.lblEndEnabled);
+    AnswerQuestions(game.host, true, true, true, true);
+    EXPECT_THROW(game.story.OnEndClick(), GameEnded);
+    EXPECT_TRUE(Ran(game, 1721));
+}
+
+TEST(Flow, F1AppendsTheWordToTheReportFile) {
+    SimGame game({kSmall});
+    QTemporaryDir program;
+    game.host.programFolder = program.path() + u'/';
+    game.host.reportAnswers = {AnswerOk, AnswerCancel, AnswerOk};
+    for (int i = 0; i < 3; ++i)
+        game.story.OnKeyDown(Key::F1, false);
+    EXPECT_EQ(game.host.reports[0].title, QStringLiteral("■デバッグ用■"));
+    EXPECT_TRUE(game.host.reports[0].secondIsDefault);
+    EXPECT_TRUE(game.story.tmrVexal.Enabled());
+    const auto file = ReadTextFile(program.filePath(QStringLiteral("Report.txt")));
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->lines.size(), 20) << "two entries of ten lines";
+    EXPECT_EQ(file->lines[0], QString());
+    EXPECT_EQ(file->lines[1], QStringLiteral("問題：clue 1"));
+    EXPECT_EQ(file->lines[4], QStringLiteral("ID：0"));
+    EXPECT_EQ(file->lines[9], QStringLiteral("[OK]でこの情報をセーブ化します。"));
+}
+
+}  // namespace
+}  // namespace kirune

@@ -1,0 +1,110 @@
+#include "library/Cp932Text.h"
+#include "library/Library.h"
+#include "support/SimHost.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+class ScoreFile : public ::testing::Test {
+protected:
+    ScoreFile() : library(host) {}
+    void SetUp() override { ASSERT_EQ(library.SetupLogFile(QStringLiteral("abc.vxl"), dir.path() + u'/', 3), 1); }
+    QString Path() const { return dir.filePath(QStringLiteral("abc.log")); }
+    QStringList Lines() const { return ReadTextFile(Path())->lines; }
+    void Write(const QStringList& lines) { ASSERT_TRUE(WriteTextFile(Path(), lines)); }
+
+    QTemporaryDir dir;
+    SimHost host;
+    Library library;
+    std::vector<qint32> clear = std::vector<qint32>(4, 0);  // stages 1..3
+};
+
+TEST_F(ScoreFile, ANewFileHasFiveLinesAndOneZeroPerStage) {
+    EXPECT_EQ(Lines(), (QStringList{QStringLiteral(";このファイルはKiruneで使う個人成績データです。"),
+                                    QStringLiteral(";プレーヤー名"), QStringLiteral("未登録"),
+                                    QStringLiteral(";解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み"),
+                                    QStringLiteral("0,0,0")}));
+    EXPECT_EQ(library.ReadPlayerName(), QString());
+    library.CreateLogFile(Path(), 0, 1);
+    EXPECT_EQ(Lines()[4], QStringLiteral("0"));
+    QFile file(Path());
+    file.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(file.readAll().endsWith("\r\n0\r\n"));
+}
+
+TEST_F(ScoreFile, ReadsOneValuePerStageAndWritesThemBack) {
+    Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"), QStringLiteral(";d"),
+           QStringLiteral("0,1,1,0,1"), QStringLiteral("sixth")});
+    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_EQ(clear, (std::vector<qint32>{0, 0, 1, 1}));
+    clear[1] = 1;
+    library.WriteLogStatus(clear);
+    EXPECT_EQ(Lines(), (QStringList{QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"),
+                                    QStringLiteral(";d"), QStringLiteral("1,1,1"), QStringLiteral("sixth")}))
+        << "a sixth line survives the status";
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("temp.log"))));
+    EXPECT_EQ(library.ReadPlayerName(), QStringLiteral("ケン"));
+    library.SavePlayerName(QStringLiteral("ユミ"));
+    EXPECT_EQ(Lines(), (QStringList{QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ユミ"),
+                                    QStringLiteral(";d"), QStringLiteral("1,1,1")}))
+        << "but not the name";
+}
+
+TEST_F(ScoreFile, EverythingSolvedAsksToStartOver) {
+    struct Case {
+        QString status;
+        int answer;
+        int result;
+        QString after;
+    };
+    const Case cases[] = {
+        {QStringLiteral("1,1,1"), AnswerYes, 1, QStringLiteral("0,0,0")},
+        {QStringLiteral("1,1,1"), AnswerNo, 0, QStringLiteral("1,1,1")},
+        {QStringLiteral("2,1,x"), AnswerNo, 0, QStringLiteral("2,1,x")},  // no "0": nothing left to play
+    };
+    for (const Case& c : cases) {
+        Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("未登録"), QStringLiteral(";d"), c.status});
+        host.reportAnswers = {c.answer};
+        host.reports.clear();
+        EXPECT_EQ(library.ReadLogStatus(clear), c.result) << c.status.toStdString();
+        ASSERT_EQ(host.reports.size(), 1u);
+        EXPECT_EQ(host.reports[0].title, QStringLiteral("報告：クロスワードはすべて解き終えています"));
+        EXPECT_EQ(Lines()[4], c.after);
+    }
+}
+
+TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
+    // Fewer values than stages: the play file gained a stage, which is unsolved.
+    Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("未登録"), QStringLiteral(";d"),
+           QStringLiteral("1,1")});
+    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_EQ(clear, (std::vector<qint32>{0, 1, 1, 0}));
+
+    // Three lines only: the name is read, and the status line is added where it belongs.
+    Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン")});
+    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_EQ(library.ReadPlayerName(), QStringLiteral("ケン"));
+    clear = {0, 1, 0, 0};
+    library.WriteLogStatus(clear);
+    EXPECT_EQ(Lines().size(), 5);
+    EXPECT_EQ(Lines()[2], QStringLiteral("ケン"));
+    EXPECT_EQ(Lines()[4], QStringLiteral("1,0,0"));
+
+    // A name that is not CP932 is asked for again, but its bytes stay until a new name is saved.
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n0,0,0\r\n");
+    file.close();
+    EXPECT_EQ(library.ReadPlayerName(), QString());
+    library.WriteLogStatus(clear);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n1,0,0\r\n"));
+}
+
+}  // namespace
+}  // namespace kirune
