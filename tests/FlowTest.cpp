@@ -335,3 +335,31 @@ TEST(Flow, F1AppendsTheWordToTheReportFile) {
 
 }  // namespace
 }  // namespace kirune
+
+namespace kirune {
+namespace {
+
+TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
+    SimGame game({kTiny, kSmall});
+    AnswerQuestions(game.host, true, true);
+    // The file loses its second stage while the first is played.
+    QString text = PlayFileText({kTiny});
+    text.replace(QStringLiteral("\r\n1\r\n;#1"), QStringLiteral("\r\n2\r\n;#1"));
+    WritePlayFile(game.folder.path(), QStringLiteral("test.vxl"), text);
+    const QString other = WritePlayFile(game.folder.path(), QStringLiteral("other.vxl"), PlayFileText({kSmall}));
+    game.host.fileChoices = {other};
+    game.host.onReport = [answer = game.host.onReport](const ReportBox& box) {
+        return box.title == QStringLiteral("報告：ファイルが読めません") ? int(AnswerYes) : answer(box);
+    };
+    game.Solve();
+    game.story.OnAnswerOpenClick();
+    EXPECT_TRUE(std::any_of(game.host.reports.begin(), game.host.reports.end(), [](const ReportBox& box) {
+        return box.title == QStringLiteral("報告：ファイルが読めません");
+    }));
+    EXPECT_EQ(game.story.PlayFileName, QStringLiteral("other.vxl"));
+    EXPECT_EQ(game.story.StageNmb, 1);
+    EXPECT_EQ(game.Stage().MasMaxX, 5);
+}
+
+}  // namespace
+}  // namespace kirune
