@@ -6,9 +6,7 @@ namespace kirune {
 
 void Story::CheckAnswers() {
     const int P = PartnerKind;
-    talk.Talk(2101);
-    anim.RiseWord(PartnerWord(), 1, 1, 2);
-    scene.PartnerJump();
+    Exclaim(2101, 2);
     effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
 
     int empty = 0;
@@ -33,9 +31,7 @@ void Story::CheckAnswers() {
             result = talk.TalkAnswer == 2 ? 1 : 0;
     }
     if (result >= 2 && result <= 4) {
-        talk.Talk(2121);
-        anim.RiseWord(PartnerWord(), 1, 1, 3);
-        scene.PartnerJump();
+        Exclaim(2121, 3);
     }
     anim.Say(P + 2200 + 4 * result, QStringLiteral("-1"));
     talk.Talk(1213);
@@ -105,11 +101,7 @@ void Story::SweepWords() {
     for (int w = 1; w <= stage.QuesNmbMax; ++w) {
         const int s = stage.IsAcrossWord(w) ? 1 : stage.MasStride;
         const QuesRec& q = stage.Ques[w];
-        screen.lblQuesNmb = FullWidthDigits(w);
-        const qsizetype length = q.QuesText.size();
-        screen.lblQuesPointSize = length <= 39 ? 14 : length <= 47 ? 12 : 10;
-        screen.lblQues = q.QuesText;
-        screen.Changed(Screen::Part::Labels);
+        ShowClue(w);
         CurStep = s;
         CurMas = CurQuesStart = q.Start;
         CurQuesLen = q.Length;
@@ -192,9 +184,7 @@ void Story::CheckResult(int wrong) {
         anim.SetMood(QStringLiteral("+1"));
         return;
     }
-    talk.Talk(2401);
-    anim.RiseWord(PartnerWord(), 1, 1, 3);
-    scene.PartnerJump();
+    Exclaim(2401, 3);
     anim.Say(P + (CheckCount == 1 ? 2500 : 2504), QStringLiteral("=5"));
 
     StageClear[size_t(StageNmb)] = 1;
@@ -261,9 +251,7 @@ void Story::GiveAdvice() {
         talk.TalkVar[4] = across ? QStringLiteral("縦") : QStringLiteral("横");
     }
     if (h == 13 || h == 14) {
-        talk.Talk(2801);
-        anim.RiseWord(PartnerWord(), 1, 1, 3);
-        scene.PartnerJump();
+        Exclaim(2801, 3);
     }
     anim.Say(P + 2900 + 4 * h, QStringLiteral("=") + QString::number(m));
     if (h == 19)
@@ -277,9 +265,7 @@ void Story::ChangeStage() {
     if (next == 0) {
         if (ChangeAsked == 0) {
             ChangeAsked = 1;
-            talk.Talk(1801);
-            anim.RiseWord(PartnerWord(), 1, 1, 3);
-            scene.PartnerJump();
+            Exclaim(1801, 3);
             anim.Say(P + 1900, QStringLiteral("+1"));
         } else {
             anim.Say(P + 1904, QStringLiteral("-1"));

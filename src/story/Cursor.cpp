@@ -100,11 +100,7 @@ void Story::SelectWord(int c, int step) {
         screen.lblCell[cell].BackColor = CellColor::Selected;
         stage.Mas[cell].Select = step;
     }
-    screen.lblQuesNmb = FullWidthDigits(CurQuesNmb);
-    const qsizetype length = q.QuesText.size();
-    screen.lblQuesPointSize = length <= 39 ? 14 : length <= 47 ? 12 : 10;
-    screen.lblQues = q.QuesText;
-    screen.Changed(Screen::Part::Labels);
+    ShowClue(CurQuesNmb);
     if (step != CurStep) {
         screen.picControlerVisible[1] = step == 1;
         screen.picControlerVisible[2] = step != 1;
@@ -114,6 +110,15 @@ void Story::SelectWord(int c, int step) {
     screen.lblCell[c].BackColor = CellColor::Cursor;
     CurMas = c;
     screen.Changed(Screen::Part::Cells);
+}
+
+void Story::ShowClue(int w) {
+    screen.lblQuesNmb = FullWidthDigits(w);
+    const QString& clue = stage.Ques[w].QuesText;
+    // Long clues get a smaller face so they still fit the two lines of the clue panel.
+    screen.lblQuesPointSize = clue.size() <= 39 ? 14 : clue.size() <= 47 ? 12 : 10;
+    screen.lblQues = clue;
+    screen.Changed(Screen::Part::Labels);
 }
 
 void Story::DeselectWord(int step) {

@@ -145,6 +145,12 @@ void Story::OpenPlayFile() {
     FirstPlay = talk.TalkVar[10].isEmpty() ? 1 : 0;
 }
 
+void Story::Exclaim(int talkNumber, int speed) {
+    talk.Talk(talkNumber);
+    anim.RiseWord(PartnerWord(), 1, 1, speed);
+    scene.PartnerJump();
+}
+
 void Story::Slide(int platform1Speed, int platform2Speed, const QString& text) {
     if (library.OSPlatform == 1 || library.OSPlatform == 2)
         anim.SlideWord(text, 4, 1, 2, library.OSPlatform == 1 ? platform1Speed : platform2Speed);
@@ -203,9 +209,7 @@ int Story::NextUnsolvedStage(int n) const {
 
 void Story::ConfirmEnd() {
     const int P = PartnerKind;
-    talk.Talk(1601);
-    anim.RiseWord(PartnerWord(), 1, 1, 2);
-    scene.PartnerJump();
+    Exclaim(1601, 2);
     effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
     talk.SetWaitLength(6);
     anim.Say(P + 1610, QStringLiteral("-1"));

@@ -173,6 +173,9 @@ private:
     // The file choice with its reports, the header, the score file and the player's name.
     void OpenPlayFile();
     std::optional<PlayFileError> CheckPlayFile();
+    // A call to the partner: the talk, the partner's name rising, the stage jumping.
+    void Exclaim(int talkNumber, int speed);
+    void ShowClue(int word);
     void Slide(int platform1Speed, int platform2Speed, const QString& text);
     void ShowControls();
     int CursorPosition() const { return (CurMas - CurQuesStart) / CurStep + 1; }
