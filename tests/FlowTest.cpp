@@ -12,21 +12,9 @@ namespace {
 const StageSketch kSmall{PatternGrid(5, 5)};
 const StageSketch kTiny{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}};
 
-int Answer(bool yes) { return yes ? AnswerYes : AnswerNo; }
-
-// Answers the stand-in questions by title: check, next stage, other stage, stop.
-void AnswerQuestions(SimHost& host, bool check, bool next, bool change = true, bool stop = true) {
-    host.onReport = [=](const ReportBox& box) {
-        if (box.title.contains(QStringLiteral("答え合わせ")))
-            return Answer(check);
-        if (box.title.contains(QStringLiteral("次の問題")))
-            return Answer(next);
-        if (box.title.contains(QStringLiteral("問題の変更")))
-            return Answer(change);
-        if (box.title.contains(QStringLiteral("ゲームの終了")))
-            return Answer(stop);
-        return int(AnswerOk);
-    };
+// The partner's questions: check now (2115), next stage (2535), another stage (1915), stop (1615).
+void AnswerQuestions(SimGame& game, bool check, bool next, bool change = true, bool stop = true) {
+    game.menuAnswers = {{2115, check ? 1 : 2}, {2535, next ? 1 : 2}, {1915, change ? 1 : 2}, {1615, stop ? 1 : 2}};
 }
 
 bool Ran(const SimGame& game, int talk) { return game.game.talk.History.contains(talk); }
@@ -38,7 +26,7 @@ TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
     EXPECT_EQ(game.story.FirstPlay, 1);
     EXPECT_TRUE(game.host.reports.empty()) << "a writable play folder needs no report";
     EXPECT_EQ(game.ScoreFile(), QStringLiteral(";このファイルはKiruneで使う個人成績データです。\n;プレーヤー名\n"
-                                               "お姉ちゃん\n;解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み\n0,0"));
+                                               "ケン\n;解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み\n0,0"));
     EXPECT_EQ(game.host.music, QStringList({QStringLiteral("BGMテーマ曲"), QStringLiteral("BGM挿入曲1")}));
     EXPECT_TRUE(game.screen.PlayPanelsVisible);
     EXPECT_FALSE(game.screen.picKeypadVisible) << "an alphabet puzzle has no keypad button";
@@ -48,12 +36,11 @@ TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
 TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
     SimGame game({kTiny, kSmall});
     QString statusWhenAsked;
-    AnswerQuestions(game.host, true, true);
-    const auto answer = game.host.onReport;
-    game.host.onReport = [&](const ReportBox& box) {
-        if (box.title.contains(QStringLiteral("次の問題")))
+    AnswerQuestions(game, true, true);
+    TalkEngine& talk = game.game.talk;
+    talk.View.changed = [&](bool) {
+        if (talk.CurrentTalk == 2535 && talk.View.Menu.Visible && statusWhenAsked.isEmpty())
             statusWhenAsked = game.ScoreFile().section(u'\n', 4, 4);
-        return answer(box);
     };
     game.Solve();
     game.story.OnAnswerOpenClick();
@@ -68,7 +55,7 @@ TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
 
 TEST(Flow, SolvingTheLastStageSaysGoodbye) {
     SimGame game({kTiny});
-    AnswerQuestions(game.host, true, true);
+    AnswerQuestions(game, true, true);
     game.Solve();
     EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded);
     EXPECT_EQ(game.ScoreFile().section(u'\n', 4, 4), QStringLiteral("1"));
@@ -78,7 +65,7 @@ TEST(Flow, SolvingTheLastStageSaysGoodbye) {
 
 TEST(Flow, AFailedCheckMarksWrongCellsAndPutsTheCursorOnTheFirst) {
     SimGame game({kTiny});
-    AnswerQuestions(game.host, true, true);
+    AnswerQuestions(game, true, true);
     game.Solve();
     game.story.OnCellClick(game.Cell(3, 2));
     game.Type(QStringLiteral("Z"));  // (3,2) now wrong
@@ -99,7 +86,7 @@ TEST(Flow, AFailedCheckMarksWrongCellsAndPutsTheCursorOnTheFirst) {
 
 TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
     SimGame game({kSmall});
-    AnswerQuestions(game.host, true, true);
+    AnswerQuestions(game, true, true);
     game.Solve();
     const int wrongCell = game.Cell(5, 5);
     game.story.OnCellClick(wrongCell);
@@ -297,7 +284,7 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
     EXPECT_TRUE(Ran(game, 1905));
 
     SimGame two({kSmall, kTiny});
-    AnswerQuestions(two.host, true, true, true);
+    AnswerQuestions(two, true, true, true);
     two.story.OnCrossChangeClick();
     EXPECT_EQ(two.story.StageNmb, 2);
     EXPECT_TRUE(Ran(two, 2005)) << "item 1: the change was made";
@@ -305,11 +292,11 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
 
 TEST(Flow, TheEndButtonAsksDuringPlay) {
     SimGame game({kSmall});
-    AnswerQuestions(game.host, true, true, true, false);
+    AnswerQuestions(game, true, true, true, false);
     game.story.OnEndClick();
     EXPECT_TRUE(Ran(game, 1709)) << "item 2: carry on";
     EXPECT_TRUE(game.screen.lblEndEnabled);
-    AnswerQuestions(game.host, true, true, true, true);
+    AnswerQuestions(game, true, true, true, true);
     EXPECT_THROW(game.story.OnEndClick(), GameEnded);
     EXPECT_TRUE(Ran(game, 1721));
 }
@@ -341,15 +328,15 @@ namespace {
 
 TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
     SimGame game({kTiny, kSmall});
-    AnswerQuestions(game.host, true, true);
+    AnswerQuestions(game, true, true);
     // The file loses its second stage while the first is played.
     QString text = PlayFileText({kTiny});
     text.replace(QStringLiteral("\r\n1\r\n;#1"), QStringLiteral("\r\n2\r\n;#1"));
     WritePlayFile(game.folder.path(), QStringLiteral("test.vxl"), text);
     const QString other = WritePlayFile(game.folder.path(), QStringLiteral("other.vxl"), PlayFileText({kSmall}));
     game.host.fileChoices = {other};
-    game.host.onReport = [answer = game.host.onReport](const ReportBox& box) {
-        return box.title == QStringLiteral("報告：ファイルが読めません") ? int(AnswerYes) : answer(box);
+    game.host.onReport = [](const ReportBox& box) {
+        return box.title == QStringLiteral("報告：ファイルが読めません") ? int(AnswerYes) : int(AnswerOk);
     };
     game.Solve();
     game.story.OnAnswerOpenClick();

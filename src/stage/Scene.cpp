@@ -2,7 +2,7 @@
 
 namespace kirune {
 
-void Scene::SetUpScreen() {
+bool Scene::SetUpScreen() {
     screen.lblTitle = QStringLiteral("Kirune");
     screen.lblLevel.clear();
     screen.lblMasMaxXY.clear();
@@ -13,12 +13,21 @@ void Scene::SetUpScreen() {
     screen.PlayPanelsVisible = false;
     screen.Changed(Screen::Part::Labels);
     screen.Changed(Screen::Part::Controls);
+    const bool talkReady = talk.InitTalk(420, 126);
+    talk.ClearTalkers();
+    talk.AddTalker(QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
+    talk.AddTalker(QStringLiteral("÷"), 3, QStringLiteral("声ナビゲータ"), 1, 100, 160, 0, 0);
+    return talkReady;
 }
 
-void Scene::SetUpPlayStage(int inputMode) {
+void Scene::SetUpPlayStage(int inputMode, const QString& partnerName, int partnerSprite) {
     screen.PlayPanelsVisible = true;
     screen.picKeypadVisible = inputMode == 1;
     screen.Changed(Screen::Part::Controls);
+    talk.ClearTalkers();
+    talk.AddTalker(QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
+    talk.AddTalker(QStringLiteral("＋"), 2, QStringLiteral("声") + partnerName, 2, 100, 180, 0, partnerSprite);
+    talk.AddTalker(QStringLiteral("÷"), 3, QStringLiteral("声ナビゲータ"), 1, 100, 160, 0, 0);
 }
 
 }  // namespace kirune

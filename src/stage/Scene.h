@@ -1,6 +1,7 @@
 #pragma once
 
 #include "story/Screen.h"
+#include "talk/TalkEngine.h"
 
 namespace kirune {
 
@@ -8,12 +9,13 @@ namespace kirune {
 // at once until the animated stage exists.
 class Scene {
 public:
-    explicit Scene(Screen& screen) : screen(screen) {}
+    Scene(Screen& screen, TalkEngine& talk) : screen(screen), talk(talk) {}
 
-    void SetUpScreen();
+    // False when the talk data cannot be opened.
+    bool SetUpScreen();
     void PlayIdleGesture() {}
     // Shows the play panels; the keypad button only for kana puzzles.
-    void SetUpPlayStage(int inputMode);
+    void SetUpPlayStage(int inputMode, const QString& partnerName, int partnerSprite);
     void PartnerWalkIn() {}
     void PartnerSettle() {}
     void PartnerWalkOff() {}
@@ -21,6 +23,7 @@ public:
 
 private:
     Screen& screen;
+    TalkEngine& talk;
 };
 
 }  // namespace kirune

@@ -36,7 +36,14 @@ void Story::Main() {
 }
 
 void Story::TitleSequence() {
-    scene.SetUpScreen();
+    talk.OSPlatform = library.OSPlatform;
+    if (!scene.SetUpScreen()) {
+        host.ShowReport(ReportBox{QStringLiteral("Kirune"),
+                                  QStringLiteral("会話データを開けません:\r\n") + host.ProgramFolder() +
+                                      QStringLiteral("Talk/TalkIx.dat, TalkDt.dat"),
+                                  ReportIcon::Exclamation, ReportButtons::Ok, false});
+        EndGame();
+    }
     talk.StartTalk();
     anim.StartAnim();
     anim.ShowStage();
@@ -157,7 +164,7 @@ void Story::Slide(int platform1Speed, int platform2Speed, const QString& text) {
 }
 
 void Story::StartPlay() {
-    scene.SetUpPlayStage(InputMode);
+    scene.SetUpPlayStage(InputMode, PartnerName, 0);
     StageNmb = NextUnsolvedStage(0);
     SetupStageOrReport(StageNmb);
     talk.StartTalk();

@@ -27,8 +27,6 @@ public:
     Story story;
 
     // The main window's other timers; their owners switch them on.
-    GameTimer tmrTalk;
-    GameTimer tmrTalkCursorBlink;
     GameTimer tmrAnim;
     GameTimer tmrSoundInterval;
 

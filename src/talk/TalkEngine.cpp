@@ -1,45 +1,345 @@
 #include "talk/TalkEngine.h"
 
+#include "library/Csv.h"
+
+#include <cmath>
+#include <cstdio>
+
 namespace kirune {
 
 namespace {
 
-struct Question {
-    int talk;
-    const char16_t* title;
-    const char16_t* text;
-};
-
-// Menus whose item 2 must stay reachable until the menu box exists.
-constexpr Question kQuestions[] = {
-    {1615, u"選択：ゲームの終了", u"ゲームを終了しますか？"},
-    {1915, u"選択：問題の変更", u"別の問題に変えますか？"},
-    {2115, u"選択：答え合わせ", u"答え合わせをしますか？"},
-    {2535, u"選択：次の問題", u"次の問題に進みますか？"},
-};
+const QString kPlaceholders = QStringLiteral("㊥◎①②③④⑤⑥⑦⑧⑨⑩");
 
 }  // namespace
 
-TalkEngine::TalkEngine(Host& host) : host(host) {
-    TalkVar[1] = QStringLiteral("お姉ちゃん");
-    TalkVar[2] = QStringLiteral("お兄ちゃん");
-    TalkVar[3] = QStringLiteral("お母さん");
-    TalkVar[4] = QStringLiteral("お父さん");
-    TalkVar[0] = QStringLiteral("おかえり、");
+TalkEngine::TalkEngine(Host& host, Effect& effect)
+    : tmrTalk(host.Timers(), 15, [this] { OnTalkTick(); }),
+      tmrTalkCursorBlink(host.Timers(), 100, [this] { OnBlinkTick(); }),
+      host(host),
+      effect(effect) {}
+
+void TalkEngine::StartTalk() {
+    TalkScript.clear();
+    tmrTalk.SetEnabled(true);
+}
+
+void TalkEngine::EndTalk() {
+    data.Close();
+    TalkScript.clear();
+    tmrTalk.SetEnabled(false);
 }
 
 void TalkEngine::Talk(int number) {
     History.append(number);
+    const auto text = data.Read(number);
+    if (!text) {
+        std::fprintf(stderr, "kirune: the talk data holds no talk %d\n", number);
+        return;
+    }
+    CurrentTalk = number;
+    TalkText(*text);
+}
+
+void TalkEngine::TalkText(const QString& script) {
+    while (!TalkScript.isEmpty())
+        host.Pump();
+    TalkScript = script;
+    // A script ending in a wait returns only once the player has answered.
+    while (!TalkScript.isEmpty() || busy)
+        host.Pump();
+}
+
+void TalkEngine::OnTalkTick() {
+    if (!TalkPhrase.isEmpty())
+        TypewriterStep();
+    else if (!TalkScript.isEmpty())
+        InterpreterStep();
+}
+
+void TalkEngine::Malformed(const QString& why) {
+    // Stop the talk rather than show a half-made text.
+    std::fprintf(stderr, "kirune: talk %d: %s; the rest of the talk is skipped\n", CurrentTalk, qUtf8Printable(why));
+    TalkScript.clear();
+    TalkPhrase.clear();
+}
+
+std::optional<QString> TalkEngine::Substitute(const QString& text) {
+    QString t = u'＿' + text + u'＿';
+    for (int k = 0; k < kPlaceholders.size(); ++k) {
+        const QChar placeholder = kPlaceholders[k];
+        const qsizetype at = t.indexOf(placeholder);
+        if (at < 0)
+            continue;
+        int variable = k == 0 ? TalkAnswer : k - 1;
+        if (variable < 0 || variable > 10) {
+            Malformed(QStringLiteral("㊥ with the answer %1, which names no variable").arg(TalkAnswer));
+            return std::nullopt;
+        }
+        t.replace(at, 1, TalkVar[variable]);
+        if (t.contains(placeholder)) {
+            Malformed(QStringLiteral("%1 stands more than once in \"%2\"").arg(placeholder).arg(text));
+            return std::nullopt;
+        }
+    }
+    return t.mid(1, t.size() - 2);
+}
+
+void TalkEngine::InterpreterStep() {
+    if (busy)
+        return;
+    busy = true;
+    const QChar c = TalkScript.front();
+    TalkScript.remove(0, 1);
+    // Text up to the closing bracket, taken off the script with it; nullopt when it is open.
+    auto takeUpTo = [this](QChar close) -> std::optional<QString> {
+        const qsizetype end = TalkScript.indexOf(close);
+        if (end < 0)
+            return std::nullopt;
+        QString text = TalkScript.left(end);
+        TalkScript.remove(0, end + 1);
+        return text;
+    };
+
+    if (Find(c)) {
+        SpeakAs(c);
+        const QChar open = TalkScript.isEmpty() ? QChar() : TalkScript.front();
+        if (open != u'〈' && open != u'《') {
+            Malformed(QStringLiteral("talker %1 without 〈 or 《").arg(c));
+        } else {
+            TalkScript.remove(0, 1);
+            const auto text = takeUpTo(open == u'〈' ? u'〉' : u'》');
+            const auto phrase = text ? Substitute(*text) : std::nullopt;
+            if (!text)
+                Malformed(QStringLiteral("%1 never closed").arg(open));
+            if (phrase) {
+                lipSync = open == u'《';
+                if (lipSync) {
+                    const Talker* talker = Find(BoxSpeaker[CurrentBox]);
+                    lipSprite = talker ? talker->Sprite : 0;
+                    if (SetSpritePose && lipSprite)
+                        SetSpritePose(lipSprite, 2);
+                }
+                TalkPhrase = *phrase;
+            }
+        }
+        busy = false;
+        return;
+    }
+
+    switch (c.unicode()) {
+    case u'【': {
+        const auto text = takeUpTo(u'】');
+        if (!text) {
+            Malformed(QStringLiteral("【 never closed"));
+            break;
+        }
+        const QStringList pieces = text->split(u'●');
+        for (int k = 0; k < pieces.size() && k <= 10; ++k)
+            if (!pieces[k].isEmpty())
+                TalkVar[k] = pieces[k];
+        break;
+    }
+    case u'『': {
+        const auto text = takeUpTo(u'』');
+        const auto choices = text ? Substitute(*text) : std::nullopt;
+        if (!text)
+            Malformed(QStringLiteral("『 never closed"));
+        if (choices)
+            ShowMenu(*choices);
+        break;
+    }
+    case u'⊿': HideMenu(); break;
+    case u'×': CloseBox(CurrentBox); break;
+    case u'※':
+        HideMenu();
+        while (BoxLayout != 0)
+            CloseBox(CurrentBox);
+        break;
+    case u'▼': WaitMode = 1; break;
+    case u'▽': WaitMode = -1; break;
+    case u'◆': WaitMode = 2; break;
+    case u'◇': WaitMode = -2; break;
+    case u'★': WaitMode = 3; break;
+    case u'☆': WaitMode = -3; break;
+    case u'¶':
+        if (!TalkScript.isEmpty()) {
+            const QChar digit = TalkScript.front();
+            TalkScript.remove(0, 1);
+            waitLength = digit.isDigit() ? digit.digitValue() : 0;
+        }
+        break;
+    case u'〈':
+    case u'《':
+        Malformed(QStringLiteral("%1 without a registered talker").arg(c));
+        break;
+    default:
+        break;  // "∴" and anything else the mark-up does not know
+    }
+
+    if (WaitMode != 0) {
+        tmrTalk.SetEnabled(false);
+        BeginWait();
+        while (WaitMode != 0)
+            host.Pump();
+        waitLength = 5;
+        tmrTalk.SetEnabled(true);
+    }
+    busy = false;
+}
+
+void TalkEngine::TypewriterStep() {
+    const QChar c = TalkPhrase.front();
+    TalkPhrase.remove(0, 1);
+    if (c == u'　') {
+        NewLine();
+    } else if (c == u'§') {
+        // Half a second on the seconds-since-midnight clock, also across midnight.
+        double end = host.SecondsSinceMidnight() + 0.5;
+        if (end >= 86400.0) {
+            const double before = host.SecondsSinceMidnight();
+            while (host.SecondsSinceMidnight() >= before)
+                host.Pump(host.NowMs() + 10);
+            end -= 86400.0;
+        }
+        while (host.SecondsSinceMidnight() < end)
+            host.Pump(host.NowMs() + 10);
+    } else {
+        Print(QString(c));
+    }
+    if (TalkPhrase.isEmpty() && lipSync) {
+        lipSync = false;
+        if (SetSpritePose && lipSprite)
+            SetSpritePose(lipSprite, 1);
+    }
+}
+
+void TalkEngine::BeginWait() {
+    TalkWaitResult = 1;
+    const int m = WaitMode;
+    if (m == 3 || m == -3) {
+        timeoutLimit = 18 * waitLength;
+        tmrTalkCursorBlink.SetInterval(50);
+        tmrTalkCursorBlink.SetEnabled(true);
+    } else if (m == 2 || m == -2) {
+        TalkBoxView& box = View.Box[CurrentBox];
+        InputView& input = View.Input;
+        input.Box = CurrentBox;
+        input.Left = box.CurrentX;
+        input.Top = box.CurrentY;
+        input.Width = boxWidth - marginX - input.Left;
+        input.Height = pitch - gap;
+        input.Visible = true;
+        ++input.FocusRequests;
+        View.Changed();
+        if (m == -2) {
+            // The timed input waits like the timed click: wait length x 2 s on the 500 ms tick.
+            timeoutLimit = 4 * waitLength;
+            tmrTalkCursorBlink.SetInterval(500);
+            tmrTalkCursorBlink.SetEnabled(true);
+        }
+    } else {
+        promptX = View.Box[CurrentBox].CurrentX;
+        promptColor = View.Box[CurrentBox].TextColor;
+        timeoutLimit = 2 * waitLength;
+        tmrTalkCursorBlink.SetInterval(500);
+        tmrTalkCursorBlink.SetEnabled(true);
+    }
+    tickCount = 0;
+}
+
+void TalkEngine::OnBlinkTick() {
+    const int m = WaitMode;
+    if (m < 0 && ++tickCount > timeoutLimit) {
+        tickCount = 0;
+        TimeOut();
+        return;
+    }
+    if (m == 3 || m == -3)
+        HoverCheck(true);
+    else if (m == 1 || m == -1)
+        PromptBlink(false);
+}
+
+void TalkEngine::PromptBlink(bool ending) {
+    if (CurrentBox == 0)
+        return;
+    TalkBoxView& box = View.Box[CurrentBox];
+    promptPhase = ending ? 0 : 1 - promptPhase;
+    if (promptPhase == 1) {
+        box.TextColor = promptColor;
+        Print(QStringLiteral("▼"));
+    } else {
+        box.CurrentX = promptX;
+        box.TextColor = box.Back;
+        Print(QStringLiteral("▼"));
+        box.CurrentX = promptX;
+        box.TextColor = promptColor;
+    }
+    View.Changed();
+}
+
+void TalkEngine::Answer(int value) {
+    const int m = WaitMode;
+    if (m == 3 || m == -3) {
+        tmrTalkCursorBlink.SetEnabled(false);
+        HoverCheck(false);
+        if (value >= 1 && value <= 9)
+            View.Menu.TextColor[value] = 0xFFFF00;
+        View.Changed();
+        TalkAnswer = value;
+    } else if (m == 2 || m == -2) {
+        if (!ReadInput())
+            return;
+        tmrTalkCursorBlink.SetEnabled(false);
+    } else if (m == 1 || m == -1) {
+        if (value != CurrentBox)
+            return;
+        tmrTalkCursorBlink.SetEnabled(false);
+        PromptBlink(true);
+    } else {
+        return;
+    }
     TalkWaitResult = 11;
-    for (const Question& q : kQuestions)
-        if (q.talk == number) {
-            const ReportBox box{QString::fromUtf16(q.title), QString::fromUtf16(q.text), ReportIcon::Information,
-                                ReportButtons::YesNo, false};
-            TalkAnswer = host.ShowReport(box) == AnswerYes ? 1 : 2;
+    WaitMode = 0;
+}
+
+void TalkEngine::TimeOut() {
+    const int m = WaitMode;
+    tmrTalkCursorBlink.SetEnabled(false);
+    if (m == -3) {
+        TalkAnswer = 0;
+    } else if (m == -1) {
+        PromptBlink(true);
+    } else if (m == -2) {
+        if (ReadInput(false)) {
+            TalkWaitResult = 11;
+            WaitMode = 0;
             return;
         }
-    if (number == 1231 || number == 1243)
-        TalkAnswer = 1;
+        View.Input.Visible = false;
+        View.Changed();
+    }
+    TalkWaitResult = 10;
+    WaitMode = 0;
+}
+
+void TalkEngine::OnTalkBoxClick(int box) {
+    if (WaitMode == 1 || WaitMode == -1)
+        Answer(box);
+}
+
+void TalkEngine::OnMenuClick(int item) {
+    if (WaitMode != 3 && WaitMode != -3)
+        return;
+    if (item >= 1 && item <= 9)
+        View.Menu.Opaque[item] = true;
+    Answer(item);
+}
+
+void TalkEngine::OnInputConfirm() {
+    if (WaitMode == 2 || WaitMode == -2)
+        Answer(0);
 }
 
 }  // namespace kirune

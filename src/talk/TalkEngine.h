@@ -1,34 +1,130 @@
 #pragma once
 
+#include "effect/Effect.h"
 #include "host/Host.h"
+#include "talk/TalkData.h"
+#include "talk/TalkView.h"
 
 #include <QList>
 
+#include <optional>
+#include <vector>
+
 namespace kirune {
 
-// The partner's, the narrator's and the navigator's talks, by number. For now every talk is
-// taken up at once: a wait is answered, a menu takes item 1, and the four questions whose
-// answer changes the game (stop, check, next stage, other stage) are asked as yes/no boxes.
+struct Talker {
+    QChar Name;
+    int Style = 1;
+    QString Voice;
+    int Sprite = 0;
+};
+
+// Numbered talks in a small mark-up: talkers speaking into two speech boxes with typewriter
+// text, menus, an input line and waits for the player. One step per tick of tmrTalk.
 class TalkEngine {
 public:
-    explicit TalkEngine(Host& host);
+    TalkEngine(Host& host, Effect& effect);
+
+    GameTimer tmrTalk;
+    GameTimer tmrTalkCursorBlink;
 
     QString TalkVar[11];  // 10 holds the player's name
     int TalkAnswer = 0;
     QString TalkInputText;
     int TalkWaitResult = 0;  // 1 waiting, 10 timed out, 11 answered
 
-    void StartTalk() {}
-    void EndTalk() {}
-    void SetWaitLength(int seconds) { waitLength = seconds; }
-    void Talk(int number);
+    QString TalkScript;
+    QString TalkPhrase;
+    int WaitMode = 0;  // 1 ▼, 2 ◆, 3 ★, -1 ▽, -2 ◇, -3 ☆
+    int CurrentTalk = 0;
+    QList<int> History;  // the talk numbers asked for, in order
 
-    // The numbers of the talks run so far, in order.
-    QList<int> History;
+    TalkMetrics Metrics;
+    TalkView View;
+    int OSPlatform = 2;
+    std::function<void(int sprite, int pose)> SetSpritePose;
+
+    // Sets up boxes, menu and input line at the boxes' home position and opens the talk files.
+    // False when the talk files cannot be opened.
+    bool InitTalk(int left, int top);
+    void StartTalk();
+    void EndTalk();
+    void SetWaitLength(int seconds) { waitLength = seconds; }
+    // Runs talk n (n <= 0: the talk after the last one read) and returns when it is taken up.
+    void Talk(int number);
+    void TalkText(const QString& script);
+
+    void ClearTalkers();
+    void AddTalker(const QString& name, int style, const QString& voice, int n1, int n2, int n3, int n4,
+                   int sprite);
+    void SpeakAs(QChar name);
+    void NewLine();
+    void CloseBox(int box);
+    int BoxLayout = 0;
+    int CurrentBox = 0;
+    int BoxState[3] = {};
+    QChar BoxSpeaker[3];
+
+    void ShowMenu(const QString& choices);
+    void HideMenu();
+
+    // The player's answers, from the main window.
+    void OnTalkBoxClick(int box);
+    void OnMenuClick(int item);
+    void OnMenuHover(int item);  // 0 when the pointer left the items
+    void OnInputConfirm();
+
+    void InterpreterStep();
+    void TypewriterStep();
 
 private:
+    void OnTalkTick();
+    void OnBlinkTick();
+    void BeginWait();
+    void Answer(int value);
+    void TimeOut();
+    void PromptBlink(bool ending);
+    void HoverCheck(bool polling);
+    // Takes the typed answer; false when it is empty (the field then takes the focus again,
+    // unless the wait ran out).
+    bool ReadInput(bool refocus = true);
+    void Print(const QString& text);
+    std::optional<QString> Substitute(const QString& text);
+    void Malformed(const QString& why);
+    const Talker* Find(QChar name) const;
+    void StyleBox(int box, QChar name);
+    void OpenBox(int box);
+    void RollUp(int box);
+    void SlideAside(int box);
+    int Factor() const { return OSPlatform == 1 ? 2 : 1; }
+
     Host& host;
-    int waitLength = 0;
+    Effect& effect;
+    TalkData data;
+    std::vector<Talker> talkers;
+
+    int waitLength = 5;
+    int timeoutLimit = 0;
+    int tickCount = 0;
+    bool busy = false;
+    bool lipSync = false;
+    int lipSprite = 0;
+    int promptX = 0;
+    Rgb promptColor = 0xFFFFFF;
+    int promptPhase = 0;
+    int hoverItem = 0;    // the item under the pointer
+    int highlighted = 0;  // the item with the red bar
+
+    // Box metrics.
+    int gap = 0, pitch = 0, marginX = 0, marginY = 0, newLineRoom = 0;
+    int closedHeight = 0, openHeight = 0, frameHeight = 0, boxWidth = 0;
+    int homeLeft = 0, homeTop = 0, asideLeft = 0;
 };
+
+// The typed answer in full-width form; half-width katakana become full-width katakana.
+QString ToFullWidth(const QString& text);
+// The number a typed answer stands for: its value when the text is exactly the canonical
+// decimal form of a number of at most seven characters, else 0.
+int TypedNumber(const QString& raw, const QString& fullWidth);
 
 }  // namespace kirune

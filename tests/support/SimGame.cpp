@@ -6,7 +6,13 @@ namespace kirune {
 
 SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double startSecondsSinceMidnight,
                  const std::function<void(SimGame&)>& beforeStart)
-    : host(startSecondsSinceMidnight), game(host), story(game.story), screen(game.screen) {
+    : host(startSecondsSinceMidnight),
+      game(host),
+      story(game.story),
+      screen(game.screen),
+      player(host.Timers(), 120, [this] { AnswerWait(); }) {
+    host.programFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/");
+    player.SetEnabled(true);
     path = WritePlayFile(folder.path(), QStringLiteral("test.vxl"), PlayFileText(stages, inputMode));
     // The real start-up: the title, the file choice, the score file, the greeting.
     host.fileChoices.push_back(path);
@@ -16,6 +22,31 @@ SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double s
         game.story.Main();
     } catch (const GameEnded&) {
         endedAtStart = true;
+    }
+}
+
+void SimGame::AnswerWait() {
+    TalkEngine& talk = game.talk;
+    if (!playerAnswers)
+        return;
+    switch (talk.WaitMode) {
+    case 1:
+    case -1:
+        talk.OnTalkBoxClick(talk.CurrentBox);
+        break;
+    case 3:
+    case -3: {
+        const auto answer = menuAnswers.find(talk.CurrentTalk);
+        talk.OnMenuClick(answer == menuAnswers.end() ? 1 : answer->second);
+        break;
+    }
+    case 2:
+    case -2:
+        talk.View.Input.Text = typedName;
+        talk.OnInputConfirm();
+        break;
+    default:
+        break;
     }
 }
 

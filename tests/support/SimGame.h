@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace kirune {
@@ -27,6 +28,12 @@ public:
     const Screen& screen;
     QString path;
     bool endedAtStart = false;
+
+    // The simulated player answers every wait of a talk shortly after it opens: a click on the
+    // talk box, the menu item given for the talk (item 1 when none is given), a typed name.
+    std::map<int, int> menuAnswers;
+    QString typedName = QStringLiteral("ケン");
+    bool playerAnswers = true;
 
     // Input, delivered by the event loop as the game runs.
     void Keys(const QString& letters);
@@ -51,6 +58,10 @@ public:
     QString ScoreFile() const;  // the score file beside the play file, as text
     // The sounds played since the last call.
     QStringList TakeSounds();
+
+private:
+    void AnswerWait();
+    GameTimer player;
 };
 
 }  // namespace kirune
