@@ -61,8 +61,8 @@ std::optional<PlayFileError> Story::SetupStage(int n) {
     screen.lblMasMaxXY = captions.lblMasMaxXY;
     screen.Changed(Screen::Part::Labels);
 
-    LayoutBoard();
     screen.picCrossStage.Visible = true;
+    LayoutBoard();
     LoadCellLabels();
     PlaceCells();
     Focus();

@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 #include "ui/Panel.h"
+#include "ui/TalkWidgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,9 +62,19 @@ MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.
     lblHelp = new ClickArea(this, QRect(624, 16, 49, 41));
     QObject::connect(lblHelp, &ClickArea::clicked, this, [this] { story.OnHelpClick(); });
 
+    game.talk.Metrics = TalkLayer::Measure();
+    talkLayer = new TalkLayer(game.talk, this);
+    game.talk.View.changed = [this](bool repaintNow) { talkLayer->Sync(repaintNow); };
+
     screen.changed = [this](Screen::Part part) { Sync(part); };
     for (auto part : {Screen::Part::Board, Screen::Part::Cells, Screen::Part::Labels, Screen::Part::Controls})
         Sync(part);
+}
+
+MainWindow::~MainWindow() {
+    game.talk.View.changed = nullptr;
+    screen.changed = nullptr;
+    delete talkLayer;
 }
 
 QLabel* MainWindow::Caption(QWidget* panel, QRect geometry, const QFont& font, QColor color, bool centred) {
@@ -239,7 +250,7 @@ void MainWindow::Sync(Screen::Part part) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this) {
+        if (widget && widget->window() == this && !talkLayer->IsInputLine(watched)) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (const int code = VirtualKey(*key)) {
                 story.OnKeyDown(code, key->modifiers() & Qt::AltModifier);

@@ -8,6 +8,7 @@
 namespace kirune {
 
 class BoardWidget;
+class TalkLayer;
 class ClickArea;
 class Panel;
 
@@ -16,6 +17,7 @@ class Panel;
 class MainWindow : public QWidget {
 public:
     explicit MainWindow(Game& game);
+    ~MainWindow() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +60,7 @@ private:
     ClickArea* lblAnswerOpen = nullptr;
     ClickArea* lblMarkSpeedUp = nullptr;
     bool keyPreview = false;
+    TalkLayer* talkLayer = nullptr;
 };
 
 }  // namespace kirune
