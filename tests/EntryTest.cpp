@@ -22,7 +22,7 @@ TEST(Entry, TypingPastTheEndOfAWordDropsTheRest) {
     game.TakeSounds();
 
     game.Keys(QStringLiteral("XYZUV"));
-    game.RunFor(0.45);
+    game.RunFor(0.3);
     EXPECT_EQ(game.Row(1), QStringLiteral("Ｘ　　")) << "each placement waits for the cell animation before it";
     game.RunFor(2.0);
     EXPECT_EQ(game.Row(1), QStringLiteral("ＸＹＺ"));
