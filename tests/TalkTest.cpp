@@ -1,0 +1,292 @@
+#include "library/Cp932Text.h"
+#include "support/SimHost.h"
+#include "talk/TalkEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+// Writes talk files by hand: each talk as the given chunks of text.
+void WriteTalkFiles(const QString& folder, const std::vector<std::pair<int, QStringList>>& talks) {
+    QByteArray index(4 * 20, '\0'), data;
+    for (const auto& [number, chunks] : talks) {
+        if (number > 0)
+            qToLittleEndian<qint32>(qint32(data.size() + 1), index.data() + (number - 1) * 4);
+        for (const QString& chunk : chunks) {
+            const QByteArray bytes = *EncodeCp932(chunk);
+            uchar length[2];
+            qToLittleEndian<quint16>(quint16(bytes.size()), length);
+            data += QByteArray(reinterpret_cast<const char*>(length), 2) + bytes;
+        }
+    }
+    QFile ix(folder + QStringLiteral("/TalkIx.dat")), dt(folder + QStringLiteral("/TalkDt.dat"));
+    ix.open(QIODevice::WriteOnly);
+    ix.write(index);
+    dt.open(QIODevice::WriteOnly);
+    dt.write(data);
+}
+
+TEST(TalkData, JoinsChunksUntilOneEndsTheTalk) {
+    QTemporaryDir dir;
+    WriteTalkFiles(dir.path(), {{3, {QStringLiteral("＃〈あ"), QStringLiteral("い∴う"), QStringLiteral("〉∴")}},
+                                {0, {QStringLiteral("▼∴")}},
+                                {5, {QStringLiteral("※∴")}}});
+    TalkData data;
+    ASSERT_TRUE(data.Open(dir.path() + u'/'));
+    EXPECT_EQ(data.Read(3), QStringLiteral("＃〈あい∴う〉")) << "a ∴ inside a chunk is text";
+    EXPECT_EQ(data.Read(0), QStringLiteral("▼")) << "Talk 0 reads the talk stored after the last one";
+    EXPECT_EQ(data.Read(0), QStringLiteral("※"));
+    EXPECT_EQ(data.Read(4), std::nullopt) << "a number without a talk";
+    EXPECT_EQ(data.Read(99), std::nullopt) << "past the index";
+    EXPECT_FALSE(data.Open(dir.path() + QStringLiteral("/none/")));
+}
+
+class Talking : public ::testing::Test {
+protected:
+    Talking() : effect(host), talk(host, effect) {
+        talk.InitTalk(420, 126);
+        talk.AddTalker(QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
+        talk.AddTalker(QStringLiteral("＋"), 2, QStringLiteral("声姉"), 2, 100, 180, 0, 7);
+        talk.StartTalk();
+    }
+    // Runs a script and lets its last phrase finish typing; answers come from what the test
+    // posted before.
+    void Run(const QString& script) {
+        talk.TalkText(script);
+        while (!talk.TalkPhrase.isEmpty())
+            host.Pump();
+    }
+    QStringList Printed(int box) const {
+        QStringList out;
+        for (const PrintedRun& run : talk.View.Box[box].Runs)
+            out << QStringLiteral("%1,%2:%3").arg(run.X).arg(run.Y).arg(run.Text);
+        return out;
+    }
+
+    SimHost host;
+    Effect effect;
+    TalkEngine talk;
+};
+
+TEST_F(Talking, TypesPhrasesWithLineBreaksAndVoices) {
+    Run(QStringLiteral("＋〈あ　い〉"));
+    // H 16, W 16: margin X 8, margin Y 11, pitch 19.
+    EXPECT_EQ(Printed(2), (QStringList{QStringLiteral("8,11:あ"), QStringLiteral("8,30:い")}))
+        << "the partner is not box 1's talker, so box 2 opens; the line break is not printed";
+    EXPECT_EQ(host.sounds, QStringList{QStringLiteral("声姉")});
+    EXPECT_EQ(talk.CurrentBox, 2);
+}
+
+TEST_F(Talking, SetsVariablesAndSubstitutesPlaceholders) {
+    talk.TalkVar[1] = QStringLiteral("keep");
+    Run(QStringLiteral("【ゼロ●●ニ】＋〈◎①②〉"));
+    EXPECT_EQ(talk.TalkVar[0], QStringLiteral("ゼロ"));
+    EXPECT_EQ(talk.TalkVar[1], QStringLiteral("keep")) << "an empty piece leaves its variable";
+    EXPECT_EQ(talk.TalkVar[2], QStringLiteral("ニ"));
+    QString typed;
+    for (const PrintedRun& run : talk.View.Box[2].Runs)
+        typed += run.Text;
+    EXPECT_EQ(typed, QStringLiteral("ゼロkeepニ")) << "a placeholder at the very start is replaced too";
+
+    // A placeholder twice in one text stops the talk before anything of it is typed.
+    Run(QStringLiteral("＃〈①と①〉＃〈never〉"));
+    EXPECT_TRUE(talk.View.Box[1].Runs.empty());
+    EXPECT_TRUE(talk.TalkScript.isEmpty());
+}
+
+TEST_F(Talking, TimedClickWaitsEndByThemselves) {
+    Run(QStringLiteral("＋〈a〉"));
+    const qint64 start = host.NowMs();
+    Run(QStringLiteral("¶2▽"));
+    EXPECT_EQ(talk.TalkWaitResult, 10);
+    // The fifth 500 ms tick makes the count exceed 2 x 2 (the script starts on the next talk tick).
+    EXPECT_NEAR(double(host.NowMs() - start), 2500.0, 30.0);
+    const qint64 again = host.NowMs();
+    Run(QStringLiteral("▽"));
+    EXPECT_NEAR(double(host.NowMs() - again), 5500.0, 30.0) << "the next wait has the length 5 again";
+}
+
+TEST_F(Talking, AClickWaitEndsOnlyOnItsOwnBox) {
+    Run(QStringLiteral("＋〈a〉＃〈b〉"));  // box 2 aside, box 1 current
+    ASSERT_EQ(talk.CurrentBox, 1);
+    host.Post(600, [this] { talk.OnTalkBoxClick(2); });
+    host.Post(1200, [this] { talk.OnTalkBoxClick(1); });
+    const qint64 start = host.NowMs();
+    Run(QStringLiteral("▼"));
+    EXPECT_EQ(host.NowMs() - start, 1200) << "the script ending in ▼ returns only after the click";
+    EXPECT_EQ(talk.TalkWaitResult, 11);
+    EXPECT_FALSE(talk.tmrTalkCursorBlink.Enabled());
+    EXPECT_TRUE(std::none_of(talk.View.Box[1].Runs.begin(), talk.View.Box[1].Runs.end(), [](const PrintedRun& r) {
+        return r.Text == QStringLiteral("▼") && r.Color == 0xFFFFFF;
+    })) << "the prompt is erased when the wait ends";
+}
+
+TEST_F(Talking, BoxesTakeTurnsAndCloseTogether) {
+    Run(QStringLiteral("＃〈a〉"));
+    EXPECT_EQ(talk.BoxLayout, 1);
+    EXPECT_EQ(talk.CurrentBox, 1) << "box 1's own talker speaks in box 1";
+    Run(QStringLiteral("＃〈b〉"));
+    EXPECT_EQ(talk.View.Box[1].Runs.size(), 2u) << "the same talker goes on in its box";
+    EXPECT_EQ(talk.View.Box[1].Runs[1].Y, 11 + 19);
+    Run(QStringLiteral("＋〈c〉"));
+    EXPECT_EQ(talk.BoxLayout, 3);
+    EXPECT_EQ(talk.BoxState[1], 2);
+    EXPECT_EQ(talk.View.Box[1].Left, 420 - 8 - 208) << "slid aside";
+    Run(QStringLiteral("＃〈d〉"));
+    EXPECT_EQ(talk.CurrentBox, 1);
+    EXPECT_EQ(talk.BoxState[2], 2) << "the partner's box slid aside";
+    EXPECT_EQ(talk.View.Box[1].Left, 420);
+    EXPECT_EQ(talk.View.Box[1].Runs.size(), 1u) << "reopened at home, cleared";
+    Run(QStringLiteral("×"));
+    EXPECT_EQ(talk.BoxLayout, 2);
+    EXPECT_EQ(talk.CurrentBox, 2);
+    Run(QStringLiteral("＋〈e〉"));
+    EXPECT_EQ(talk.BoxLayout, 1) << "the aside box's talker reopens it at home";
+    EXPECT_EQ(talk.View.Box[2].Left, 420);
+    Run(QStringLiteral("＃〈f〉『x／y』"));
+    Run(QStringLiteral("※"));
+    EXPECT_EQ(talk.BoxLayout, 0);
+    EXPECT_FALSE(talk.View.Box[1].Visible || talk.View.Box[2].Visible || talk.View.Menu.Visible);
+}
+
+TEST_F(Talking, BoxesOpenAndGrowStepByStep) {
+    std::vector<int> heights;
+    talk.View.changed = [&](bool repaintNow) {
+        if (repaintNow && (heights.empty() || heights.back() != talk.View.Box[1].Height))
+            heights.push_back(talk.View.Box[1].Height);
+    };
+    Run(QStringLiteral("＃〈a〉"));
+    // gap 3, pitch 19: closed 22, open 3 x 19 - 3 + 22 = 76, in steps of 2.
+    ASSERT_GE(heights.size(), 3u);
+    EXPECT_EQ(heights.front(), 22);
+    EXPECT_EQ(heights[1], 24);
+    EXPECT_EQ(heights.back(), 76);
+    EXPECT_EQ(heights.size(), 28u);
+    heights.clear();
+    Run(QStringLiteral("＃〈b〉＃〈c〉＃〈d〉"));  // the fourth line needs 11 + 3 x 19 + 27 = 95
+    EXPECT_EQ(heights.front(), 77);
+    EXPECT_EQ(heights.back(), 95);
+    EXPECT_EQ(talk.View.Box[1].Height, 95);
+}
+
+TEST_F(Talking, MenusRiseChooseAndHighlight) {
+    Run(QStringLiteral("『1／2／3／4／5／6／7』"));
+    const MenuView& menu = talk.View.Menu;
+    EXPECT_EQ(menu.Count, 7);
+    EXPECT_EQ(menu.Top, 126 + 11 - 2 * 15) << "seven items raise the menu by two pitches";
+    EXPECT_EQ(menu.Height, 7 * 15 + 2 * 10);
+    talk.OnMenuHover(2);
+    host.Post(120, [this] { talk.OnMenuHover(3); });
+    host.Post(240, [&] {
+        EXPECT_TRUE(menu.Opaque[3]) << "the bar follows the pointer within a 50 ms tick";
+        EXPECT_FALSE(menu.Opaque[2]);
+        talk.OnMenuClick(5);
+    });
+    Run(QStringLiteral("★"));
+    EXPECT_EQ(talk.TalkAnswer, 5);
+    EXPECT_EQ(menu.TextColor[5], 0xFFFF00u);
+    EXPECT_EQ(menu.TextColor[3], 0xFFFFFFu);
+    EXPECT_FALSE(menu.Opaque[3]) << "the hover bar is cleared by the choice";
+    Run(QStringLiteral("『only』☆"));
+    EXPECT_EQ(menu.Count, 1);
+    EXPECT_EQ(talk.TalkAnswer, 0) << "a timed menu left alone answers nothing";
+    EXPECT_EQ(talk.TalkWaitResult, 10);
+}
+
+TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
+    struct Case {
+        QString typed;
+        QString text;
+        int answer;
+    };
+    const Case cases[] = {
+        {QStringLiteral("42"), QStringLiteral("４２"), 42},      {QStringLiteral("042"), QStringLiteral("０４２"), 0},
+        {QStringLiteral("12345678"), QStringLiteral("１２３４５６７８"), 0},
+        {QStringLiteral("-7"), QStringLiteral("－７"), -7},      {QStringLiteral("2.5"), QStringLiteral("２．５"), 2},
+        {QStringLiteral("ｹﾝﾀﾞ"), QStringLiteral("ケンダ"), 0}, {QStringLiteral("Ken"), QStringLiteral("Ｋｅｎ"), 0},
+    };
+    Run(QStringLiteral("＋〈name:　〉"));
+    int firstLeft = -1, firstWidth = -1;
+    for (const Case& c : cases) {
+        host.Post(100, [&] {
+            if (firstLeft < 0) {
+                firstLeft = talk.View.Input.Left;
+                firstWidth = talk.View.Input.Width;
+            }
+            talk.View.Input.Text.clear();
+            talk.OnInputConfirm();  // an empty answer keeps the wait open
+            EXPECT_EQ(talk.WaitMode, 2);
+            talk.View.Input.Text = c.typed;
+            talk.OnInputConfirm();
+        });
+        const int focus = talk.View.Input.FocusRequests;
+        Run(QStringLiteral("◆"));
+        EXPECT_EQ(talk.TalkInputText, c.text) << c.typed.toStdString();
+        EXPECT_EQ(talk.TalkAnswer, c.answer) << c.typed.toStdString();
+        EXPECT_EQ(talk.View.Input.FocusRequests, focus + 2) << "shown with focus, then sent back when empty";
+        EXPECT_FALSE(talk.View.Input.Visible);
+    }
+    EXPECT_EQ(firstLeft, 8) << "at the print position, the start of the second line";
+    EXPECT_EQ(firstWidth, 208 - 8 - 8);
+}
+
+struct TalkcRun {
+    int exitCode;
+    QString err;
+};
+
+TalkcRun Talkc(const QString& source, QTemporaryDir& dir) {
+    QFile file(dir.filePath(QStringLiteral("talks.txt")));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(source.toUtf8());
+    file.close();
+    QProcess process;
+    process.start(QStringLiteral(KIRUNE_PROGRAM_DIR "/../tools/talkc"),
+                  {file.fileName(), dir.filePath(QStringLiteral("out"))});
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(Talkc, CompilesTalksTheReaderGivesBack) {
+    QTemporaryDir dir;
+    const QString source = QStringLiteral(
+        "talkers: ＃＋\n[2]\n＃〈いちばんめの　はなし〉\n▼\n[]\n※\n[7]\n【あ●い】『はい／いいえ』★\n");
+    const TalkcRun run = Talkc(source, dir);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    TalkData data;
+    ASSERT_TRUE(data.Open(dir.filePath(QStringLiteral("out/"))));
+    EXPECT_EQ(data.Read(2), QStringLiteral("＃〈いちばんめの　はなし〉▼"));
+    EXPECT_EQ(data.Read(0), QStringLiteral("※"));
+    EXPECT_EQ(data.Read(7), QStringLiteral("【あ●い】『はい／いいえ』★"));
+    EXPECT_EQ(data.Read(3), std::nullopt);
+    EXPECT_GT(QFile(dir.filePath(QStringLiteral("out/TalkDt.dat"))).size(), 60) << "split into several chunks";
+}
+
+TEST(Talkc, RefusesBrokenTalksWithTheirLine) {
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("[1]\n＃〈😀〉"), QStringLiteral(":3: \"")},
+        {QStringLiteral("[1]\n※\n[1]\n※"), QStringLiteral(":4: talk 1 is already defined")},
+        {QStringLiteral("[1]\n＄〈a〉"), QStringLiteral(":3: 〈 without a registered talker")},
+        {QStringLiteral("[1]\n＃〈a"), QStringLiteral(":3: 〈 is never closed")},
+        {QStringLiteral("[1]\n＃〈①と①〉"), QStringLiteral(":3: placeholder ① appears 2 times")},
+        {QStringLiteral("[1]\n『1／2／3／4／5／6／7／8／9／10』"), QStringLiteral(":3: a menu of 10 items")},
+        {QStringLiteral("[1]\n＃〈あいうえおかきくけこさしす〉"), QStringLiteral(":3: a phrase line is wider")},
+        {QStringLiteral("[1]\n＃〈1　2　3〉＃〈4　5　6〉"), QStringLiteral(":3: the box of talker ＃ grows past 5 lines")},
+    };
+    for (const auto& [body, message] : cases) {
+        QTemporaryDir dir;
+        const TalkcRun run = Talkc(QStringLiteral("talkers: ＃＋\n") + body + u'\n', dir);
+        EXPECT_EQ(run.exitCode, 1) << body.toStdString();
+        EXPECT_TRUE(run.err.contains(message)) << body.toStdString() << " -> " << run.err.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kirune
