@@ -237,6 +237,25 @@ TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
     EXPECT_EQ(firstWidth, 208 - 8 - 8);
 }
 
+TEST_F(Talking, LipSyncAndPausesAcrossMidnight) {
+    std::vector<std::pair<int, int>> poses;
+    talk.SetSpritePose = [&](int sprite, int pose) { poses.push_back({sprite, pose}); };
+    Run(QStringLiteral("＋《はい》"));
+    EXPECT_EQ(poses, (std::vector<std::pair<int, int>>{{7, 2}, {7, 1}})) << "talking while the phrase types";
+
+    SimHost late(86399.8);
+    Effect lateEffect(late);
+    TalkEngine night(late, lateEffect);
+    night.InitTalk(420, 126);
+    night.AddTalker(QStringLiteral("＃"), 1, QString(), 0, 0, 0, 0, 0);
+    night.StartTalk();
+    night.TalkText(QStringLiteral("＃〈a§b〉"));
+    while (!night.TalkPhrase.isEmpty())
+        late.Pump();
+    EXPECT_EQ(night.View.Box[1].Runs.size(), 2u);
+    EXPECT_LT(late.SecondsSinceMidnight(), 1.0) << "the pause ended after midnight";
+}
+
 struct TalkcRun {
     int exitCode;
     QString err;
