@@ -142,4 +142,12 @@ void Story::OnMarkSpeedUpClick() {
     Focus();
 }
 
+void Story::OnKeypadClose() {
+    if (ShowKeypad)
+        ShowKeypad();
+    Focus();
+}
+
+void Story::OnKeypadPressed() { Focus(); }
+
 }  // namespace kirune

@@ -13,6 +13,19 @@ Game::Game(Host& host)
       tmrAnim(host.Timers(), 10, nullptr),
       tmrSoundInterval(host.Timers(), 20, nullptr) {
     story.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };
+
+    keypad.tmrAnim = &tmrAnim;
+    story.RomaKanaConvWChr = [this](QChar key) { return keypad.RomaKanaConvWChr(key); };
+    story.ClearDispKeyBuff = [this] { keypad.ClearDispKeyBuff(); };
+    story.ShowKeypad = [this] { keypad.ShowKeypad(); };
+    story.SetKeypad = [this] {
+        QString error;
+        if (keypad.SetKeypad(this->host.ProgramFolder(), &error))
+            return;
+        this->host.ShowReport(ReportBox{QStringLiteral("Kirune"), QStringLiteral("ローマ字かな変換表を読めません。\r\n") + error,
+                                        ReportIcon::Exclamation, ReportButtons::Ok, false});
+        story.EndGame();
+    };
 }
 
 }  // namespace kirune

@@ -3,6 +3,7 @@
 #include "anim/Anim.h"
 #include "effect/Effect.h"
 #include "host/Host.h"
+#include "keypad/Keypad.h"
 #include "library/Library.h"
 #include "stage/Scene.h"
 #include "story/Screen.h"
@@ -25,6 +26,7 @@ public:
     Anim anim;
     Scene scene;
     Story story;
+    Keypad keypad;
 
     // The main window's other timers; their owners switch them on.
     GameTimer tmrAnim;

@@ -148,6 +148,8 @@ public:
     void OnCrossChangeClick();
     void OnAnswerOpenClick();
     void OnMarkSpeedUpClick();
+    void OnKeypadClose();    // the keypad window's "×"
+    void OnKeypadPressed();  // any press on the keypad window gives the board the focus back
     [[noreturn]] void OnWindowClosed() { EndGame(); }
 
     // The kana keypad window plugs in here.

@@ -5,6 +5,7 @@
 #include "ui/KeyMap.h"
 #include "ui/Panel.h"
 #include "ui/TalkWidgets.h"
+#include "ui/KeypadWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,6 +67,9 @@ MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.
     talkLayer = new TalkLayer(game.talk, this);
     game.talk.View.changed = [this](bool repaintNow) { talkLayer->Sync(repaintNow); };
 
+    keypadWindow = new KeypadWindow(game.keypad, story);
+    game.keypad.changed = [this] { keypadWindow->Sync(); };
+
     screen.changed = [this](Screen::Part part) { Sync(part); };
     for (auto part : {Screen::Part::Board, Screen::Part::Cells, Screen::Part::Labels, Screen::Part::Controls})
         Sync(part);
@@ -73,8 +77,10 @@ MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.
 
 MainWindow::~MainWindow() {
     game.talk.View.changed = nullptr;
+    game.keypad.changed = nullptr;
     screen.changed = nullptr;
     delete talkLayer;
+    delete keypadWindow;
 }
 
 QLabel* MainWindow::Caption(QWidget* panel, QRect geometry, const QFont& font, QColor color, bool centred) {

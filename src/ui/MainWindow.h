@@ -9,6 +9,7 @@ namespace kirune {
 
 class BoardWidget;
 class TalkLayer;
+class KeypadWindow;
 class ClickArea;
 class Panel;
 
@@ -61,6 +62,7 @@ private:
     ClickArea* lblMarkSpeedUp = nullptr;
     bool keyPreview = false;
     TalkLayer* talkLayer = nullptr;
+    KeypadWindow* keypadWindow = nullptr;
 };
 
 }  // namespace kirune

@@ -1,0 +1,120 @@
+#include "keypad/Keypad.h"
+
+namespace kirune {
+
+bool Keypad::SetKeypad(const QString& programFolder, QString* error) {
+    auto loaded = RomaKanaTable::Load(programFolder + QStringLiteral("sys/RomaKana/新ローマ字かな変換.txt"), error);
+    if (!loaded)
+        return false;
+    table = std::move(*loaded);
+    for (int i = 1; i <= kCells; ++i) {
+        Roma[i].clear();
+        Kana[i].clear();
+        KanaWidth[i] = kNarrow;
+        RomaVisible[i] = KanaVisible[i] = true;
+    }
+    // All ten in use, so that the first clearing empties every cell.
+    CellsInUse = kCells;
+    if (changed)
+        changed();
+    return true;
+}
+
+void Keypad::ShowKeypad() {
+    Shown = !Shown;
+    if (changed)
+        changed();
+}
+
+void Keypad::ClearDispKeyBuff() {
+    if (CellsInUse == 0)
+        return;
+    for (int i = 1; i <= kCells; ++i) {
+        Roma[i].clear();
+        Kana[i].clear();
+        KanaWidth[i] = kNarrow;
+        RomaVisible[i] = KanaVisible[i] = i == 1;
+    }
+    Pending.clear();
+    CellsInUse = 0;
+    if (changed)
+        changed();
+}
+
+QString Keypad::RomaKanaConvWChr(QChar key) {
+    const QString keys = Pending + key;
+    if (const KanaEntry* entry = table.Find(keys)) {
+        Display(key, entry->Display);
+        Pending.clear();
+        return entry->Grid;
+    }
+    if (keys.size() == 2 && keys[0] == key && table.Doubling.contains(QString(key))) {
+        // The doubled letter stands for a small "ッ" and begins the next syllable.
+        Display(key, QStringLiteral("ッ　"));
+        Pending = QString(key);
+        return QStringLiteral("ツ");
+    }
+    if (keys.size() == 3) {
+        Display(key, QStringLiteral("…？"));
+        Pending.clear();
+        return QString();
+    }
+    Pending = keys;
+    Display(key, QStringLiteral("　"));
+    return QString();
+}
+
+void Keypad::Display(QChar key, const QString& shown) {
+    if (CellsInUse < kCells) {
+        ++CellsInUse;
+    } else {
+        for (int i = 1; i < kCells; ++i) {
+            Roma[i] = Roma[i + 1];
+            Kana[i] = Kana[i + 1];
+            KanaWidth[i] = KanaWidth[i + 1];
+        }
+        Roma[kCells].clear();
+        Kana[kCells].clear();
+        KanaWidth[kCells] = kNarrow;
+    }
+    const int c = CellsInUse;
+    Roma[c] = QString(key);
+    RomaVisible[c] = true;
+    if (shown == QStringLiteral("　")) {
+        KanaWidth[c] = kWide;
+        Kana[c].clear();
+        KanaVisible[c] = true;
+    } else if (shown.size() == 1) {
+        Kana[c] = shown;
+        KanaVisible[c] = true;
+    } else if (shown == QStringLiteral("ッ　")) {
+        if (c > 1) {
+            KanaWidth[c - 1] = kNarrow;
+            Kana[c - 1] = QStringLiteral("ッ");
+        }
+        KanaWidth[c] = kWide;
+        Kana[c].clear();
+        KanaVisible[c] = true;
+    } else if (shown.size() == 2) {
+        if (c > 1)
+            Kana[c - 1] = shown.left(1);
+        Kana[c] = shown.mid(1);
+        KanaVisible[c] = true;
+    }
+    if (changed)
+        changed();
+}
+
+void Keypad::BeginDrag() {
+    animWasRunning = tmrAnim && tmrAnim->Enabled();
+    if (animWasRunning)
+        tmrAnim->SetEnabled(false);
+}
+
+void Keypad::EndDrag() {
+    if (animWasRunning)
+        tmrAnim->SetEnabled(true);
+    animWasRunning = false;
+}
+
+}  // namespace kirune

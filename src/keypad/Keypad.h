@@ -1,0 +1,48 @@
+#pragma once
+
+#include "host/Scheduler.h"
+#include "keypad/RomaKana.h"
+
+#include <functional>
+
+namespace kirune {
+
+// frmKeypad: two rows of ten cells showing the keys just typed and the kana they made, and
+// the conversion of typed romaji into the kana that enter the grid.
+class Keypad {
+public:
+    static constexpr int kCells = 10;
+    static constexpr int kNarrow = 17, kWide = 20;  // widths of a kana cell
+
+    // Loads the table from the program folder; false with the reason when it cannot.
+    bool SetKeypad(const QString& programFolder, QString* error);
+    // Shows or hides the window.
+    void ShowKeypad();
+    void ClearDispKeyBuff();
+    // One typed key ("A".."Z" or "-"): the kana for the grid, or empty text when nothing is
+    // complete yet.
+    QString RomaKanaConvWChr(QChar key);
+
+    // A drag of the window holds the stage animation until the button is released.
+    void BeginDrag();
+    void EndDrag();
+    GameTimer* tmrAnim = nullptr;
+
+    // What the window shows, 1-based like its cells.
+    bool Shown = false;
+    int CellsInUse = 0;
+    QString Roma[kCells + 1];
+    QString Kana[kCells + 1];
+    int KanaWidth[kCells + 1] = {};
+    bool RomaVisible[kCells + 1] = {};
+    bool KanaVisible[kCells + 1] = {};
+    QString Pending;
+    std::function<void()> changed;
+
+private:
+    void Display(QChar key, const QString& shown);
+    RomaKanaTable table;
+    bool animWasRunning = false;
+};
+
+}  // namespace kirune

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace kirune {
+
+struct KanaEntry {
+    QString Key;      // upper-case romaji
+    QString Display;  // what the keypad shows, small kana included
+    QString Grid;     // what enters the grid, always full-size
+};
+
+// The conversion table: the letters whose doubling types a small "ッ", then the one-, two-
+// and three-key entries in table order.
+struct RomaKanaTable {
+    QStringList Doubling;
+    std::vector<KanaEntry> Keys[4];  // index = number of keys
+
+    // Reads the CP932 table file; the error names what is wrong.
+    static std::optional<RomaKanaTable> Load(const QString& path, QString* error);
+    const KanaEntry* Find(const QString& keys) const;
+};
+
+// Comma-separated fields; a field may be enclosed in double quotes.
+QStringList QuotedFields(const QString& line);
+
+}  // namespace kirune

@@ -1,0 +1,112 @@
+#include "ui/KeypadWindow.h"
+
+#include "story/Story.h"
+#include "ui/Fonts.h"
+#include "ui/KeyMap.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kirune {
+
+namespace {
+
+constexpr int kCellLeft = 27, kCellStep = 20, kRomaTop = 19, kKanaTop = 45, kCellHeight = 15;
+const QRect kCloseButton(230, 6, 14, 15);
+
+}  // namespace
+
+KeypadWindow::KeypadWindow(Keypad& keypad, Story& story)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), keypad(keypad), story(story) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(252, 65);
+    setWindowTitle(QStringLiteral("Kirune"));
+    background.load(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/キーパット.jpg"));
+}
+
+void KeypadWindow::Sync() {
+    if (keypad.Shown && !isVisible()) {
+        move(500, 100);
+        show();
+    } else if (!keypad.Shown && isVisible()) {
+        hide();
+    }
+    update();
+}
+
+void KeypadWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!background.isNull()) {
+        p.drawPixmap(rect(), background);
+    } else {
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient fill(0, 0, 0, height());
+        fill.setColorAt(0, QColor(0xE8, 0xC8, 0x98));
+        fill.setColorAt(1, QColor(0xC8, 0x98, 0x68));
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+        p.fillPath(shape, fill);
+        p.setPen(QPen(QColor(0x80, 0x50, 0x30), 2));
+        p.drawPath(shape);
+        p.setFont(GameFont(kPGothic, 7.5, true));
+        p.setPen(QColor(0x60, 0x30, 0x20));
+        p.drawText(QRect(4, 18, 22, 17), Qt::AlignCenter, QStringLiteral("キー"));
+        p.drawText(QRect(4, 44, 22, 17), Qt::AlignCenter, QStringLiteral("かな"));
+    }
+    p.setFont(GameFont(kPGothic, 11.25, true));
+    const QColor cell(0x80, 0x40, 0x40);
+    for (int i = 1; i <= Keypad::kCells; ++i) {
+        const int left = kCellLeft + kCellStep * (i - 1);
+        if (keypad.RomaVisible[i]) {
+            const QRect r(left, kRomaTop, 17, kCellHeight);
+            p.fillRect(r, cell);
+            p.setPen(Qt::white);
+            p.drawText(r, Qt::AlignCenter, keypad.Roma[i]);
+        }
+        if (keypad.KanaVisible[i]) {
+            const QRect r(left, kKanaTop, keypad.KanaWidth[i], kCellHeight);
+            p.fillRect(r, cell);
+            p.setPen(Qt::white);
+            p.drawText(r, Qt::AlignCenter, keypad.Kana[i]);
+        }
+    }
+    p.fillRect(kCloseButton, QColor(0xF0, 0xE0, 0xD0));
+    p.setPen(Qt::black);
+    p.setFont(GameFont(kPGothic, 9, true));
+    p.drawText(kCloseButton, Qt::AlignCenter, QStringLiteral("×"));
+}
+
+void KeypadWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (kCloseButton.contains(event->position().toPoint())) {
+        story.OnKeypadClose();
+        return;
+    }
+    dragging = true;
+    dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    keypad.BeginDrag();
+}
+
+void KeypadWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging)
+        move(event->globalPosition().toPoint() - dragOffset);
+}
+
+void KeypadWindow::mouseReleaseEvent(QMouseEvent*) {
+    if (!dragging)
+        return;
+    dragging = false;
+    keypad.EndDrag();
+    story.OnKeypadPressed();
+}
+
+void KeypadWindow::keyPressEvent(QKeyEvent* event) {
+    // The window never keeps the keyboard: letters typed here belong to the board.
+    story.OnKeyDown(VirtualKey(*event), event->modifiers() & Qt::AltModifier);
+}
+
+}  // namespace kirune

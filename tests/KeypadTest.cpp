@@ -1,0 +1,125 @@
+#include "keypad/Keypad.h"
+#include "library/Cp932Text.h"
+#include "support/SimGame.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+class KeypadTyping : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QString error;
+        ASSERT_TRUE(keypad.SetKeypad(QStringLiteral(KIRUNE_PROGRAM_DIR "/"), &error)) << error.toStdString();
+        keypad.ClearDispKeyBuff();
+    }
+    // The grid kana each key returns, joined with "|".
+    QString Type(const QString& keys) {
+        QStringList out;
+        for (QChar k : keys)
+            out << keypad.RomaKanaConvWChr(k);
+        return out.join(u'|');
+    }
+    QString KanaRow() const {
+        QString row;
+        for (int i = 1; i <= keypad.CellsInUse; ++i)
+            row += keypad.Kana[i].isEmpty() ? QStringLiteral("_") : keypad.Kana[i];
+        return row;
+    }
+    Keypad keypad;
+};
+
+TEST_F(KeypadTyping, ConvertsKeySequences) {
+    const struct {
+        const char* keys;
+        const char16_t* grid;
+        const char16_t* shown;
+    } cases[] = {
+        {"KKA", u"|ツ|カ", u"ッ_カ"},      // the doubled letter types a small ッ, entered full-size
+        {"NN", u"|ン", u"_ン"},
+        {"A", u"ア", u"ア"},
+        {"-", u"ー", u"ー"},
+        {"SHA", u"||シヤ", u"_シャ"},      // shown small, entered full-size
+        {"LTU", u"||ツ", u"__ッ"},
+        {"QQQ", u"||", u"_…？"},           // a two-key miss, then a three-key miss
+        {"TTSU", u"|ツ||ツ", u"ッ__ツ"},
+    };
+    for (const auto& c : cases) {
+        keypad.ClearDispKeyBuff();
+        EXPECT_EQ(Type(QString::fromLatin1(c.keys)), QString::fromUtf16(c.grid)) << c.keys;
+        EXPECT_EQ(KanaRow(), QString::fromUtf16(c.shown)) << c.keys;
+        EXPECT_TRUE(keypad.Pending.isEmpty()) << c.keys;
+    }
+}
+
+TEST_F(KeypadTyping, ElevenKeysScrollTheRows) {
+    Type(QStringLiteral("AIUEOAIUEO"));
+    EXPECT_EQ(keypad.CellsInUse, 10);
+    EXPECT_EQ(keypad.Roma[1], QStringLiteral("A"));
+    Type(QStringLiteral("K"));
+    EXPECT_EQ(keypad.Roma[1], QStringLiteral("I"));
+    EXPECT_EQ(keypad.Roma[10], QStringLiteral("K"));
+    EXPECT_EQ(keypad.KanaWidth[10], Keypad::kWide) << "a pending key widens its kana cell";
+    Type(QStringLiteral("YA"));
+    EXPECT_EQ(keypad.Roma[8], QStringLiteral("K"));
+    EXPECT_EQ(keypad.Kana[9], QStringLiteral("キ")) << "a two-character kana writes into the previous cell";
+    EXPECT_EQ(keypad.Kana[10], QStringLiteral("ャ"));
+}
+
+TEST_F(KeypadTyping, ClearingEmptiesTheRowsOnlyWhenSomethingIsShown) {
+    Type(QStringLiteral("K"));
+    keypad.ClearDispKeyBuff();
+    EXPECT_EQ(keypad.CellsInUse, 0);
+    EXPECT_TRUE(keypad.Pending.isEmpty());
+    EXPECT_TRUE(keypad.RomaVisible[1]);
+    EXPECT_FALSE(keypad.RomaVisible[2]);
+    keypad.Pending = QStringLiteral("S");
+    keypad.ClearDispKeyBuff();
+    EXPECT_EQ(keypad.Pending, QStringLiteral("S")) << "no cells in use: nothing changes";
+    keypad.ShowKeypad();
+    keypad.ShowKeypad();
+    EXPECT_FALSE(keypad.Shown);
+}
+
+TEST(KeypadTable, AMissingOrShortTableIsNamed) {
+    QTemporaryDir dir;
+    Keypad keypad;
+    QString error;
+    EXPECT_FALSE(keypad.SetKeypad(dir.path() + u'/', &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("新ローマ字かな変換.txt"))) << error.toStdString();
+    QDir(dir.path()).mkpath(QStringLiteral("sys/RomaKana"));
+    WriteTextFile(dir.filePath(QStringLiteral("sys/RomaKana/新ローマ字かな変換.txt")),
+                  {QStringLiteral("h"), QStringLiteral("促音,K"), QStringLiteral("h")});
+    EXPECT_FALSE(keypad.SetKeypad(dir.path() + u'/', &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("3 lines"))) << error.toStdString();
+    EXPECT_EQ(QuotedFields(QStringLiteral("a,\"b,c\",\"\",d")),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QString(), QStringLiteral("d")}));
+}
+
+TEST(KanaPuzzle, IsSolvedByTypingRomaji) {
+    SimGame game({{{QStringLiteral("ラーメン"), QStringLiteral("イ■ロ■"), QStringLiteral("オレンジ"),
+                    QStringLiteral("ン■■■")}}},
+                 1);
+    EXPECT_TRUE(game.screen.picKeypadVisible);
+    EXPECT_TRUE(game.game.keypad.Shown) << "a first kana game shows the keypad";
+    const std::pair<int, QString> words[] = {
+        {1, QStringLiteral("RA-MENN")}, {2, QStringLiteral("ORENNJI")}, {3, QStringLiteral("RAIONN")},
+        {4, QStringLiteral("MERONN")},
+    };
+    for (const auto& [word, romaji] : words) {
+        game.Select(word);
+        game.Type(romaji);
+    }
+    EXPECT_EQ(game.Row(1), QStringLiteral("ラーメン"));
+    EXPECT_EQ(game.Row(3), QStringLiteral("オレンジ"));
+    EXPECT_EQ(game.Column(1), QStringLiteral("ライオン"));
+    EXPECT_EQ(game.story.CountWrongCells(), 0);
+    game.menuAnswers = {{2115, 1}};
+    EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "solved: the only stage, so the game ends";
+}
+
+}  // namespace
+}  // namespace kirune
