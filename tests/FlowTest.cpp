@@ -350,3 +350,32 @@ TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
 
 }  // namespace
 }  // namespace kirune
+
+namespace kirune {
+namespace {
+
+TEST(Flow, MissingAssetsStopTheGameWithAMessageNamingThem) {
+    QTemporaryDir empty;
+    SimGame noTalks({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
+        g.host.programFolder = empty.path() + u'/';
+        g.host.reportAnswers = {AnswerOk};
+    });
+    EXPECT_TRUE(noTalks.endedAtStart);
+    ASSERT_EQ(noTalks.host.reports.size(), 1u);
+    EXPECT_TRUE(noTalks.host.reports[0].text.contains(QStringLiteral("Talk/TalkIx.dat")));
+
+    // Talks but no romaji table: a kana puzzle cannot be typed.
+    QDir(empty.path()).mkpath(QStringLiteral("Talk"));
+    for (const char* name : {"Talk/TalkIx.dat", "Talk/TalkDt.dat"})
+        QFile::copy(QStringLiteral(KIRUNE_PROGRAM_DIR "/") + QLatin1String(name), empty.filePath(QLatin1String(name)));
+    SimGame noTable({kSmall}, 1, 9 * 3600.0, [&](SimGame& g) {
+        g.host.programFolder = empty.path() + u'/';
+        g.host.reportAnswers = {AnswerOk};
+    });
+    EXPECT_TRUE(noTable.endedAtStart);
+    ASSERT_EQ(noTable.host.reports.size(), 1u);
+    EXPECT_TRUE(noTable.host.reports[0].text.contains(QStringLiteral("新ローマ字かな変換.txt")));
+}
+
+}  // namespace
+}  // namespace kirune
