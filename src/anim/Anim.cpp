@@ -1,27 +1,324 @@
 #include "anim/Anim.h"
 
-#include "library/Csv.h"
+#include <QPainter>
 
 #include <algorithm>
 
 namespace kirune {
 
-void Anim::SetMood(const QString& word) {
-    if (word.isEmpty())
-        return;
-    const int value = HeaderNumber(QStringView(word).mid(1));
-    if (word[0] == u'=')
-        Mood = value;
-    else if (word[0] == u'+')
-        Mood += value;
-    else if (word[0] == u'-')
-        Mood -= value;
-    Mood = std::clamp(Mood, 1, 5);
+Anim::Anim(Host& host, Random& random, TalkEngine& talk)
+    : tmrAnim(host.Timers(), 10, [this] { AnimTick(); }), host(host), random(random), talk(talk) {
+    Sprites.resize(1);
+    Cells.resize(1);
 }
 
-void Anim::Say(int talkNumber, const QString& moodWord) {
-    SetMood(moodWord);
-    talk.Talk(talkNumber);
+void Anim::SetStageArea(int left, int top, int width, int height) {
+    StageLeft = left;
+    StageTop = top;
+    StageW = width;
+    StageH = height;
+    picStage = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    picStage.fill(Qt::black);
+    WorkVisible = false;
+    Changed();
+}
+
+void Anim::ShowStage() {
+    StageVisible = true;
+    Changed();
+}
+
+void Anim::HideStage() {
+    StageVisible = false;
+    Changed();
+}
+
+void Anim::AnimTick() {
+    if (++AnimCount > 1000000) {
+        for (size_t i = Sprites.size() - 1; i >= 1; --i)
+            if (Sprites[i].WrapAt >= AnimCount)
+                Sprites[i].WrapAt -= 1000000;
+        AnimCount -= 1000000;
+    }
+    {
+        QPainter p(&picStage);
+        const QRect view(ViewX, ViewY, StageW, StageH);
+        // What lies outside the world (only ever for a moment, while the view follows a sprite)
+        // shows black.
+        if (!picWorld.rect().contains(view))
+            p.fillRect(picStage.rect(), Qt::black);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(0, 0), picWorld, view);
+    }
+    // From the last sprite to the first, so sprite 1 is painted on top.
+    for (size_t i = Sprites.size() - 1; i >= 1; --i) {
+        SpriteRec& s = Sprites[i];
+        if (s.Active != 1 || s.Mode < 0)
+            continue;
+        if (s.Mode == 0) {
+            const bool inView = s.X > ViewX - s.W && s.X < ViewX + StageW && s.Y > ViewY - s.H && s.Y < ViewY + StageH;
+            if (!inView)
+                continue;
+            FrameStep(s);
+            JitterStep(s);
+            Paint(s);
+            continue;
+        }
+        const bool inView = s.X > ViewX - s.W - 16 && s.X < ViewX + StageW + 16 && s.Y > ViewY - s.H - 16 &&
+                            s.Y < ViewY + StageH + 16;
+        if (inView) {
+            FrameStep(s);
+            JitterStep(s);
+            MotionStep(s);
+            if (s.Mode == 21 && s.WrapArmed == 0) {
+                s.WrapAt = 0;
+                s.WrapArmed = 1;
+            }
+            Paint(s);
+        } else if (s.Mode == 11) {
+            MotionStep(s);
+        } else if (s.Mode == 21) {
+            ReentryStep(s);
+        } else if (s.Mode == 31) {
+            s.Active = 0;
+        }
+    }
+    Changed();
+}
+
+void Anim::FrameStep(SpriteRec& s) {
+    if (AnimCount % std::max(1, s.FrameWait) == 0) {
+        if (++s.Frame > s.FrameLast)
+            s.Frame = s.FrameFirst;
+    }
+    if (s.PoseMode == 1) {
+        if (s.Frame == 1)
+            s.FrameWait = s.BaseWait;
+        else if (s.Frame == 2)
+            s.FrameWait = s.PoseWait1;
+    }
+}
+
+void Anim::JitterStep(SpriteRec& s) {
+    if (AnimCount % std::max(1, s.JitterWait) != 0)
+        return;
+    switch (s.JitterKind) {
+    case 2: s.Y += int(s.JitterRange * Rnd()); break;
+    case 8: s.Y -= int(s.JitterRange * Rnd()); break;
+    case 4: s.X -= int(s.JitterRange * Rnd()); break;
+    case 6: s.X += int(s.JitterRange * Rnd()); break;
+    case 28: s.Y = s.Y == s.JitterBase ? s.Y + s.JitterRange : s.JitterBase; break;
+    case 46: s.X = s.X == s.JitterBase ? s.X + s.JitterRange : s.JitterBase; break;
+    default: break;
+    }
+}
+
+void Anim::MotionStep(SpriteRec& s) {
+    if (AnimCount % std::max(1, s.MoveWait) != 0)
+        return;
+    switch (s.MoveDir) {
+    case 2: s.Y += s.MoveStep; break;
+    case 8: s.Y -= s.MoveStep; break;
+    case 4: s.X -= s.MoveStep; break;
+    case 6: s.X += s.MoveStep; break;
+    default: break;
+    }
+}
+
+void Anim::ReentryStep(SpriteRec& s) {
+    if (s.WrapArmed == 1) {
+        s.WrapAt = AnimCount + s.WrapDelay;
+        s.WrapArmed = 0;
+    }
+    if (s.WrapAt == 0 || AnimCount % s.WrapAt != 0)
+        return;
+    switch (s.MoveDir) {
+    case 2: s.Y = ViewY - s.H; break;
+    case 8: s.Y = ViewY + StageH; break;
+    case 4: s.X = ViewX + StageW; break;
+    case 6: s.X = ViewX - s.W; break;
+    default: break;
+    }
+}
+
+void Anim::Paint(const SpriteRec& s) {
+    if (s.Cell <= 0 || size_t(s.Cell) >= Cells.size() || Cells[size_t(s.Cell)].isNull())
+        return;
+    const QImage& strip = Cells[size_t(s.Cell)];
+    const QPoint at(s.X - ViewX, s.Y - ViewY);
+    const int sx = (s.Frame - 1) * s.W;
+    QPainter p(&picStage);
+    // The mask clears the sprite's shape to black, then the frame (on black) is ORed in: the
+    // world stays visible around the shape.
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.drawImage(at, strip, QRect(sx, s.H, s.W, s.H));
+    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    p.drawImage(at, strip, QRect(sx, 0, s.W, s.H));
+}
+
+void Anim::SetView(int x, int y, int relative) {
+    if (relative == 1) {
+        x += ViewX;
+        y += ViewY;
+    }
+    ViewX = x < 0 ? 0 : std::min(x, ViewMaxX);
+    ViewY = y < 0 ? 0 : std::min(y, ViewMaxY);
+}
+
+void Anim::WaitTick() {
+    const qint32 count = AnimCount;
+    while (AnimCount == count)
+        host.Pump();
+}
+
+void Anim::FollowSprite(int sprite, int limitX, int limitY) {
+    SpriteRec& s = Sprites[size_t(sprite)];
+    const int step = s.MoveStep + 1;
+    const bool horizontal = s.MoveDir == 4 || s.MoveDir == 6;
+    const bool vertical = s.MoveDir == 2 || s.MoveDir == 8;
+    if (horizontal || vertical) {
+        int& pos = horizontal ? s.X : s.Y;
+        int& view = horizontal ? ViewX : ViewY;
+        const int viewMax = horizontal ? ViewMaxX : ViewMaxY;
+        auto centre = [&] { return horizontal ? ViewX + (StageW - s.W) / 2 : ViewY + (StageH - s.H) / 2; };
+        if (pos > centre()) {
+            while (pos > centre() && view < viewMax) {
+                view += step;
+                WaitTick();
+            }
+            while (pos > centre())
+                host.Pump();
+        } else if (pos < centre()) {
+            while (pos < centre() && view >= 1) {
+                view -= step;
+                WaitTick();
+            }
+            while (pos < centre())
+                host.Pump();
+        }
+    }
+    const int sx = s.X - ViewX, sy = s.Y - ViewY;
+    for (;;) {
+        switch (s.MoveDir) {
+        case 6:
+            if (ViewX >= limitX || ViewX >= ViewMaxX)
+                return;
+            while (sx < (s.X - ViewX) - s.MoveStep / 2) {
+                ViewX += step;
+                WaitTick();
+            }
+            break;
+        case 4:
+            if (ViewX <= limitX || ViewX < 1)
+                return;
+            while (sx > (s.X - ViewX) + s.MoveStep / 2) {
+                ViewX -= step;
+                WaitTick();
+            }
+            break;
+        case 2:
+            if (ViewY >= limitY || ViewY >= ViewMaxY)
+                return;
+            while (sy < (s.Y - ViewY) - s.MoveStep / 2) {
+                ViewY += step;
+                WaitTick();
+            }
+            break;
+        case 8:
+            if (ViewY <= limitY || ViewY < 1)
+                return;
+            while (sy > (s.Y - ViewY) + s.MoveStep / 2) {
+                ViewY -= step;
+                WaitTick();
+            }
+            break;
+        default:
+            return;
+        }
+        host.Pump();
+    }
+}
+
+void Anim::SwapSpritePicture(int sprite, int source) {
+    SpriteRec& s = Sprites[size_t(sprite)];
+    const SpriteRec& from = Sprites[size_t(source)];
+    s.X += (s.W - from.W) / 2;
+    s.Y += (s.H - from.H) / 2;
+    s.Cell = from.Cell;
+    s.Frame = from.Frame;
+    s.W = from.W;
+    s.H = from.H;
+}
+
+void Anim::SetSpritePos(int sprite, int x, int y) {
+    SpriteRec& s = Sprites[size_t(sprite)];
+    s.X = x;
+    s.Y = y;
+    if (s.JitterKind == 2 || s.JitterKind == 8 || s.JitterKind == 28)
+        s.JitterBase = y;
+    else if (s.JitterKind == 4 || s.JitterKind == 6 || s.JitterKind == 46)
+        s.JitterBase = x;
+}
+
+void Anim::GetSpritePos(int sprite, int& x, int& y) const {
+    x = Sprites[size_t(sprite)].X;
+    y = Sprites[size_t(sprite)].Y;
+}
+
+void Anim::SetSpriteJitter(int sprite, int kind, int wait, int range) {
+    SpriteRec& s = Sprites[size_t(sprite)];
+    s.JitterKind = kind;
+    s.JitterWait = std::max(1, wait);
+    s.JitterRange = range;
+    if (kind == 28)
+        s.JitterBase = s.Y;
+    else if (kind == 46)
+        s.JitterBase = s.X;
+}
+
+void Anim::SetSpriteMove(int sprite, int mode, int direction, int wait, int step, int delay) {
+    SpriteRec& s = Sprites[size_t(sprite)];
+    s.Mode = mode;
+    s.MoveDir = direction;
+    s.MoveWait = std::max(1, wait);
+    s.MoveStep = step;
+    s.WrapDelay = delay;
+}
+
+void Anim::WaitForFrame1(int sprite) {
+    while (Sprites[size_t(sprite)].Frame != 1)
+        host.Pump();
+}
+
+void Anim::SetSpritePose(int sprite, int pose) {
+    if (sprite <= 0 || size_t(sprite) >= Sprites.size())
+        return;
+    SpriteRec& s = Sprites[size_t(sprite)];
+    switch (pose) {
+    case 0:
+        s.Frame = s.FrameFirst = s.FrameLast = 1;
+        s.FrameWait = s.BaseWait;
+        s.PoseMode = 0;
+        break;
+    case 1:
+        s.Frame = s.FrameFirst = 1;
+        s.FrameLast = 5;
+        s.FrameWait = s.PoseWait1;
+        s.PoseMode = 1;
+        break;
+    case 2: {
+        // The idle loop is never cut in the middle.
+        WaitForFrame1(sprite);
+        SpriteRec& t = Sprites[size_t(sprite)];
+        t.Frame = t.FrameFirst = 6;
+        t.FrameLast = 9;
+        t.FrameWait = t.PoseWait2;
+        t.PoseMode = 2;
+        break;
+    }
+    default:
+        break;
+    }
 }
 
 }  // namespace kirune

@@ -1,32 +1,132 @@
 #pragma once
 
+#include "anim/Sprite.h"
+#include "host/Host.h"
+#include "library/Random.h"
 #include "talk/TalkEngine.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+#include <vector>
 
 namespace kirune {
 
-// The little stage: the partner's mood and, for now, effects that end at once.
+// A label of a word effect: text over the stage in large letters.
+struct WordLabel {
+    bool Visible = false;
+    int X = -1, Y = -1;
+    QString Text;
+    quint32 Color = 0xFFFFFF;
+    int PointSize = 1;
+    bool OnSpotStage = false;
+};
+
+// The little stage: a world picture seen through a scrolling view, animated sprites painted
+// with masks, the partner's mood pictures, and the word and stage effects drawn over it.
 class Anim {
 public:
-    explicit Anim(TalkEngine& talk) : talk(talk) {}
+    Anim(Host& host, Random& random, TalkEngine& talk);
 
-    int Mood = 3;  // 1 sad .. 5 happy
+    GameTimer tmrAnim;
 
-    // "+1" raises the mood, "-1" lowers it, "=k" sets it; always within 1..5.
+    // The stage and its pictures.
+    int StageLeft = 0, StageTop = 0, StageW = 0, StageH = 0;
+    bool StageVisible = false;
+    QImage picStage, picWorld;
+    int WorldW = 0, WorldH = 0;
+    int ViewX = 0, ViewY = 0, ViewMaxX = 0, ViewMaxY = 0;
+    qint32 AnimCount = 0;
+    std::vector<SpriteRec> Sprites;  // element 0 unused
+    std::vector<QImage> Cells;       // element 0 unused; a null image is a free holder
+
+    void SetStageArea(int left, int top, int width, int height);
+    void StartAnim() { tmrAnim.SetEnabled(true); }
+    void StopAnim() { tmrAnim.SetEnabled(false); }
+    void ShowStage();
+    void HideStage();
+    void AnimTick();
+    void SetView(int x, int y, int relative);
+    void FollowSprite(int sprite, int limitX, int limitY);
+    void FreeSprite(int sprite) { Sprites[size_t(sprite)].InUse = 0; }
+    void HideSprite(int sprite) { Sprites[size_t(sprite)].Active = 0; }
+    void SwapSpritePicture(int sprite, int source);
+    void SetSpritePos(int sprite, int x, int y);
+    void GetSpritePos(int sprite, int& x, int& y) const;
+    void SetSpriteJitter(int sprite, int kind, int wait, int range);
+    void SetSpriteMove(int sprite, int mode, int direction, int wait, int step, int delay);
+    void SetSpritePose(int sprite, int pose);
+
+    // World and cast. Asset errors (a missing picture, no cast row) go to assetError.
+    QString ProgramFolder;
+    QString CastFileName = QStringLiteral("CastData.csv");
+    std::function<void(const QString& what)> assetError;
+    void SetWorldSize(int width, int height, int clear);
+    void LoadWorldPicture(const QString& name, int x, int y);
+    int LoadSprite(const QString& name);
+    int LoadMoodSet(const QString& name, int count);
+
+    // The partner's mood: 1 sad .. MoodMax happy.
+    int MoodMax = 5;
+    int Mood = 3;
+    int MoodSprite = 0;
+    std::vector<int> MoodPictures;
     void SetMood(const QString& word);
-    // A partner's line: the mood changes first, then the talk runs.
     void Say(int talkNumber, const QString& moodWord);
 
-    void StartAnim() {}
-    void StopAnim() {}
-    void ShowStage() {}
-    void HideStage() {}
-    void RiseWord(const QString&, int, int, int) {}
-    void SlideWord(const QString&, int, int, int, int) {}
-    void ShakeStage(int, int, int) {}
-    void WipeStage(int, int, double) {}
+    // Word effects.
+    int ShadowOffset = 2;
+    qint32 EffectSettings[12] = {};
+    WordLabel lblWordEf[2];
+    // The size of a text in the bold effect face at a point size; the window measures it.
+    std::function<QSize(const QString& text, int points)> MeasureText;
+    void InitWordEffects();
+    void RiseWord(const QString& text, int colour, int size, int speed);
+    void SlideWord(const QString& text, int direction, int colour, int size, int speed);
+
+    // Stage effects.
+    QImage picWork;  // the frozen stage during a shake
+    bool WorkVisible = false;
+    int WorkX = 0, WorkY = 0;
+    QImage picSpotStage;
+    bool SpotVisible = false;
+    QRect ZoomRect;  // the part of the stage the last zoom step magnified
+    void ShakeStage(int kind, int amplitude, int speed);
+    void WipeStage(int kind, int colour, double pause);
+    void InitSpotStage();
+    void ZoomStage(int cx, int cy, int percentage, int direction);
+    void HideSpotStage();
+
+    // The window repaints the stage on this call.
+    std::function<void()> changed;
 
 private:
+    void Changed() {
+        if (changed)
+            changed();
+    }
+    void FrameStep(SpriteRec& s);
+    void JitterStep(SpriteRec& s);
+    void MotionStep(SpriteRec& s);
+    void ReentryStep(SpriteRec& s);
+    void Paint(const SpriteRec& s);
+    void WaitTick();
+    void WaitForFrame1(int sprite);
+    void Gesture(int sprite);
+    void ApplyMoodWord(const QString& word);
+    void PlacePair(int x, int y);
+    void ResetLabels();
+    QSize LabelSize(int points) const;
+    double Rnd() { return random.Next(); }
+
+    Host& host;
+    Random& random;
     TalkEngine& talk;
 };
+
+// The colour of a colour number of the effects, 0xRRGGBB.
+quint32 EffectColor(int number);
 
 }  // namespace kirune

@@ -13,8 +13,10 @@ public:
     // A random whole number from 1 to n.
     int RndOneTo(int n);
 
-private:
+    // A uniform number in [0, 1).
     double Next();
+
+private:
     std::mt19937 engine{1};
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "story/Screen.h"
+#include "anim/Anim.h"
 #include "talk/TalkEngine.h"
 
 namespace kirune {
@@ -9,10 +10,10 @@ namespace kirune {
 // at once until the animated stage exists.
 class Scene {
 public:
-    Scene(Screen& screen, TalkEngine& talk) : screen(screen), talk(talk) {}
+    Scene(Screen& screen, TalkEngine& talk, Anim& anim) : screen(screen), talk(talk), anim(anim) {}
 
     // False when the talk data cannot be opened.
-    bool SetUpScreen();
+    bool SetUpScreen(const QString& programFolder);
     void PlayIdleGesture() {}
     // Shows the play panels; the keypad button only for kana puzzles.
     void SetUpPlayStage(int inputMode, const QString& partnerName, int partnerSprite);
@@ -24,6 +25,7 @@ public:
 private:
     Screen& screen;
     TalkEngine& talk;
+    Anim& anim;
 };
 
 }  // namespace kirune

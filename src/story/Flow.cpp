@@ -37,7 +37,7 @@ void Story::Main() {
 
 void Story::TitleSequence() {
     talk.OSPlatform = library.OSPlatform;
-    if (!scene.SetUpScreen()) {
+    if (!scene.SetUpScreen(host.ProgramFolder())) {
         host.ShowReport(ReportBox{QStringLiteral("Kirune"),
                                   QStringLiteral("会話データを開けません:\r\n") + host.ProgramFolder() +
                                       QStringLiteral("Talk/TalkIx.dat, TalkDt.dat"),

@@ -7,14 +7,20 @@ Game::Game(Host& host)
       library(host),
       effect(host),
       talk(host, effect),
-      anim(talk),
-      scene(screen, talk),
+      anim(host, library.Rnd, talk),
+      scene(screen, talk, anim),
       story(host, screen, library, talk, anim, scene, effect),
-      tmrAnim(host.Timers(), 10, nullptr),
       tmrSoundInterval(host.Timers(), 20, nullptr) {
     story.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };
 
-    keypad.tmrAnim = &tmrAnim;
+    keypad.tmrAnim = &anim.tmrAnim;
+    talk.SetSpritePose = [this](int sprite, int pose) { anim.SetSpritePose(sprite, pose); };
+    anim.assetError = [this](const QString& what) {
+        this->host.ShowReport(ReportBox{QStringLiteral("Kirune"),
+                                        QStringLiteral("ゲームの素材ファイルを読めません。\r\n") + what,
+                                        ReportIcon::Exclamation, ReportButtons::Ok, false});
+        story.EndGame();
+    };
     story.RomaKanaConvWChr = [this](QChar key) { return keypad.RomaKanaConvWChr(key); };
     story.ClearDispKeyBuff = [this] { keypad.ClearDispKeyBuff(); };
     story.ShowKeypad = [this] { keypad.ShowKeypad(); };

@@ -28,8 +28,7 @@ public:
     Story story;
     Keypad keypad;
 
-    // The main window's other timers; their owners switch them on.
-    GameTimer tmrAnim;
+    // The main window's last timer; sound pacing, never switched on.
     GameTimer tmrSoundInterval;
 
     [[noreturn]] void EndGame() { story.EndGame(); }

@@ -6,6 +6,7 @@
 #include "ui/Panel.h"
 #include "ui/TalkWidgets.h"
 #include "ui/KeypadWindow.h"
+#include "ui/StageWidget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -63,6 +64,10 @@ MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.
     lblHelp = new ClickArea(this, QRect(624, 16, 49, 41));
     QObject::connect(lblHelp, &ClickArea::clicked, this, [this] { story.OnHelpClick(); });
 
+    stage = new StageWidget(game.anim, this);
+    game.anim.MeasureText = &StageWidget::MeasureText;
+    game.anim.changed = [this] { stage->Sync(); };
+
     game.talk.Metrics = TalkLayer::Measure();
     talkLayer = new TalkLayer(game.talk, this);
     game.talk.View.changed = [this](bool repaintNow) { talkLayer->Sync(repaintNow); };
@@ -78,6 +83,8 @@ MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.
 MainWindow::~MainWindow() {
     game.talk.View.changed = nullptr;
     game.keypad.changed = nullptr;
+    game.anim.changed = nullptr;
+    game.anim.MeasureText = nullptr;
     screen.changed = nullptr;
     delete talkLayer;
     delete keypadWindow;

@@ -10,6 +10,7 @@ namespace kirune {
 class BoardWidget;
 class TalkLayer;
 class KeypadWindow;
+class StageWidget;
 class ClickArea;
 class Panel;
 
@@ -63,6 +64,7 @@ private:
     bool keyPreview = false;
     TalkLayer* talkLayer = nullptr;
     KeypadWindow* keypadWindow = nullptr;
+    StageWidget* stage = nullptr;
 };
 
 }  // namespace kirune

@@ -1,0 +1,230 @@
+#include "anim/Anim.h"
+#include "story/Wait.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace kirune {
+
+namespace {
+
+// By size or speed number 1..5.
+constexpr int kRiseSize[6] = {0, 16, 24, 32, 48, 64};
+constexpr int kRiseGrowth[6] = {0, 40, 60, 80, 100, 120};
+constexpr int kSlideSize[6] = {0, 8, 12, 18, 27, 40};
+constexpr int kSlideStep[6] = {0, 1, 2, 4, 8, 16};
+constexpr int kShakeAmplitude[6] = {0, 3, 6, 9, 12, 15};
+constexpr double kShakePause[6] = {0, 0.3, 0.2, 0.1, 0.05, 0.001};
+
+int Number(int n) { return std::clamp(n, 1, 5); }
+
+}  // namespace
+
+quint32 EffectColor(int number) {
+    constexpr quint32 colors[9] = {0xFFFFFF, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF,
+                                   0xFF00FF, 0x00FFFF, 0xFFFFFF, 0x000000};
+    return colors[number >= 1 && number <= 8 ? number : 0];
+}
+
+QSize Anim::LabelSize(int points) const {
+    const QString& text = lblWordEf[1].Text;
+    if (MeasureText)
+        return MeasureText(text, points);
+    const int px = int(std::lround(points * 96.0 / 72.0));
+    return QSize(int(text.size()) * px, px * 5 / 4);
+}
+
+void Anim::InitWordEffects() {
+    ShadowOffset = 2;
+    ResetLabels();
+}
+
+void Anim::ResetLabels() {
+    for (WordLabel& label : lblWordEf)
+        label = WordLabel{};
+    Changed();
+}
+
+void Anim::PlacePair(int x, int y) {
+    lblWordEf[0].X = x + ShadowOffset;
+    lblWordEf[0].Y = y + ShadowOffset;
+    lblWordEf[1].X = x;
+    lblWordEf[1].Y = y;
+}
+
+void Anim::RiseWord(const QString& text, int colour, int size, int speed) {
+    if (size != 0)
+        EffectSettings[1] = size;
+    if (colour != 0)
+        EffectSettings[0] = colour;
+    if (speed != 0)
+        EffectSettings[2] = speed;
+    const int S = kRiseSize[Number(EffectSettings[1])];
+    const int E = S + kRiseGrowth[Number(EffectSettings[2])];
+    const int k = Number(EffectSettings[2]);
+    for (WordLabel& label : lblWordEf) {
+        label.PointSize = S;
+        label.Text = text;
+        label.OnSpotStage = SpotVisible;
+    }
+    lblWordEf[0].Color = 0xFFFFFF;
+    lblWordEf[1].Color = EffectColor(EffectSettings[0]);
+    int y = StageH / 2;
+    int x = (StageW - LabelSize(S).width()) / 2;
+    PlacePair(x, y);
+    lblWordEf[0].Visible = lblWordEf[1].Visible = true;
+    Changed();
+    for (int f = S; f <= E; f += k) {
+        Wait(host, 0.05);
+        y -= 10;
+        x = (StageW - LabelSize(lblWordEf[1].PointSize).width()) / 2;
+        lblWordEf[0].PointSize = lblWordEf[1].PointSize = f;
+        PlacePair(x, y);
+        Changed();
+        if (y + LabelSize(f).height() < 0)
+            break;
+    }
+    ResetLabels();
+}
+
+void Anim::SlideWord(const QString& text, int direction, int colour, int size, int speed) {
+    if (colour != 0)
+        EffectSettings[3] = colour;
+    if (size != 0)
+        EffectSettings[4] = size;
+    if (speed != 0)
+        EffectSettings[5] = speed;
+    const int points = kSlideSize[Number(EffectSettings[4])];
+    const int p = kSlideStep[Number(EffectSettings[5])];
+    for (WordLabel& label : lblWordEf) {
+        label.PointSize = points;
+        label.Text = text;
+        label.OnSpotStage = false;
+    }
+    lblWordEf[0].Color = 0xFFFFFF;
+    lblWordEf[1].Color = EffectColor(EffectSettings[3]);
+    const QSize size1 = LabelSize(points);
+    const int W1 = size1.width(), H1 = size1.height();
+    int x = 0, y = 0, n = 0;
+    switch (direction) {
+    case 2: x = (StageW - W1) / 2; y = -8; n = ((StageH - H1) / 2) / p; break;
+    case 8: x = (StageW - W1) / 2; y = (StageH - H1) + 8; n = ((StageH - H1) / 2) / p; break;
+    case 4: x = (StageW - W1) + 64; y = (StageH - H1) / 2; n = 3 * (((StageW - W1) / 2) / p); break;
+    case 6: x = -64; y = (StageH - H1) / 2; n = 3 * (((StageW - W1) / 2) / p); break;
+    default: break;
+    }
+    PlacePair(x, y);
+    lblWordEf[0].Visible = lblWordEf[1].Visible = true;
+    Changed();
+    for (int i = 0; i < n; ++i) {
+        Wait(host, 0.05);
+        switch (direction) {
+        case 2: y += p; break;
+        case 8: y -= p; break;
+        case 4: x -= p; break;
+        case 6: x += p; break;
+        default: break;
+        }
+        PlacePair(x, y);
+        Changed();
+    }
+    ResetLabels();
+}
+
+void Anim::ShakeStage(int kind, int amplitude, int speed) {
+    if (amplitude != 0)
+        EffectSettings[6] = amplitude;
+    if (speed != 0)
+        EffectSettings[7] = speed;
+    const int A = kShakeAmplitude[Number(EffectSettings[6])];
+    const double D = kShakePause[Number(EffectSettings[7])];
+    StopAnim();
+    picWork = picStage.copy();
+    WorkX = WorkY = 0;
+    WorkVisible = true;
+    Changed();
+    const qint64 end = host.NowMs() + 1000;
+    while (host.NowMs() < end) {
+        const int dx = int(A * Rnd()) - (A / 2 - 1);
+        const int dy = int(A * Rnd()) - (A / 2 - 1);
+        if (kind == 28 || kind == 2468)
+            WorkY = dy;
+        if (kind == 46 || kind == 2468)
+            WorkX = dx;
+        Changed();
+        Wait(host, D);
+    }
+    StartAnim();
+    WorkVisible = false;
+    WorkX = WorkY = 0;
+    Changed();
+}
+
+void Anim::WipeStage(int kind, int colour, double pause) {
+    if (colour != 0)
+        EffectSettings[8] = colour;
+    const QColor c = QColor::fromRgb(QRgb(0xFF000000u | EffectColor(EffectSettings[8])));
+    StopAnim();
+    for (int pass = 0; pass < 8; ++pass) {
+        {
+            // Drawn on the stage as it stands: the next animation tick paints over the lines.
+            QPainter p(&picStage);
+            p.setPen(c);
+            if (kind == 28)
+                for (int x = pass; x - pass <= StageW; x += 8)
+                    p.drawLine(x, 0, x, StageH);
+            else if (kind == 46)
+                for (int y = pass; y - pass <= StageH; y += 8)
+                    p.drawLine(0, y, StageW, y);
+        }
+        Changed();
+        Wait(host, pause);
+    }
+    StartAnim();
+}
+
+void Anim::InitSpotStage() {
+    SpotVisible = false;
+    picSpotStage = QImage();
+    Changed();
+}
+
+void Anim::HideSpotStage() {
+    SpotVisible = false;
+    Changed();
+    StartAnim();
+}
+
+void Anim::ZoomStage(int cx, int cy, int percentage, int direction) {
+    StartAnim();
+    if (percentage != 0)
+        EffectSettings[9] = percentage;
+    const int P = EffectSettings[9];
+    if (direction == -1)
+        direction = EffectSettings[10] == 0 ? 1 : 0;
+    EffectSettings[10] = direction;
+    SpotVisible = true;
+    Changed();
+    auto step = [&](int z) {
+        const int w = int(std::nearbyint(StageW * 100.0 / z));
+        const int h = int(std::nearbyint(StageH * 100.0 / z));
+        int sx = int(std::nearbyint(cx - w / 2.0));
+        int sy = int(std::nearbyint(cy - h / 2.0));
+        sx = sx < 0 ? 0 : std::min(sx, StageW - w);
+        sy = sy < 0 ? 0 : std::min(sy, StageH - h);
+        ZoomRect = QRect(sx, sy, w, h);
+        picSpotStage = picStage.copy(ZoomRect).scaled(StageW, StageH);
+        Changed();
+        host.Pump();
+    };
+    if (direction == 1)
+        for (int z = 101; z <= P; ++z)
+            step(z);
+    else if (direction == 0)
+        for (int z = P - 1; z >= 100; --z)
+            step(z);
+    StopAnim();
+}
+
+}  // namespace kirune

@@ -1,0 +1,44 @@
+#include "ui/StageWidget.h"
+
+#include "ui/Fonts.h"
+
+#include <QPainter>
+
+namespace kirune {
+
+StageWidget::StageWidget(Anim& anim, QWidget* parent) : QWidget(parent), anim(anim) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    hide();
+}
+
+QSize StageWidget::MeasureText(const QString& text, int points) {
+    const QFontMetrics metrics(GameFont(kPGothic, points, true));
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+void StageWidget::Sync() {
+    setGeometry(anim.StageLeft, anim.StageTop, anim.StageW, anim.StageH);
+    setVisible(anim.StageVisible);
+    update();
+}
+
+void StageWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (anim.WorkVisible) {
+        p.fillRect(rect(), Qt::black);
+        p.drawImage(QPoint(anim.WorkX, anim.WorkY), anim.picWork);
+    } else {
+        p.drawImage(QPoint(0, 0), anim.picStage);
+    }
+    if (anim.SpotVisible && !anim.picSpotStage.isNull())
+        p.drawImage(QPoint(0, 0), anim.picSpotStage);
+    for (const WordLabel& label : anim.lblWordEf) {
+        if (!label.Visible)
+            continue;
+        p.setFont(GameFont(kPGothic, label.PointSize, true));
+        p.setPen(QColor::fromRgb(QRgb(0xFF000000u | label.Color)));
+        p.drawText(label.X, label.Y + p.fontMetrics().ascent(), label.Text);
+    }
+}
+
+}  // namespace kirune

@@ -1,0 +1,283 @@
+#include "anim/Anim.h"
+#include "library/Cp932Text.h"
+#include "support/SimHost.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+// A picture strip of frames w x h: each frame a filled circle of its colour on black, the
+// masks below it black where the circle is and white around.
+QImage Strip(int w, int h, int frames, QColor color) {
+    QImage strip(w * frames, 2 * h, QImage::Format_RGB32);
+    strip.fill(Qt::black);
+    QPainter p(&strip);
+    p.fillRect(0, h, w * frames, h, Qt::white);
+    for (int f = 0; f < frames; ++f) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(color);
+        p.drawEllipse(f * w + 2, 2, w - 4, h - 4);
+        p.setBrush(Qt::black);
+        p.drawEllipse(f * w + 2, h + 2, w - 4, h - 4);
+    }
+    return strip;
+}
+
+class Stage : public ::testing::Test {
+protected:
+    Stage() : effect(host), talk(host, effect), anim(host, random, talk) {
+        const QString cast = dir.path() + QStringLiteral("/Picture/cast/");
+        QDir().mkpath(cast);
+        QDir().mkpath(dir.path() + QStringLiteral("/Picture/WorldPicture"));
+        // name, W, H, X, Y, active, spare, frame, first, last, wait, jitter kind, wait, range,
+        // mode, direction, wait, step, delay, pose mode, pose waits.
+        WriteTextFile(cast + QStringLiteral("CastData.csv"),
+                      {QStringLiteral("; cast for the tests"),
+                       QStringLiteral("姉10,40,80,0,0,1,0,1,1,1,0"),
+                       QStringLiteral("姉1,60,80,0,0,1"),
+                       QStringLiteral("雲,20,20,100,50,1,0,1,1,3,0,0,0,0,21,4,1,2,30"),
+                       QStringLiteral("玉,20,20,100,100,1,0,1,1,1,5"),
+                       QStringLiteral("母1,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
+                       QStringLiteral("母2,60,40,0,0,1"), QStringLiteral("母3,40,40,0,0,1"),
+                       QStringLiteral("母4,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
+                       QStringLiteral("母5,40,40,0,0,1")});
+        for (const char* name : {"姉10", "姉1", "雲", "玉", "母1", "母2", "母3", "母4", "母5"})
+            Strip(60, 80, 9, Qt::red).save(cast + QString::fromUtf8(name) + QStringLiteral(".jpg"), "PNG");
+        anim.ProgramFolder = dir.path() + u'/';
+        anim.assetError = [this](const QString& what) { errors << what; };
+        anim.SetStageArea(130, 96, 385, 330);
+        anim.SetWorldSize(800, 400, 1);
+    }
+    SpriteRec& S(int s) { return anim.Sprites[size_t(s)]; }
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            anim.AnimTick();
+    }
+
+    QTemporaryDir dir;
+    SimHost host;
+    Random random;
+    Effect effect;
+    TalkEngine talk;
+    Anim anim;
+    QStringList errors;
+};
+
+TEST_F(Stage, SpritesComeFromTheirCastRowsByPrefixAndReuseFreeSlots) {
+    const int first = anim.LoadSprite(QStringLiteral("姉1"));
+    EXPECT_EQ(S(first).W, 40) << "the 姉10 row stands first and starts with 姉1";
+    const int cloud = anim.LoadSprite(QStringLiteral("雲"));
+    const int ball = anim.LoadSprite(QStringLiteral("玉"));
+    EXPECT_EQ(S(cloud).MoveWait, 1) << "zero waits become 1";
+    EXPECT_EQ(S(ball).JitterWait, 1);
+    EXPECT_EQ(S(ball).WrapDelay, 1);
+    EXPECT_EQ(S(cloud).WrapAt, 1);
+    anim.FreeSprite(cloud);
+    EXPECT_EQ(anim.LoadSprite(QStringLiteral("玉")), cloud) << "a freed slot is taken again";
+    EXPECT_EQ(anim.Sprites.size(), 4u);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(anim.LoadSprite(QStringLiteral("犬")), 0);
+    EXPECT_EQ(anim.LoadSprite(QString()), 0);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("犬")));
+}
+
+TEST_F(Stage, TheTickMovesDrawsAndRetiresSpritesByTheirMode) {
+    const int scenery = anim.LoadSprite(QStringLiteral("玉"));
+    S(scenery).MoveDir = 6;
+    S(scenery).MoveStep = 5;
+    const int hidden = anim.LoadSprite(QStringLiteral("玉"));
+    S(hidden).Mode = -1;
+    S(hidden).MoveDir = 6;
+    S(hidden).MoveStep = 5;
+    const int leaving = anim.LoadSprite(QStringLiteral("玉"));
+    anim.SetSpriteMove(leaving, 31, 4, 1, 50, 1);
+    Ticks(10);
+    EXPECT_EQ(S(scenery).X, 100) << "scenery never moves steadily";
+    EXPECT_EQ(S(scenery).Frame, 1);
+    EXPECT_EQ(S(hidden).X, 100) << "mode -1 is neither moved nor drawn";
+    EXPECT_EQ(S(leaving).Active, 0) << "mode 31 leaves for good once past the margin";
+    anim.SetView(0, 0, 0);
+    S(leaving).X = 100;
+    Ticks(5);
+    EXPECT_EQ(S(leaving).X, 100) << "and stays inactive when the view comes back";
+
+    S(scenery).X = 700;  // out of view: skipped, frame frozen
+    const int frame = S(scenery).Frame;
+    S(scenery).FrameLast = 5;
+    Ticks(3);
+    EXPECT_EQ(S(scenery).Frame, frame);
+}
+
+TEST_F(Stage, AWrappingSpriteReentersItsDelayAfterLeaving) {
+    const int cloud = anim.LoadSprite(QStringLiteral("雲"));  // mode 21, left, step 2, delay 30
+    // Out of view at the start: the first tick places it at its entry edge.
+    S(cloud).X = -100;
+    Ticks(1);
+    EXPECT_EQ(S(cloud).X, 385);
+    Ticks(1);
+    EXPECT_EQ(S(cloud).WrapArmed, 1);
+    // Leave on the left: the first tick out of view starts the delay.
+    S(cloud).X = -20 - 16 + 1;
+    int firstOut = -1;
+    for (int i = 0; i < 100 && S(cloud).X != 385; ++i) {
+        anim.AnimTick();
+        if (firstOut < 0 && S(cloud).X <= -20 - 16)
+            firstOut = anim.AnimCount;
+    }
+    ASSERT_GT(firstOut, 0);
+    EXPECT_EQ(anim.AnimCount - (firstOut + 1), 30) << "re-entry exactly WrapDelay ticks after the first tick out";
+}
+
+TEST_F(Stage, TheCounterWrapsWithPendingReentries) {
+    const int cloud = anim.LoadSprite(QStringLiteral("雲"));
+    anim.AnimCount = 1000000;
+    S(cloud).WrapAt = 1000005;
+    S(cloud).WrapArmed = 0;
+    S(cloud).X = -500;
+    anim.AnimTick();
+    EXPECT_EQ(anim.AnimCount, 1);
+    EXPECT_EQ(S(cloud).WrapAt, 5);
+}
+
+TEST_F(Stage, ViewsClampAndSwapsKeepTheCentre) {
+    anim.SetView(-20, anim.ViewMaxY + 50, 0);
+    EXPECT_EQ(anim.ViewX, 0);
+    EXPECT_EQ(anim.ViewY, anim.ViewMaxY);
+    anim.SetView(10, 0, 1);
+    EXPECT_EQ(anim.ViewX, 10);
+    anim.SetView(1000, 0, 1);
+    EXPECT_EQ(anim.ViewX, 800 - 385);
+
+    const int wide = anim.LoadSprite(QStringLiteral("姉1"));  // the 姉10 row: 40 x 80
+    S(wide).W = 60;
+    const int narrow = anim.LoadSprite(QStringLiteral("姉10"));
+    S(wide).X = 100;
+    anim.SwapSpritePicture(wide, narrow);
+    EXPECT_EQ(S(wide).X, 110);
+    EXPECT_EQ(S(wide).W, 40);
+}
+
+TEST_F(Stage, MoodsChangeByWordAndTheTalkingPoseWaitsForFrameOne) {
+    anim.StartAnim();
+    const int partner = anim.LoadMoodSet(QStringLiteral("母"), 5);
+    EXPECT_EQ(anim.Mood, 4);
+    EXPECT_EQ(S(partner).W, 40) << "母4";
+    const std::pair<const char*, int> words[] = {{"+1", 5}, {"+3", 5}, {"=1", 1}, {"-1", 1}, {"=2", 2}, {"x", 2}};
+    for (const auto& [word, level] : words) {
+        anim.SetMood(QString::fromLatin1(word));
+        EXPECT_EQ(anim.Mood, level) << word;
+    }
+    EXPECT_EQ(S(partner).W, 60) << "母2 is wider";
+    EXPECT_EQ(S(partner).X, 0) << "the centre stays: 10 + (40 - 60) / 2";
+
+    anim.SetSpritePose(partner, 1);
+    host.RunUntil([&] { return S(partner).Frame == 3; });
+    anim.SetSpritePose(partner, 2);
+    EXPECT_EQ(S(partner).Frame, 6);
+    EXPECT_EQ(S(partner).FrameLast, 9);
+    EXPECT_EQ(S(partner).PoseMode, 2);
+}
+
+TEST_F(Stage, AMaskedSpriteLeavesTheWorldVisibleAroundItsShape) {
+    {
+        QPainter p(&anim.picWorld);
+        p.fillRect(anim.picWorld.rect(), QColor(0, 0, 255));
+    }
+    const int ball = anim.LoadSprite(QStringLiteral("玉"));
+    S(ball).W = 60;
+    S(ball).H = 80;
+    S(ball).X = 100;
+    S(ball).Y = 100;
+    anim.AnimTick();
+    const QImage& stage = anim.picStage;
+    EXPECT_EQ(stage.pixel(130, 140), qRgb(255, 0, 0)) << "inside the shape: the sprite";
+    EXPECT_EQ(stage.pixel(101, 101), qRgb(0, 0, 255)) << "the corner of its frame: the world";
+    EXPECT_EQ(stage.pixel(50, 50), qRgb(0, 0, 255));
+}
+
+TEST_F(Stage, WordEffectsStepAsDesigned) {
+    anim.MeasureText = [](const QString&, int points) { return QSize(points == 18 ? 185 : points * 3, points); };
+    std::vector<int> xs;
+    anim.changed = [&] {
+        if (anim.lblWordEf[1].Visible)
+            xs.push_back(anim.lblWordEf[1].X);
+    };
+    anim.SlideWord(QStringLiteral("ケン"), 4, 1, 3, 3);
+    ASSERT_EQ(xs.size(), 76u) << "the start and 75 steps";
+    EXPECT_EQ(xs.front(), 264);
+    EXPECT_EQ(xs.back(), -36);
+    EXPECT_FALSE(anim.lblWordEf[1].Visible);
+    EXPECT_EQ(anim.lblWordEf[0].X, -1) << "reset after the effect";
+
+    std::vector<int> sizes;
+    anim.changed = [&] {
+        if (anim.lblWordEf[1].Visible && (sizes.empty() || sizes.back() != anim.lblWordEf[1].PointSize))
+            sizes.push_back(anim.lblWordEf[1].PointSize);
+    };
+    anim.MeasureText = [](const QString&, int points) { return QSize(10, points); };
+    anim.RiseWord(QStringLiteral("ケン"), 1, 1, 2);
+    ASSERT_GE(sizes.size(), 2u);
+    EXPECT_EQ(sizes.front(), 16);
+    EXPECT_EQ(sizes[1], 18);
+    EXPECT_EQ(sizes.back(), 60) << "10 pixels up per step from the middle: above the stage after 23 steps";
+    sizes.clear();
+    anim.SetStageArea(0, 0, 385, 800);  // room for the whole growth
+    anim.RiseWord(QStringLiteral("ケン"), 0, 0, 0);
+    EXPECT_EQ(sizes.front(), 16);
+    EXPECT_EQ(sizes.back(), 76) << "16 + 60 in steps of 2, as remembered";
+    anim.SetStageArea(130, 96, 385, 330);
+    EXPECT_EQ(anim.EffectSettings[2], 2);
+    EXPECT_EQ(anim.lblWordEf[0].Color, 0xFFFFFFu);
+}
+
+TEST_F(Stage, TheStageShakesWipesAndZooms) {
+    for (const auto& [amplitude, low, high] : {std::tuple{1, 0, 2}, {2, -2, 3}, {3, -3, 5}, {4, -5, 6}, {5, -6, 8}}) {
+        int seenLow = 99, seenHigh = -99, moves = 0;
+        anim.changed = [&] {
+            if (!anim.WorkVisible)
+                return;
+            ++moves;
+            seenLow = std::min(seenLow, anim.WorkX);
+            seenHigh = std::max(seenHigh, anim.WorkX);
+            EXPECT_EQ(anim.WorkY, 0) << "46 moves sideways only";
+        };
+        anim.ShakeStage(46, amplitude, amplitude == 1 ? 1 : 5);
+        EXPECT_GE(seenLow, low) << amplitude;
+        EXPECT_LE(seenHigh, high) << amplitude;
+        if (amplitude == 1) {
+            EXPECT_EQ(moves, 1 + 4) << "the snapshot, then moves at 0, 0.3, 0.6 and 0.9 s";
+        }
+        EXPECT_FALSE(anim.WorkVisible);
+        EXPECT_TRUE(anim.tmrAnim.Enabled());
+    }
+
+    int passes = 0;
+    anim.changed = [&] { ++passes; };
+    const qint64 start = host.NowMs();
+    anim.WipeStage(28, 7, 0.1);
+    EXPECT_EQ(passes, 8);
+    EXPECT_EQ(host.NowMs() - start, 800);
+    for (int x = 0; x < 385; x += 37)
+        EXPECT_EQ(anim.picStage.pixel(x, 100), qRgb(255, 255, 255)) << x;
+
+    anim.changed = nullptr;
+    anim.InitSpotStage();
+    anim.ZoomStage(10, 320, 200, 1);
+    EXPECT_EQ(anim.ZoomRect, QRect(0, 165, 192, 165)) << "the magnified corner stays inside the stage";
+    EXPECT_TRUE(anim.SpotVisible);
+    EXPECT_FALSE(anim.tmrAnim.Enabled());
+    anim.ZoomStage(10, 320, 0, -1);
+    EXPECT_EQ(anim.EffectSettings[10], 0) << "-1 toggles back out";
+    EXPECT_EQ(anim.ZoomRect, QRect(0, 0, 385, 330));
+    anim.HideSpotStage();
+    EXPECT_FALSE(anim.SpotVisible);
+}
+
+}  // namespace
+}  // namespace kirune
