@@ -60,6 +60,7 @@ void TalkEngine::OnTalkTick() {
 void TalkEngine::Malformed(const QString& why) {
     // Stop the talk rather than show a half-made text.
     std::fprintf(stderr, "kirune: talk %d: %s; the rest of the talk is skipped\n", CurrentTalk, qUtf8Printable(why));
+    ++MalformedStops;
     TalkScript.clear();
     TalkPhrase.clear();
 }

@@ -38,6 +38,7 @@ public:
     int WaitMode = 0;  // 1 ▼, 2 ◆, 3 ★, -1 ▽, -2 ◇, -3 ☆
     int CurrentTalk = 0;
     QList<int> History;  // the talk numbers asked for, in order
+    int MalformedStops = 0;  // talks cut short as malformed (each is reported on stderr)
 
     TalkMetrics Metrics;
     TalkView View;
