@@ -151,12 +151,17 @@ constexpr int kBoxLines = 5;
 class Replay {
 public:
     Replay(int partner, bool play, const Sequence& sequence)
-        : effect(host), talk(host, effect), scene(screen, talk), sequence(sequence),
+        : effect(host), talk(host, effect), sequence(sequence),
           player(host.Timers(), 100, [this] { Answer(); }) {
         host.programFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/");
-        scene.SetUpScreen();
+        // The talkers of the title, and in play the partner between them, as the screen registers them.
+        talk.InitTalk(420, 126);
+        talk.ClearTalkers();
+        talk.AddTalker(QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
+        if (play)
+            talk.AddTalker(QStringLiteral("＋"), 2, QStringLiteral("声") + kPartnerNames[partner], 2, 100, 180, 0, 0);
+        talk.AddTalker(QStringLiteral("÷"), 3, QStringLiteral("声ナビゲータ"), 1, 100, 160, 0, 0);
         if (play) {
-            scene.SetUpPlayStage(0, kPartnerNames[partner], 0);
             talk.TalkVar[0] = QStringLiteral("おかえり、");
             for (int p = 1; p <= 4; ++p)
                 talk.TalkVar[p] = kWords[p];
@@ -179,8 +184,6 @@ public:
     SimHost host;
     Effect effect;
     TalkEngine talk;
-    Screen screen;
-    Scene scene;
     QString typedName = QStringLiteral("タカハシ");
     QStringList problems;
 
