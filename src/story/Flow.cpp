@@ -174,9 +174,10 @@ void Story::StartPlay() {
     screen.KeyPreview = true;
     screen.Changed(Screen::Part::Controls);
 
+    // The greeting is not to be interrupted by a button that starts a talk of its own.
+    ModalBusy = 1;
     if (FirstPlay == 0) {
         talk.Talk(1501);
-        ModalBusy = 1;
         Slide(3, 2, talk.TalkVar[0] + talk.TalkVar[10]);
         scene.PartnerWalkIn();
         talk.Talk(PartnerKind + 1510);
@@ -187,14 +188,12 @@ void Story::StartPlay() {
                 ClearDispKeyBuff();
             if (ShowKeypad)
                 ShowKeypad();
-            ModalBusy = 1;
             talk.Talk(1421);
             Slide(3, 2, PartnerWord());
             scene.PartnerWalkIn();
             talk.Talk(PartnerKind + 1430);
             talk.Talk(0);
         } else {
-            ModalBusy = 1;
             Slide(3, 2, PartnerWord());
             scene.PartnerWalkIn();
             talk.Talk(PartnerKind + 1410);

@@ -140,8 +140,9 @@ void Story::UpdateClock() {
     PassedM = (elapsed / 60) % 60;
     PassedH = elapsed / 3600;
     if (PassedH >= 10) {
-        // The clock keeps ticking while the farewell talks; one farewell is enough.
-        if (!ending && !farewellStarted)
+        // The clock keeps ticking while the farewell talks; one farewell is enough. A talk
+        // already running finishes first: a talk cannot start inside another one's wait.
+        if (!ending && !farewellStarted && ModalBusy == 0)
             Farewell(FarewellKind::TimeUp);
         return;
     }
