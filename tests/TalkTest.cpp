@@ -296,6 +296,7 @@ TEST(Talkc, RefusesBrokenTalksWithTheirLine) {
         {QStringLiteral("[1]\n＃〈a"), QStringLiteral(":3: 〈 is never closed")},
         {QStringLiteral("[1]\n＃〈①と①〉"), QStringLiteral(":3: placeholder ① appears 2 times")},
         {QStringLiteral("[1]\n『1／2／3／4／5／6／7／8／9／10』"), QStringLiteral(":3: a menu of 10 items")},
+        {QStringLiteral("[1]\n『はい／いいえ、まだ考えています』"), QStringLiteral(":3: a menu item is wider")},
         {QStringLiteral("[1]\n＃〈あいうえおかきくけこさしす〉"), QStringLiteral(":3: a phrase line is wider")},
         {QStringLiteral("[1]\n＃〈1　2　3〉＃〈4　5　6〉"), QStringLiteral(":3: the box of talker ＃ grows past 5 lines")},
     };

@@ -62,6 +62,7 @@ const QString kCommands = QStringLiteral("【『⊿×※▼▽◆◇★☆¶");
 constexpr int kBoxColumns = 24;  // half-width columns of one box line
 constexpr int kBoxLines = 5;
 constexpr int kMenuItems = 9;
+constexpr int kMenuColumns = 16;  // half-width columns of one menu item
 
 int Columns(QChar ch) {
     const char16_t u = ch.unicode();
@@ -186,9 +187,16 @@ void Compiler::CheckTalk(const SourceTalk& talk) {
             }
             if (ch == u'『') {
                 CheckPlaceholders(talk, i + 1, size_t(close));
-                int items = 1;
-                for (size_t k = i + 1; k < size_t(close); ++k)
-                    items += talk.text[k].ch == u'／';
+                int items = 1, columns = 0;
+                for (size_t k = i + 1; k < size_t(close); ++k) {
+                    if (talk.text[k].ch == u'／') {
+                        ++items;
+                        columns = 0;
+                    } else if ((columns += Columns(talk.text[k].ch)) == kMenuColumns + 1 ||
+                               (columns == kMenuColumns + 2 && Columns(talk.text[k].ch) == 2)) {
+                        Error(talk.text[k].line, QStringLiteral("a menu item is wider than the menu (8 full-width)"));
+                    }
+                }
                 if (items > kMenuItems)
                     Error(line, QStringLiteral("a menu of %1 items (at most %2)").arg(items).arg(kMenuItems));
             } else {
