@@ -95,12 +95,10 @@ TEST(Entry, TurningWorksOnlyAtACrossing) {
 
 TEST(Entry, AClickedCrossingTurnsTowardsTheWordThatCrossesTheSelection) {
     SimGame game(kRing);
-    game.Click(game.Cell(2, 1));  // down word 3
-    game.RunFor(0.1);
+    game.story.OnCellClick(game.Cell(2, 1));  // down word 3
     ASSERT_EQ(game.story.CurQuesNmb, 3);
     // (3,3) starts down word 4, but its across word 2 crosses word 3 at (3,1).
-    game.Click(game.Cell(3, 3));
-    game.RunFor(0.1);
+    game.story.OnCellClick(game.Cell(3, 3));
     EXPECT_EQ(game.story.CurQuesNmb, 2);
     EXPECT_EQ(game.CursorCell(), game.Cell(3, 3));
     EXPECT_EQ(game.Back(game.Cell(3, 3)), CellColor::Cursor);

@@ -37,6 +37,7 @@ void Story::Main() {
 
 void Story::TitleSequence() {
     talk.OSPlatform = library.OSPlatform;
+    scene.OSPlatform = library.OSPlatform;
     if (!scene.SetUpScreen(host.ProgramFolder())) {
         host.ShowReport(ReportBox{QStringLiteral("Kirune"),
                                   QStringLiteral("会話データを開けません:\r\n") + host.ProgramFolder() +
@@ -164,7 +165,7 @@ void Story::Slide(int platform1Speed, int platform2Speed, const QString& text) {
 }
 
 void Story::StartPlay() {
-    scene.SetUpPlayStage(InputMode, PartnerName, 0);
+    scene.SetUpPlayStage(InputMode, PartnerName);
     StageNmb = NextUnsolvedStage(0);
     SetupStageOrReport(StageNmb);
     talk.StartTalk();

@@ -8,7 +8,7 @@ Game::Game(Host& host)
       effect(host),
       talk(host, effect),
       anim(host, library.Rnd, talk),
-      scene(screen, talk, anim),
+      scene(host, library.Rnd, screen, talk, anim),
       story(host, screen, library, talk, anim, scene, effect),
       tmrSoundInterval(host.Timers(), 20, nullptr) {
     story.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };

@@ -69,6 +69,17 @@ void AdviceStepForMood(int L, qint32& AdviceStep) {
 
 }  // namespace
 
+void Story::ToggleBackgroundSprite() {
+    if (!scene.BackSprite)
+        return;
+    // The decoration drifts to and fro across the stage, turning once a minute.
+    qint32& direction = anim.Sprites[size_t(scene.BackSprite)].MoveDir;
+    if (direction == 4)
+        direction = 6;
+    else if (direction == 6)
+        direction = 4;
+}
+
 void Story::DriftAdvice() {
     if (AdviceStep != 0 && library.RndOneTo(2) == 1) {
         AdviceStepForMood(anim.Mood, AdviceStep);

@@ -132,7 +132,7 @@ public:
     void UpdateClock();
     void DriftAdvice();
     void MinuteEvents();
-    void ToggleBackgroundSprite() {}
+    void ToggleBackgroundSprite();
 
     // The main window's events, each behind its guards.
     void OnKeyDown(int keyCode, bool alt);
