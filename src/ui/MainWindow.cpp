@@ -112,20 +112,12 @@ void MainWindow::BuildPanels() {
 
     lblLevel = Caption(picDisplayLevel, QRect(50, 4, 69, 17), GameFont(kPGothic, 9.75), QColor(0xFF, 0, 0));
     lblMasMaxXY = Caption(picDisplayLevel, QRect(48, 22, 69, 17), GameFont(kGothic, 11.25), QColor(0xFF, 0, 0));
-    Caption(picDisplayLevel, QRect(6, 4, 44, 17), GameFont(kPGothic, 9), QColor(0x60, 0x40, 0x20))
-        ->setText(QStringLiteral("レベル"));
-    Caption(picDisplayLevel, QRect(6, 22, 44, 17), GameFont(kPGothic, 9), QColor(0x60, 0x40, 0x20))
-        ->setText(QStringLiteral("サイズ"));
     lblTitle = Caption(picTitle, QRect(0, 19, 305, 25), GameFont(kPGothic, 15.75, true), QColor(0, 0, 0xFF));
     lblPassedTime = Caption(picDisplayTime, QRect(62, 8, 110, 27), GameFont(kPGothic, 20.25, true), Qt::white);
-    Caption(picDisplayTime, QRect(8, 8, 54, 27), GameFont(kPGothic, 9, true), QColor(0xC8, 0xD8, 0xFF))
-        ->setText(QStringLiteral("経過時間"));
     lblQuesNmbMax = Caption(picDisplayQuesNmb, QRect(28, 34, 53, 21), GameFont(kPGothic, 14.25, true),
                             QColor(0, 0, 0xC0));
     lblQuesNmb = Caption(picDisplayQuesNmb, QRect(23, 61, 62, 25), GameFont(kPGothic, 15.75, true),
                          QColor(0xFF, 0, 0xFF));
-    Caption(picDisplayQuesNmb, QRect(4, 12, 100, 18), GameFont(kPGothic, 9), QColor(0x60, 0x40, 0x20))
-        ->setText(QStringLiteral("問題数"));
     lblQues = Caption(picQues, QRect(26, 15, 365, 41), GameFont(kPGothic, 14.25, true),
                       palette().color(QPalette::WindowText), false);
     lblQues->setWordWrap(true);
@@ -149,16 +141,12 @@ void MainWindow::BuildPanels() {
     lblMarkSpeedUp->setPalette(magenta);
     lblMarkSpeedUp->hide();
 
-    auto* advice = new ClickArea(picDisplayAdviserBase, QRect(1, 120, 161, 33), QStringLiteral("ヒントをもらう"));
-    advice->setFont(GameFont(kPGothic, 11.25, true));
-    QPalette green = advice->palette();
-    green.setColor(QPalette::WindowText, QColor(0x20, 0x70, 0x30));
-    advice->setPalette(green);
+    // The pictures carry the captions of the caption-less buttons.
+    auto* advice = new ClickArea(picDisplayAdviserBase, QRect(1, 120, 161, 33));
     QObject::connect(advice, &ClickArea::clicked, this, [this] { story.OnAdviceClick(); });
 
     picKeypad = new Panel(this, QStringLiteral("キー表示用ボタン"), QRect(548, 16, 65, 66), kPanelGreen);
-    auto* keypad = new ClickArea(picKeypad, QRect(4, 7, 49, 41), QStringLiteral("かな"));
-    keypad->setFont(GameFont(kPGothic, 11.25, true));
+    auto* keypad = new ClickArea(picKeypad, QRect(4, 7, 49, 41));
     QObject::connect(keypad, &ClickArea::clicked, this, [this] { story.OnKeypadClick(); });
     picKeypad->hide();
 }
@@ -173,19 +161,14 @@ void MainWindow::BuildController() {
         struct Spot {
             Controller button;
             QRect rect;
-            const char* glyph;
         };
         const Spot spots[] = {
-            {Controller::Up, QRect(38, 2, 35, 32), "▲"},     {Controller::Down, QRect(38, 76, 35, 32), "▼"},
-            {Controller::Left, QRect(2, 38, 34, 34), "◀"},   {Controller::Right, QRect(75, 38, 34, 34), "▶"},
-            {Controller::Turn, QRect(36, 36, 39, 38), "⟳"},
+            {Controller::Up, QRect(38, 2, 35, 32)},   {Controller::Down, QRect(38, 76, 35, 32)},
+            {Controller::Left, QRect(2, 38, 34, 34)}, {Controller::Right, QRect(75, 38, 34, 34)},
+            {Controller::Turn, QRect(36, 36, 39, 38)},
         };
         for (const Spot& spot : spots) {
-            auto* area = new ClickArea(dial, spot.rect, QString::fromUtf8(spot.glyph));
-            area->setFont(GameFont(kPGothic, spot.button == Controller::Turn ? 18 : 13, true));
-            QPalette palette = area->palette();
-            palette.setColor(QPalette::WindowText, QColor(0x50, 0x30, 0x10));
-            area->setPalette(palette);
+            auto* area = new ClickArea(dial, spot.rect);
             const Controller button = spot.button;
             QObject::connect(area, &ClickArea::clicked, this,
                              [this, set, button] { story.OnControllerClick(set, button); });
@@ -195,21 +178,12 @@ void MainWindow::BuildController() {
 }
 
 void MainWindow::BuildScrollBars() {
-    // To the first position, one step back, one step on, to the last position.
-    const char* glyphsH[5] = {nullptr, "◀◀", "◀", "▶", "▶▶"};
-    const char* glyphsV[5] = {nullptr, "▲▲", "▲", "▼", "▼▼"};
     picCrossStageMoveH = new Panel(this, QStringLiteral("スクロール左右"), QRect(262, 432, 138, 27), kPanelBlue);
     picCrossStageMoveV = new Panel(this, QStringLiteral("スクロール上下"), QRect(516, 200, 27, 136), kPanelBlue);
     for (int k = 1; k <= 4; ++k) {
-        auto* h = new ClickArea(picCrossStageMoveH, QRect(2 + (k - 1) * 34, 1, 32, 25), QString::fromUtf8(glyphsH[k]));
-        auto* v = new ClickArea(picCrossStageMoveV, QRect(1, 2 + (k - 1) * 33, 25, 32), QString::fromUtf8(glyphsV[k]));
-        for (ClickArea* area : {h, v}) {
-            area->setFont(GameFont(kPGothic, 9));
-            QPalette palette = area->palette();
-            palette.setColor(QPalette::WindowText, QColor(0x20, 0x40, 0x80));
-            area->setPalette(palette);
-        }
-        v->setWordWrap(true);
+        // 1 to the first position, 2 one step back, 3 one step on, 4 to the last position.
+        auto* h = new ClickArea(picCrossStageMoveH, QRect(2 + (k - 1) * 34, 1, 32, 25));
+        auto* v = new ClickArea(picCrossStageMoveV, QRect(1, 2 + (k - 1) * 33, 25, 32));
         QObject::connect(h, &ClickArea::clicked, this, [this, k] { story.OnScrollClick(true, k); });
         QObject::connect(v, &ClickArea::clicked, this, [this, k] { story.OnScrollClick(false, k); });
     }

@@ -114,6 +114,8 @@ TalkLayer::TalkLayer(TalkEngine& talk, QWidget* window) : talk(talk) {
     input->setFrame(false);
     input->setFont(TalkFont());
     input->hide();
+    // The engine reads what is typed at any moment: a timed answer ends without a confirm.
+    QObject::connect(input, &QLineEdit::textEdited, input, [&talk](const QString& text) { talk.View.Input.Text = text; });
     QObject::connect(input, &QLineEdit::editingFinished, input, [this, &talk] {
         if (!input->isVisible())
             return;
@@ -148,14 +150,15 @@ void TalkLayer::Sync(bool repaintNow) {
     const TalkBoxView& box = talk.View.Box[view.Box ? view.Box : 1];
     if (view.Visible) {
         input->setGeometry(box.Left + view.Left, box.Top + view.Top, view.Width, view.Height);
-        QPalette palette = input->palette();
-        palette.setColor(QPalette::Base, ColorOf(box.Back));
-        palette.setColor(QPalette::Text, ColorOf(box.TextColor));
-        input->setPalette(palette);
+        // Styled like the box, with a line under it so an empty field can be seen.
+        input->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: none; "
+                                            "border-bottom: 1px solid %2; }")
+                                 .arg(ColorOf(box.Back).name(), ColorOf(box.TextColor).name()));
         input->raise();
     }
     input->setVisible(view.Visible);
     if (view.Visible && view.FocusRequests != focusRequests) {
+        input->setText(view.Text);  // the previous answer, selected so that typing replaces it
         input->setFocus();
         input->selectAll();
     }
