@@ -193,11 +193,7 @@ void Story::CheckResult(int wrong) {
     const int next = NextUnsolvedStage(StageNmb);
     if (next == 0)
         Farewell(FarewellKind::AllSolved);
-    talk.SetWaitLength(6);
-    anim.Say(P + 2530, QStringLiteral("=5"));
-    talk.TalkAnswer = 0;
-    talk.Talk(2535);
-    const int r = std::clamp(talk.TalkAnswer, 0, 2);
+    const int r = AskPartner(P + 2530, QStringLiteral("=5"), 2535);
     anim.Say(P + 2600 + 4 * r, QStringLiteral("=3"));
     if (r == 2)
         Farewell(FarewellKind::NoMore);
@@ -271,11 +267,7 @@ void Story::ChangeStage() {
             anim.Say(P + 1904, QStringLiteral("-1"));
         }
     } else {
-        talk.SetWaitLength(6);
-        anim.Say(P + 1910, QStringLiteral("-1"));
-        talk.TalkAnswer = 0;
-        talk.Talk(1915);
-        const int r = std::clamp(talk.TalkAnswer, 0, 2);
+        const int r = AskPartner(P + 1910, QStringLiteral("-1"), 1915);
         if (r == 1)
             SetupStageOrReport(next);
         anim.Say(P + 2000 + 4 * r, QStringLiteral("+1"));

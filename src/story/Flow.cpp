@@ -153,6 +153,14 @@ void Story::OpenPlayFile() {
     FirstPlay = talk.TalkVar[10].isEmpty() ? 1 : 0;
 }
 
+int Story::AskPartner(int sayTalk, const QString& moodWord, int menuTalk) {
+    talk.SetWaitLength(6);
+    anim.Say(sayTalk, moodWord);
+    talk.TalkAnswer = 0;
+    talk.Talk(menuTalk);
+    return std::clamp(talk.TalkAnswer, 0, 2);
+}
+
 void Story::Exclaim(int talkNumber, int speed) {
     talk.Talk(talkNumber);
     anim.RiseWord(PartnerWord(), 1, 1, speed);
@@ -218,14 +226,10 @@ void Story::ConfirmEnd() {
     const int P = PartnerKind;
     Exclaim(1601, 2);
     effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
-    talk.SetWaitLength(6);
-    anim.Say(P + 1610, QStringLiteral("-1"));
-    talk.TalkAnswer = 0;
-    talk.Talk(1615);
-    const int r = std::clamp(talk.TalkAnswer, 0, 2);
+    const int r = AskPartner(P + 1610, QStringLiteral("-1"), 1615);
     anim.Say(P + 1700 + 4 * r, QStringLiteral("+1"));
     talk.Talk(1213);
-    if (talk.TalkAnswer == 1)
+    if (r == 1)
         Farewell(FarewellKind::Stop);
 }
 

@@ -177,6 +177,8 @@ private:
     std::optional<PlayFileError> CheckPlayFile();
     // A call to the partner: the talk, the partner's name rising, the stage jumping.
     void Exclaim(int talkNumber, int speed);
+    // The partner's question and its menu: 0 no answer, 1 or 2 the item chosen.
+    int AskPartner(int sayTalk, const QString& moodWord, int menuTalk);
     void ShowClue(int word);
     void Slide(int platform1Speed, int platform2Speed, const QString& text);
     void ShowControls();
