@@ -1,14 +1,21 @@
-// kirune-vxl: checks and dumps Kirune play files.
-//   kirune-vxl check FILE.vxl     one line per problem; exit 1 if there is any
-//   kirune-vxl dump FILE.vxl N    stage N as the game loads it, as JSON; exit 3 if unreadable
+// kirune-vxl: builds, checks and dumps Kirune play files.
+//   kirune-vxl build SOURCE -o FILE.vxl   compiles a UTF-8 collection source; "file:line: message"
+//                                         on stderr and exit 1 for each problem
+//   kirune-vxl check FILE.vxl             one line per problem; exit 1 if there is any
+//   kirune-vxl dump FILE.vxl N            stage N as the game loads it, as JSON; exit 3 if unreadable
 
+#include "keypad/RomaKana.h"
+#include "kirune-vxl/Build.h"
 #include "kirune-vxl/Dump.h"
+#include "library/Cp932Text.h"
 #include "library/PlayFile.h"
 #include "story/StageCheck.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -18,7 +25,8 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: kirune-vxl check FILE.vxl\n"
+                 "usage: kirune-vxl build SOURCE -o FILE.vxl\n"
+                 "       kirune-vxl check FILE.vxl\n"
                  "       kirune-vxl dump FILE.vxl STAGE\n");
     return 2;
 }
@@ -51,6 +59,39 @@ int Check(const QString& path) {
     return problems ? 1 : 0;
 }
 
+int Build(const QString& sourcePath, const QString& outputPath) {
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly)) {
+        Say(stderr, QStringLiteral("%1: cannot open it").arg(sourcePath));
+        return 1;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(source.readAll());
+    if (utf8.hasError()) {
+        Say(stderr, QStringLiteral("%1: not UTF-8 text").arg(sourcePath));
+        return 1;
+    }
+    // Kana grids are checked against the table the keypad of this program folder converts with.
+    const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
+    QString tableError;
+    const auto table = RomaKanaTable::Load(tablePath, &tableError);
+    const BuildResult built = BuildPlayFile(SplitLines(text), table ? &*table : nullptr);
+    for (const SourceError& e : built.errors)
+        Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(sourcePath).arg(e.line).arg(e.text)
+                               : QStringLiteral("%1: %2").arg(sourcePath, e.text));
+    if (!built.errors.empty()) {
+        QFile::remove(outputPath);  // a stale file must not pass for the build's result
+        if (!table)
+            Say(stderr, tableError);
+        return 1;
+    }
+    if (!WriteTextFile(outputPath, built.lines)) {
+        Say(stderr, QStringLiteral("%1: cannot write it").arg(outputPath));
+        return 1;
+    }
+    return 0;
+}
+
 int Dump(const QString& path, const QString& stageText) {
     bool isNumber = false;
     const int n = stageText.toInt(&isNumber);
@@ -80,6 +121,8 @@ int Dump(const QString& path, const QString& stageText) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 5 && args[1] == QLatin1String("build") && args[3] == QLatin1String("-o"))
+        return Build(args[2], args[4]);
     if (args.size() == 3 && args[1] == QLatin1String("check"))
         return Check(args[2]);
     if (args.size() == 4 && args[1] == QLatin1String("dump"))

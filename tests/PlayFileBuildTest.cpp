@@ -1,0 +1,239 @@
+#include "keypad/RomaKana.h"
+#include "kirune-vxl/Build.h"
+#include "library/Cp932Text.h"
+#include "library/PlayFile.h"
+#include "story/StageCheck.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+const RomaKanaTable* Table() {
+    static const auto table =
+        RomaKanaTable::Load(QStringLiteral(KIRUNE_PROGRAM_DIR "/sys/RomaKana/新ローマ字かな変換.txt"), nullptr);
+    return table ? &*table : nullptr;
+}
+
+// Four header lines, so the body starts at line 5.
+QStringList Source(const char* input, const char* body) {
+    return SplitLines(QStringLiteral("title: テスト\ninput: %1\nstage: 1\nlevel: 2\n").arg(QLatin1String(input)) +
+                      QString::fromUtf8(body));
+}
+
+std::string Describe(const std::vector<SourceError>& errors) {
+    QString text;
+    for (const SourceError& e : errors)
+        text += QStringLiteral("%1: %2\n").arg(e.line).arg(e.text);
+    return text.toStdString();
+}
+
+// ＣＡＴ across and ＣＯＷ down share a corner; ＯＸ starts inside ＴＯＹ.
+const char* const kFarm = R"(grid:
+ＣＡＴ■
+Ｏ■ＯＸ
+ＷＡＹ■
+across:
+ＣＡＴ = ニャーと鳴く
+ＯＸ = 畑を耕す牛
+ＷＡＹ = 道、方法
+down:
+ＣＯＷ = モーと鳴く
+ＴＯＹ = おもちゃ
+)";
+
+QStringList Lines(const char* text) { return SplitLines(QString::fromUtf8(text)); }
+
+TEST(PlayFileBuild, NumbersAcrossWordsFirstThenDownInReadingOrder) {
+    const BuildResult built = BuildPlayFile(Source("alphabet", kFarm), Table());
+    ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
+    EXPECT_EQ(built.lines, Lines(R"(Kirune play file テスト
+0
+stages
+1
+;#1
+[rows,columns]
+3,4
+[level,words,first down word]
+2,5,4
+[cell kinds]
+1,1,1,1,1,1
+1,4,2,4,1,1
+1,3,1,4,2,1
+1,4,2,4,1,1
+1,1,1,1,1,1
+[solution]
+ＣＡＴ■
+Ｏ■ＯＸ
+ＷＡＹ■
+[across numbers]
+1,0,0,0
+0,0,2,0
+3,0,0,0
+[down numbers]
+4,0,5,0
+0,0,0,0
+0,0,0,0
+[words]
+1,ニャーと鳴く,ＣＡＴ,,,,,,
+2,畑を耕す牛,ＯＸ,,,,,,
+3,道、方法,ＷＡＹ,,,,,,
+4,モーと鳴く,ＣＯＷ,,,,,,
+5,おもちゃ,ＴＯＹ,,,,,,)"));
+}
+
+TEST(PlayFileBuild, RoundTripsThroughTheGamesReader) {
+    const QStringList source = Lines(R"(title: 往復
+input: kana
+stage: 1
+level: 1
+grid:
+  ネコ
+  ズ■
+  ミ■
+across:
+  ネコ = ニャーと鳴く | written: 猫 | reading: ねこ | code: A1,B2,C3,D4,E5
+down:
+  ネズミ = チューと鳴く
+stage: 2
+level: 5
+grid:
+  キヤンプ
+  イ■■ー
+  ロ■■ル
+across:
+  キヤンプ = テントで泊まる | written: キャンプ
+down:
+  キイロ = 黄色
+  プール = 泳ぐところ
+)");
+    const BuildResult built = BuildPlayFile(source, Table());
+    ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("round.vxl"));
+    ASSERT_TRUE(WriteTextFile(path, built.lines));
+    EXPECT_EQ(ReadInputMode(path).value, 1);
+    EXPECT_EQ(ReadStageMax(path).value, 2);
+
+    std::vector<SourceError> unused;
+    const CollectionSource expected = ReadCollectionSource(source, unused);
+    // The reader turns an empty field into "0", as it always has; the last one stays empty.
+    auto field = [](const QString& text) { return text.isEmpty() ? QStringLiteral("0") : text; };
+    for (int n = 1; n <= 2; ++n) {
+        SCOPED_TRACE(n);
+        const SourceStage& e = expected.stages[size_t(n - 1)];
+        auto loaded = LoadStageData(path, n);
+        ASSERT_TRUE(loaded) << loaded.error->Describe().toStdString();
+        Crossword& x = loaded.value;
+        EXPECT_TRUE(PrepareStage(x).empty());
+        EXPECT_EQ(x.Level, e.level);
+        EXPECT_EQ(x.QuesDownFirst, int(e.clues[0].size()) + 1);
+        ASSERT_EQ(x.MasMaxY, int(e.rows.size()));
+        for (int r = 1; r <= x.MasMaxY; ++r)
+            for (int c = 1; c <= x.MasMaxX; ++c)
+                EXPECT_EQ(x.Mas[x.Cell(r, c)].Answer, e.rows[size_t(r - 1)].text[c - 1]);
+        int k = 0;
+        for (const auto& list : e.clues)
+            for (const SourceClue& clue : list) {
+                const QuesRec& q = x.Ques[++k];
+                EXPECT_EQ(q.AnswerText, clue.answer);
+                EXPECT_EQ(q.QuesText, clue.clue);
+                EXPECT_EQ(q.AnsText, clue.written.isEmpty() ? clue.answer : clue.written);
+                EXPECT_EQ(q.Yomi, field(clue.reading));
+                EXPECT_EQ(q.ID, field(clue.codes.value(0)));
+                EXPECT_EQ(q.AN, clue.codes.value(4));
+            }
+        EXPECT_EQ(k, x.QuesNmbMax);
+    }
+}
+
+struct Refusal {
+    const char* name;
+    const char* input;
+    const char* body;
+    int line;
+    const char* message;
+};
+
+const Refusal kRefusals[] = {
+    {"rows of different lengths", "alphabet", "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n", 8, "a row of 3 cells"},
+    {"a white cell in no word", "alphabet", "grid:\nＣＡＴ\nＯ■■\nＷ■Ｘ\nacross:\nＣＡＴ = a\ndown:\nＣＯＷ = b\n", 8,
+     "row 3, column 3 belongs to no word"},
+    {"a grid in two pieces", "alphabet", "grid:\nＧＯ■\n■■■\nＵＰ■\nacross:\nＧＯ = a\nＵＰ = b\n", 6,
+     "fall apart into 2 pieces"},
+    {"a word without a clue", "alphabet",
+     "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ■\nacross:\nＣＡＴ = a\nＯＸ = b\nＷＡＹ = c\ndown:\nＣＯＷ = d\n", 13,
+     "down word 5 (ＴＯＹ) has no clue"},
+    {"an extra clue", "alphabet",
+     "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\nＰＩＧ = b\ndown:\nＧＯ = c\n", 10, "an extra across clue"},
+    {"a clue for another word", "alphabet",
+     "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＤＯ = c\n", 11, "this clue is for ＤＯ, but down word 2 reads ＧＯ"},
+    {"an empty clue", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ =\ndown:\nＧＯ = c\n", 9, "an empty clue"},
+    {"a comma in a clue", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a, b\ndown:\nＧＯ = c\n", 9, "a comma"},
+    {"a clue CP932 lacks", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = 한\ndown:\nＧＯ = c\n", 9,
+     "\"한\", which CP932 cannot encode"},
+    {"a grid CP932 lacks", "kana", "grid:\nネコ\n한■\nacross:\nネコ = a\ndown:\nネ한 = b\n", 7,
+     "\"한\", which CP932 cannot encode"},
+    {"a half-width letter", "alphabet", "grid:\nＧO\nＯ■\nacross:\nＧO = a\ndown:\nＧＯ = c\n", 6,
+     "only full-width capitals Ａ-Ｚ, not \"O\""},
+    {"a small kana", "kana", "grid:\nキャ\nズ■\nacross:\nキャ = a\ndown:\nキズ = b\n", 6,
+     "\"ャ\" is a small kana: crosswords write it full-size, \"ヤ\""},
+    {"a kana the keypad lacks", "kana", "grid:\nヰコ\nズ■\nacross:\nヰコ = a\ndown:\nヰズ = b\n", 6,
+     "the keypad cannot enter \"ヰ\""},
+    {"an unknown input", "roman", "grid:\nＧＯ\n", 2, "input: is kana or alphabet"},
+    {"an unknown clue field", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a | yomi: ご\ndown:\nＧＯ = c\n", 9,
+     "\"| yomi: ご\""},
+    {"a line outside the lists", "alphabet", "ＧＯ = a\ngrid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＧＯ = c\n", 5,
+     "unexpected line"},
+};
+
+TEST(PlayFileBuild, RefusesWhatTheGameCouldNotPlayFairlyAndSaysWhere) {
+    for (const Refusal& r : kRefusals) {
+        SCOPED_TRACE(r.name);
+        const BuildResult built = BuildPlayFile(Source(r.input, r.body), Table());
+        ASSERT_EQ(built.errors.size(), 1u) << Describe(built.errors);
+        EXPECT_EQ(built.errors[0].line, r.line);
+        EXPECT_TRUE(built.errors[0].text.contains(QString::fromUtf8(r.message))) << Describe(built.errors);
+    }
+}
+
+TEST(PlayFileBuild, KanaGridsNeedTheKeypadTable) {
+    const BuildResult built = BuildPlayFile(Source("kana", "grid:\nネコ\nズ■\nacross:\nネコ = a\ndown:\nネズ = b\n"), nullptr);
+    ASSERT_EQ(built.errors.size(), 1u) << Describe(built.errors);
+    EXPECT_EQ(built.errors[0].line, 2);
+    EXPECT_TRUE(BuildPlayFile(Source("alphabet", kFarm), nullptr).errors.empty()) << "alphabet grids do not";
+}
+
+TEST(PlayFileBuild, TheToolWritesAPlayableFileOrNothing) {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("farm.vxl.txt"));
+    const QString output = dir.filePath(QStringLiteral("farm.vxl"));
+    QString err;
+    auto build = [&](const char* body) {
+        QFile file(source);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return -1;
+        file.write(Source("alphabet", body).join(u'\n').toUtf8());
+        file.close();
+        QProcess tool;
+        tool.start(QStringLiteral(KIRUNE_PROGRAM_DIR "/kirune-vxl"), {QStringLiteral("build"), source, QStringLiteral("-o"), output});
+        tool.waitForFinished(30000);
+        err = QString::fromUtf8(tool.readAllStandardError());
+        return tool.exitCode();
+    };
+    ASSERT_EQ(build(kFarm), 0) << err.toStdString();
+    auto read = LoadStageData(output, 1);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(PrepareStage(read.value).empty());
+
+    EXPECT_EQ(build("grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n"), 1);
+    EXPECT_EQ(err, source + QStringLiteral(":8: a row of 3 cells in a grid whose first row has 4\n"));
+    EXPECT_FALSE(QFile::exists(output)) << "the earlier file is gone, not passed off as this build's";
+}
+
+}  // namespace
+}  // namespace kirune
