@@ -27,7 +27,7 @@ TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
     EXPECT_TRUE(game.host.reports.empty()) << "a writable play folder needs no report";
     EXPECT_EQ(game.ScoreFile(), QStringLiteral(";このファイルはKiruneで使う個人成績データです。\n;プレーヤー名\n"
                                                "ケン\n;解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み\n0,0"));
-    EXPECT_EQ(game.host.music, QStringList({QStringLiteral("BGMテーマ曲"), QStringLiteral("BGM挿入曲1")}));
+    EXPECT_EQ(game.host.tunes, QStringList({QStringLiteral("BGMテーマ曲"), QStringLiteral("BGM挿入曲1")}));
     EXPECT_TRUE(game.screen.PlayPanelsVisible);
     EXPECT_FALSE(game.screen.picKeypadVisible) << "an alphabet puzzle has no keypad button";
     EXPECT_TRUE(Ran(game, 1411)) << "the first greeting of partner 1 in an alphabet puzzle";
@@ -400,6 +400,31 @@ TEST(Flow, MissingAssetsStopTheGameWithAMessageNamingThem) {
     EXPECT_TRUE(noTable.endedAtStart);
     ASSERT_EQ(noTable.host.reports.size(), 1u);
     EXPECT_TRUE(noTable.host.reports[0].text.contains(QStringLiteral("新ローマ字かな変換.txt")));
+}
+
+}  // namespace
+}  // namespace kirune
+
+namespace kirune {
+namespace {
+
+TEST(Sound, SlotsMusicAndTheirRules) {
+    SimGame game({kSmall});
+    SimHost& host = game.host;
+    EXPECT_EQ(host.slotSound[0], QStringLiteral("dummy")) << "every slot holds the placeholder from the start";
+    EXPECT_EQ(host.slotSound[3], QStringLiteral("dummy"));
+    game.game.effect.PlaySound(QStringLiteral("ピポポン"));
+    game.game.effect.PlaySound(QStringLiteral("ザッ"));
+    EXPECT_EQ(host.slotSound[1], QStringLiteral("ザッ")) << "a second sound takes the slot of the first";
+    game.game.effect.StopSound(-1);
+    EXPECT_TRUE(host.effectPlaying) << "slot -1 only ever holds the placeholder";
+    game.game.effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
+    const qsizetype started = host.tunes.size();
+    game.game.effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
+    EXPECT_EQ(host.tunes.size(), started + 1) << "the playing tune starts again";
+    EXPECT_EQ(game.game.talk.tmrTalk.Enabled(), true);
+    EXPECT_EQ(game.game.tmrSoundInterval.Interval(), 1000);
+    EXPECT_FALSE(game.game.tmrSoundInterval.Enabled());
 }
 
 }  // namespace

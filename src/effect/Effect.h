@@ -17,6 +17,7 @@ public:
         host.PlaySound(host.ProgramFolder() + QStringLiteral("sound/wave/") + name + QStringLiteral(".wav"));
     }
     void StopSound(int slot) { host.StopSound(slot); }
+    void InitSound() { host.InitSound(host.ProgramFolder() + QStringLiteral("sound/wave/dummy.wav")); }
 
 private:
     Host& host;

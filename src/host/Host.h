@@ -41,8 +41,10 @@ public:
     // The open-file dialog; returns the chosen file's full path, or empty text when cancelled.
     virtual QString ChooseOpenFile(const QString& folder, const QString& filter) = 0;
 
-    // Sounds and tunes by file path; both play once, asynchronously. A new sound cuts off the
-    // one still playing.
+    // Sounds and tunes by file path; both play once, asynchronously. Sounds have four slots,
+    // -1 to 2: slot 0 plays the effects, and a new sound cuts off the one still playing; the
+    // others hold the placeholder that InitSound loads into every slot.
+    virtual void InitSound(const QString& placeholderPath) = 0;
     virtual void PlaySound(const QString& path) = 0;
     virtual void StopSound(int slot) = 0;
     virtual void PlayMusic(const QString& path) = 0;

@@ -48,6 +48,7 @@ QtHost::QtHost() {
         std::fprintf(stderr, "kirune: no sound: %s\n", Mix_GetError());
         return;
     }
+    Mix_AllocateChannels(4);
     audioOpen = true;
 }
 
@@ -55,8 +56,9 @@ QtHost::~QtHost() {
     if (audioOpen) {
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-        if (sound)
-            Mix_FreeChunk(sound);
+        for (Mix_Chunk* chunk : soundSlots)
+            if (chunk)
+                Mix_FreeChunk(chunk);
         if (music)
             Mix_FreeMusic(music);
         Mix_CloseAudio();
@@ -138,25 +140,37 @@ void QtHost::Missing(const QString& what) {
     std::fprintf(stderr, "kirune: %s\n", qUtf8Printable(what));
 }
 
+void QtHost::InitSound(const QString& placeholderPath) {
+    if (!audioOpen)
+        return;
+    for (int channel = 0; channel < 4; ++channel) {
+        Mix_HaltChannel(channel);
+        if (soundSlots[channel])
+            Mix_FreeChunk(soundSlots[channel]);
+        soundSlots[channel] = Mix_LoadWAV(QFile::encodeName(placeholderPath).constData());
+        if (!soundSlots[channel])
+            Missing(QStringLiteral("cannot load %1: %2").arg(placeholderPath, QString::fromUtf8(Mix_GetError())));
+    }
+}
+
 void QtHost::PlaySound(const QString& path) {
     if (!audioOpen)
         return;
-    Mix_HaltChannel(0);
-    if (sound) {
-        Mix_FreeChunk(sound);
-        sound = nullptr;
-    }
-    sound = Mix_LoadWAV(QFile::encodeName(path).constData());
-    if (!sound) {
+    constexpr int kEffectChannel = 1;  // slot 0
+    Mix_HaltChannel(kEffectChannel);
+    if (soundSlots[kEffectChannel])
+        Mix_FreeChunk(soundSlots[kEffectChannel]);
+    soundSlots[kEffectChannel] = Mix_LoadWAV(QFile::encodeName(path).constData());
+    if (!soundSlots[kEffectChannel]) {
         Missing(QStringLiteral("cannot play %1: %2").arg(path, QString::fromUtf8(Mix_GetError())));
         return;
     }
-    Mix_PlayChannel(0, sound, 0);
+    Mix_PlayChannel(kEffectChannel, soundSlots[kEffectChannel], 0);
 }
 
 void QtHost::StopSound(int slot) {
-    if (audioOpen)
-        Mix_HaltChannel(slot < 0 ? -1 : 0);
+    if (audioOpen && slot >= -1 && slot <= 2)
+        Mix_HaltChannel(slot + 1);
 }
 
 void QtHost::PlayMusic(const QString& path) {

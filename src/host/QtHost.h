@@ -28,6 +28,7 @@ public:
     int ShowReport(const ReportBox& box) override;
     QString ChooseOpenFile(const QString& folder, const QString& filter) override;
 
+    void InitSound(const QString& placeholderPath) override;
     void PlaySound(const QString& path) override;
     void StopSound(int slot) override;
     void PlayMusic(const QString& path) override;
@@ -47,7 +48,7 @@ private:
     QObject waker;  // short one-off timers that end a Pump
     std::unique_ptr<QLockFile> instanceLock;
     bool audioOpen = false;
-    Mix_Chunk* sound = nullptr;
+    Mix_Chunk* soundSlots[4] = {};  // slots -1..2 on mixer channels 0..3
     Mix_Music* music = nullptr;
     QSet<QString> reportedMissing;
 };

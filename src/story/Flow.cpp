@@ -45,6 +45,9 @@ void Story::TitleSequence() {
                                   ReportIcon::Exclamation, ReportButtons::Ok, false});
         EndGame();
     }
+    effect.InitSound();
+    if (InitSoundTimer)
+        InitSoundTimer();
     talk.StartTalk();
     anim.StartAnim();
     anim.ShowStage();
@@ -174,6 +177,7 @@ void Story::Slide(int platform1Speed, int platform2Speed, const QString& text) {
 
 void Story::StartPlay() {
     scene.SetUpPlayStage(InputMode, PartnerName);
+    effect.StopSound(-1);
     StageNmb = NextUnsolvedStage(0);
     SetupStageOrReport(StageNmb);
     talk.StartTalk();

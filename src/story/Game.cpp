@@ -10,7 +10,12 @@ Game::Game(Host& host)
       anim(host, library.Rnd, talk),
       scene(host, library.Rnd, screen, talk, anim),
       story(host, screen, library, talk, anim, scene, effect),
-      tmrSoundInterval(host.Timers(), 20, nullptr) {
+      tmrSoundInterval(host.Timers(), 20, [this] {
+          // The sound tick only counts; nothing switches its timer on.
+          if (++anim.EffectSettings[11] > 1000000)
+              anim.EffectSettings[11] = 1;
+      }) {
+    story.InitSoundTimer = [this] { tmrSoundInterval.SetInterval(1000); };
     story.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };
 
     keypad.tmrAnim = &anim.tmrAnim;

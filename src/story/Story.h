@@ -48,6 +48,7 @@ public:
     [[noreturn]] void EndGame();
     std::function<void()> ShowMainWindow;
     std::function<void(int ms)> TalkTimerInterval;
+    std::function<void()> InitSoundTimer;
 
     // The play file.
     QString PlayFolder;    // ends in "/"

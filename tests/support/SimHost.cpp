@@ -72,12 +72,29 @@ QString SimHost::ChooseOpenFile(const QString&, const QString&) {
     return choice;
 }
 
-void SimHost::PlaySound(const QString& path) { sounds.append(QFileInfo(path).completeBaseName()); }
+void SimHost::InitSound(const QString& placeholderPath) {
+    for (QString& slot : slotSound)
+        slot = QFileInfo(placeholderPath).completeBaseName();
+    effectPlaying = false;
+}
 
-void SimHost::StopSound(int) {}
+void SimHost::PlaySound(const QString& path) {
+    // Slot 0 takes the new sound: the one still playing is cut off.
+    slotSound[1] = QFileInfo(path).completeBaseName();
+    effectPlaying = true;
+    sounds.append(slotSound[1]);
+}
 
-void SimHost::PlayMusic(const QString& path) { music.append(QFileInfo(path).completeBaseName()); }
+void SimHost::StopSound(int slot) {
+    if (slot == 0)
+        effectPlaying = false;
+}
 
-void SimHost::StopMusic() {}
+void SimHost::PlayMusic(const QString& path) {
+    music = QFileInfo(path).completeBaseName();
+    tunes.append(music);
+}
+
+void SimHost::StopMusic() { music.clear(); }
 
 }  // namespace kirune

@@ -38,6 +38,7 @@ public:
     int ShowReport(const ReportBox& box) override;
     QString ChooseOpenFile(const QString& folder, const QString& filter) override;
 
+    void InitSound(const QString& placeholderPath) override;
     void PlaySound(const QString& path) override;
     void StopSound(int slot) override;
     void PlayMusic(const QString& path) override;
@@ -64,7 +65,10 @@ public:
     std::vector<ReportBox> reports;
     std::deque<QString> fileChoices;
     QStringList sounds;  // base names of the sound files, in the order played
-    QStringList music;
+    QString slotSound[4];  // what each slot -1..2 holds; slot 0 is the one effects play in
+    bool effectPlaying = false;
+    QString music;
+    QStringList tunes;  // base names of the tunes started, in order
     QHash<QString, QString> environment;
     QString programFolder = QStringLiteral("/sim/kirune/");
     bool otherInstanceRunning = false;
