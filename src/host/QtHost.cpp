@@ -49,6 +49,9 @@ QtHost::QtHost() {
         return;
     }
     Mix_AllocateChannels(4);
+    // The synthesised tune and an effect together stay below full scale.
+    Mix_VolumeMusic(72);
+    Mix_Volume(-1, 96);
     audioOpen = true;
 }
 
