@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
 )

@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -12,6 +13,12 @@ using namespace kirune;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kirune"));
+    // Installed, the theme has the icon in every size; run from the build folder, the program
+    // folder's copy stands in.
+    QApplication::setDesktopFileName(QStringLiteral("kirune"));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("kirune"),
+        QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/kirune.png"))));
     InstallFontSubstitutions();
     QTranslator qtJapanese;
     if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -77,9 +77,17 @@ void Library::ShowDebugReport(const QuesRec& q) {
         tmrVexal->SetEnabled(true);
     if (answer != AnswerOk)
         return;
-    const QString path = host.ProgramFolder() + QStringLiteral("Report.txt");
-    if (!AppendTextFile(path, QStringList{QString(), QStringLiteral("問題：") + q.QuesText} + lines))
-        std::fprintf(stderr, "kirune: cannot append to %s\n", qUtf8Printable(path));
+    const QStringList entry = QStringList{QString(), QStringLiteral("問題：") + q.QuesText} + lines;
+    // An installed program folder is read-only: the entry then goes where the score files go.
+    QString path = host.ProgramFolder() + QStringLiteral("Report.txt");
+    if (AppendTextFile(path, entry))
+        return;
+    if (!TempFolder.isEmpty()) {
+        path = TempFolder + QStringLiteral("Report.txt");
+        if (AppendTextFile(path, entry))
+            return;
+    }
+    std::fprintf(stderr, "kirune: cannot append to %s\n", qUtf8Printable(path));
 }
 
 }  // namespace kirune

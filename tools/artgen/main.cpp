@@ -1,12 +1,14 @@
 // artgen: paints the game's pictures and writes them, with the cast table, under the program
-// folder:
+// folder; or paints the application icon into a hicolor icon tree:
 //
 //   artgen PROGRAM_FOLDER
+//   artgen --icons ICON_FOLDER      (ICON_FOLDER/hicolor/NxN/apps/kirune.png)
 //
 // Pictures are JPEG files; sprite strips keep pure black around each figure and pure white
 // around each mask, so they are written at high quality.
 
 #include "Catalog.h"
+#include "Icon.h"
 
 #include "library/Cp932Text.h"
 
@@ -17,11 +19,30 @@
 
 #include <cstdio>
 
+namespace {
+
+int WriteIcons(const QDir& root) {
+    int failures = 0;
+    for (int size : artgen::kIconSizes) {
+        const QString path = root.filePath(QStringLiteral("hicolor/%1x%1/apps/kirune.png").arg(size));
+        QDir().mkpath(QFileInfo(path).path());
+        if (!artgen::AppIcon(size).save(path, "png")) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", qUtf8Printable(path));
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args[1] == QStringLiteral("--icons"))
+        return WriteIcons(QDir(args[2]));
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: artgen PROGRAM_FOLDER\n");
+        std::fprintf(stderr, "usage: artgen PROGRAM_FOLDER | artgen --icons ICON_FOLDER\n");
         return 2;
     }
     const QDir root(args[1]);
@@ -36,6 +57,12 @@ int main(int argc, char** argv) {
                          qUtf8Printable(writer.errorString()));
             ++failures;
         }
+    }
+    // The window's own icon, for a game run from its build folder rather than installed.
+    const QString iconPath = root.filePath(QStringLiteral("sys/Picture/kirune.png"));
+    if (!artgen::AppIcon(256).save(iconPath, "png")) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qUtf8Printable(iconPath));
+        ++failures;
     }
     const QStringList rows = artgen::CastRows();
     for (const char* name : {"CastData.csv", "CastData9X.csv"}) {

@@ -1,0 +1,269 @@
+#!/usr/bin/env bash
+# Plays the real program on a private X server as a player would: through the title to the file
+# dialog, はじめての英単語.vxl, the partner menu, the name entry and the board; types a letter,
+# checks the board by screenshot, ends the game with Alt+F4 and checks that the process ended
+# and left nothing behind.
+#
+#   smoke.sh --copy-from PROGRAM_FOLDER   run a scratch copy of a built program folder (ctest)
+#   smoke.sh --program COMMAND            run an installed game (e.g. /usr/bin/kirune)
+#   options: --solve        solve stage 1 and accept the next stage before quitting
+#            --returning    expect a returning player: no name entry
+#            --shots DIR    keep the screenshots there
+#
+# Exit status: 0 passed, 1 failed, 77 skipped (no X server can start here).
+set -uo pipefail
+
+copy_from="" program="" solve=0 returning=0 shots=""
+while (($#)); do
+    case $1 in
+    --copy-from) copy_from=$2; shift ;;
+    --program) program=$2; shift ;;
+    --solve) solve=1 ;;
+    --returning) returning=1 ;;
+    --shots) shots=$2; shift ;;
+    *) echo "smoke: unknown option $1" >&2; exit 2 ;;
+    esac
+    shift
+done
+
+for tool in Xvfb xdotool import convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "smoke: SKIPPED: $tool is not installed, so no X server can be driven here"
+        exit 77
+    fi
+done
+
+scratch=$(mktemp -d)
+xvfb_pid="" game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+    echo "smoke: FAILED: $*" >&2
+    [ -f "$scratch/shot.png" ] && [ -n "$shots" ] && cp "$scratch/shot.png" "$shots/failed.png"
+    [ -f "$scratch/game.err" ] && sed 's/^/  game: /' "$scratch/game.err" >&2
+    exit 1
+}
+step() { echo "smoke: $(date +%T) $*"; }
+
+# A private display; the first free number from 90 up.
+for display in $(seq 90 120); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+done
+Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if ! kill -0 "$xvfb_pid" 2>/dev/null || [ ! -e "/tmp/.X11-unix/X$display" ]; then
+    echo "smoke: SKIPPED: Xvfb could not start: $(head -c 300 "$scratch/xvfb.log")"
+    xvfb_pid=""
+    exit 77
+fi
+export DISPLAY=":$display" SDL_AUDIODRIVER=dummy
+unset QT_QPA_PLATFORM
+
+# A scratch copy of the program folder, so the score file and reports land there.
+if [ -n "$copy_from" ]; then
+    cp -r "$copy_from" "$scratch/program"
+    rm -f "$scratch/program"/*.log "$scratch/program/Report.txt"
+    program="$scratch/program/kirune"
+    (cd "$scratch/program" && find . | sort) >"$scratch/before.txt"
+    export HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
+    mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
+[ -n "$program" ] || { echo "smoke: give --copy-from or --program" >&2; exit 2; }
+[ -n "$shots" ] && mkdir -p "$shots"
+
+"$program" >"$scratch/game.out" 2>"$scratch/game.err" &
+game_pid=$!
+started=$SECONDS
+
+# The main window, and pixels of it in window coordinates.
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Kirune$' 2>/dev/null | head -1)
+    [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window showed"
+    sleep 0.2
+done
+[ -n "$window" ] || fail "no window named Kirune within 20 s"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+wx=$X wy=$Y
+step "window $WIDTH x $HEIGHT at $wx,$wy"
+
+shoot() { import -window root "$scratch/shot.png" 2>/dev/null; }
+keep() { [ -n "$shots" ] && cp "$scratch/shot.png" "$shots/$1.png"; }
+# "R G B" of a window pixel in the last screenshot.
+pixel() {
+    convert "$scratch/shot.png" -crop "1x1+$((wx + $1))+$((wy + $2))" -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+}
+click() { xdotool mousemove $((wx + $1)) $((wy + $2)) sleep 0.3 click 1; }
+# The fraction of a window rectangle darker than 30 % grey: printed text.
+ink() {
+    convert "$scratch/shot.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" -colorspace gray -threshold 30% \
+        -format '%[fx:int(1000*(1-mean))]' info:
+}
+# A talk box in its own saturated colour (narrator green, navigator cyan, partner orange).
+talk_box_shown() {
+    read -r r g b <<<"$(pixel 600 150)"
+    local hi=$((r > g ? (r > b ? r : b) : (g > b ? g : b))) lo=$((r < g ? (r < b ? r : b) : (g < b ? g : b)))
+    ((hi - lo > 150))
+}
+menu_shown() { read -r r g b <<<"$(pixel 745 150)"; ((r > 150 && g < 60 && b > 150)); }
+# The input line: a white rule under the last line of the box.
+input_shown() {
+    local x
+    for x in 440 500 560 600; do
+        [ "$(pixel $x 213)" = "255 255 255" ] || return 1
+    done
+}
+# The clock panel of the play screen.
+playing() { read -r r g b <<<"$(pixel 650 100)"; ((b > r + 15 && r < 160)); }
+other_window() {
+    xdotool search --onlyvisible --name . 2>/dev/null | while read -r w; do
+        [ "$w" != "$window" ] && echo "$w"
+    done | head -1
+}
+
+# Answers whatever the game waits for until the board is up with no talk running, after at
+# least $2 menus. $1: the deadline in seconds from the start.
+play_until_board() {
+    local deadline=$1 menus_wanted=${2:-0} menus=0 quiet=0 named=0
+    while ((SECONDS - started < deadline)); do
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended on its own"
+        local other
+        other=$(other_window)
+        if [ -n "$other" ]; then
+            local name
+            name=$(xdotool getwindowname "$other")
+            if [ "$name" = "開く" ]; then
+                step "file dialog: はじめての英単語.vxl"
+                sleep 0.5
+                xdotool windowfocus --sync "$other" key ctrl+a BackSpace
+                xdotool type --delay 40 "はじめての英単語.vxl"
+                sleep 0.3
+                xdotool key Return
+            else
+                step "report box \"$name\": default button"
+                xdotool windowfocus --sync "$other" key Return
+            fi
+            sleep 1
+            continue
+        fi
+        shoot
+        if menu_shown; then
+            step "menu: first item"
+            keep "menu-$SECONDS"
+            click 688 152
+            ((++menus))
+            sleep 1
+        elif ((!named)) && input_shown; then
+            ((returning)) && fail "a returning player was asked for a name"
+            named=1
+            step "name entry: ケン"
+            keep name-entry
+            xdotool type --delay 60 "ケン"
+            xdotool key Return
+            sleep 1
+        elif talk_box_shown; then
+            quiet=0
+            click 600 150
+            sleep 0.7
+        elif playing; then
+            ((++quiet >= 3 && menus >= menus_wanted)) && return 0
+            sleep 0.5
+        else
+            sleep 0.5
+        fi
+    done
+    fail "the board was not ready within $deadline s"
+}
+
+# Sends keys to the main window's key preview.
+keys() { xdotool windowfocus --sync "$window" type --delay 120 "$1"; }
+
+play_until_board 120 $((returning ? 1 : 2))
+step "board reached after $((SECONDS - started)) s"
+
+# The first cell of stage 1 starts empty; a typed C must show in it.
+shoot
+before=$(ink 238 184 28 26)
+keys C
+sleep 1.5
+shoot
+keep board
+after=$(ink 238 184 28 26)
+step "ink in the first cell: $before before, $after after the letter (per mille)"
+((after > before + 20)) || fail "the typed letter did not appear in the first cell"
+read -r r g b <<<"$(pixel 250 230)"
+[ "$r $g $b" = "192 255 255" ] || fail "the board's word cells are not shown (pixel $r $g $b)"
+
+if ((solve)); then
+    # Across words one after another with Down, then Space turns at the first cell onto the
+    # down words, taken with Right. Each letter lands with its own little animation, and an
+    # arrow acts at once: let the letters land first.
+    word() {
+        keys "$1"
+        sleep $((1 + ${#1}))
+        [ -n "${2-}" ] && xdotool key --delay 300 $2
+        sleep 0.5
+    }
+    word AMP Down
+    word APPLE Down
+    word NEST "Down space"
+    word COAT Right
+    word MAPLE Right
+    word TEST
+    sleep 1
+    shoot
+    keep solved-board
+    step "checking the board"
+    click 693 514
+    sleep 1
+    play_until_board 240 2
+    shoot
+    keep next-stage
+fi
+
+step "Alt+F4"
+xdotool windowfocus --sync "$window" key alt+F4
+for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    other=$(other_window)
+    if [ -n "$other" ]; then
+        step "report box \"$(xdotool getwindowname "$other")\": default button"
+        xdotool windowfocus --sync "$other" key Return
+        sleep 0.5
+    fi
+    sleep 0.2
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 20 s after Alt+F4"
+wait "$game_pid"
+status=$?
+game_pid=""
+((status == 0)) || fail "the game ended with status $status"
+step "the game ended after $((SECONDS - started)) s"
+
+# Nothing left behind: no process, no lock, no scratch file; only the score file is new.
+if [ -n "$copy_from" ]; then
+    for proc in /proc/[0-9]*; do
+        [ "$(readlink "$proc/exe" 2>/dev/null)" = "$scratch/program/kirune" ] && fail "a game process is still running"
+    done
+    [ -e "$XDG_RUNTIME_DIR/kirune.lock" ] && fail "the single-instance lock was left behind"
+    (cd "$scratch/program" && find . | sort) >"$scratch/after.txt"
+    added=$(comm -13 "$scratch/before.txt" "$scratch/after.txt")
+    removed=$(comm -23 "$scratch/before.txt" "$scratch/after.txt")
+    [ -z "$removed" ] || fail "files disappeared from the program folder: $removed"
+    [ "$added" = "./はじめての英単語.log" ] || fail "the program folder gained: ${added:-nothing}"
+    log="$scratch/program/はじめての英単語.log"
+    name=$(sed -n 3p "$log" | iconv -f CP932 -t UTF-8 | tr -d '\r')
+    [ "$name" = "ケン" ] || fail "the score file holds the name \"$name\""
+    step "score file: $(iconv -f CP932 -t UTF-8 "$log" | tr -d '\r' | tail -2 | tr '\n' ' ')"
+fi
+step "passed in $((SECONDS - started)) s"
