@@ -296,8 +296,11 @@ void Soak::Step() {
     } else if (roll < 69) {
         PressButtons();
     } else if (roll < 74) {
-        ++hints;
-        game->story.OnAdviceClick();
+        // Now and then hint after hint: the tenth ends the game.
+        for (int n = Chance(0.1) ? 2 + Pick(9) : 1; n > 0; --n) {
+            ++hints;
+            game->story.OnAdviceClick();
+        }
     } else if (roll < 78) {
         game->story.OnCrossChangeClick();
     } else if (roll < 79 && Chance(0.5)) {
