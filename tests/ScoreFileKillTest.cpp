@@ -55,7 +55,7 @@ unsigned Seed() {
 // Kills the real score file writer at random moments and reads the file back with the game's
 // reader each time: it must always be one whole record, never empty, partial or missing.
 TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
-    constexpr int kKills = 400;
+    constexpr int kKills = 300;
     const unsigned seed = Seed();
     std::cout << "score file kill test: seed " << seed << " (KIRUNE_KILL_SEED to repeat)" << std::endl;
     std::mt19937 random(seed);
