@@ -1,5 +1,6 @@
 #include "anim/Anim.h"
 #include "library/Cp932Text.h"
+#include "support/SimGame.h"
 #include "support/SimHost.h"
 
 #include <QDir>
@@ -277,6 +278,31 @@ TEST_F(Stage, TheStageShakesWipesAndZooms) {
     EXPECT_EQ(anim.ZoomRect, QRect(0, 0, 385, 330));
     anim.HideSpotStage();
     EXPECT_FALSE(anim.SpotVisible);
+}
+
+std::vector<qint32> State(const SpriteRec& s) {
+    return {s.InUse, s.Cell, s.W, s.H, s.X, s.Y, s.Active, s.Frame, s.FrameWait, s.JitterBase, s.Mode,
+            s.MoveDir, s.MoveStep, s.WrapAt, s.WrapArmed};
+}
+
+// Leaving the stage unpainted is only a saving: the play goes exactly as it would on screen.
+TEST(Anim, AnUnpaintedStageMovesEverySpriteAsAPaintedOne) {
+    const std::vector<StageSketch> stages = {{PatternGrid(5, 5)}};
+    SimGame painted(stages);
+    SimGame unpainted(stages, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.PaintStage = false; });
+    for (SimGame* game : {&painted, &unpainted}) {
+        game->story.OnAdviceClick();
+        game->RunFor(90.0);
+    }
+    const Anim& a = painted.game.anim;
+    const Anim& b = unpainted.game.anim;
+    EXPECT_EQ(a.AnimCount, b.AnimCount);
+    EXPECT_EQ(a.ViewX, b.ViewX);
+    ASSERT_EQ(a.Sprites.size(), b.Sprites.size());
+    for (size_t i = 1; i < a.Sprites.size(); ++i)
+        EXPECT_EQ(State(a.Sprites[i]), State(b.Sprites[i])) << "sprite " << i;
+    EXPECT_EQ(painted.game.talk.History, unpainted.game.talk.History);
+    EXPECT_NE(a.picStage, b.picStage) << "only the picture differs";
 }
 
 }  // namespace

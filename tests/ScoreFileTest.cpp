@@ -3,9 +3,14 @@
 #include "support/SimHost.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace kirune {
 namespace {
@@ -104,6 +109,32 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     library.WriteLogStatus(clear);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n1,0,0\r\n"));
+}
+
+TEST_F(ScoreFile, AScratchFileLeftBehindIsReplacedNeverWrittenThrough) {
+    const QString scratch = dir.filePath(QStringLiteral("temp.log"));
+    const QString other = dir.filePath(QStringLiteral("other.txt"));
+    struct Case {
+        const char* what;
+        std::function<bool()> plant;
+    };
+    const Case cases[] = {
+        {"half-written file", [&] { return WriteTextFile(scratch, {QStringLiteral(";a"), QStringLiteral(";b")}); }},
+        {"link to another file", [&] { return QFile::link(other, scratch); }},
+        {"hard link to another file", [&] { return ::link(QFile::encodeName(other), QFile::encodeName(scratch)) == 0; }},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(scratch);
+        ASSERT_TRUE(WriteTextFile(other, {QStringLiteral("someone else's")}));
+        ASSERT_TRUE(c.plant()) << c.what;
+        clear = {0, 1, 0, 1};
+        library.WriteLogStatus(clear);
+        EXPECT_EQ(Lines().size(), 5) << c.what;
+        EXPECT_EQ(Lines()[4], QStringLiteral("1,0,1")) << c.what;
+        EXPECT_FALSE(QFileInfo(Path()).isSymLink()) << c.what;
+        EXPECT_EQ(ReadTextFile(other)->lines, QStringList{QStringLiteral("someone else's")}) << c.what;
+        EXPECT_FALSE(QFileInfo::exists(scratch)) << c.what;
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "library/PlayFile.h"
+#include "support/Romaji.h"
 #include "support/SimGame.h"
 
 #include <QFile>
@@ -7,37 +8,6 @@
 
 namespace kirune {
 namespace {
-
-// Keys the romaji table turns back into exactly this katakana, one kana at a time.
-QString Romaji(const QString& katakana) {
-    static const QString rows[] = {
-        QStringLiteral("アイウエオ"), QStringLiteral("カキクケコ"), QStringLiteral("サシスセソ"), QStringLiteral("タチツテト"),
-        QStringLiteral("ナニヌネノ"), QStringLiteral("ハヒフヘホ"), QStringLiteral("マミムメモ"), QStringLiteral("ヤ・ユ・ヨ"),
-        QStringLiteral("ラリルレロ"), QStringLiteral("ワ・・・ヲ"), QStringLiteral("ガギグゲゴ"), QStringLiteral("ザジズゼゾ"),
-        QStringLiteral("ダヂヅデド"), QStringLiteral("バビブベボ"), QStringLiteral("パピプペポ"), QStringLiteral("・・ヴ・・"),
-    };
-    static const char* const consonants[] = {"", "K", "S", "T", "N", "H", "M", "Y", "R", "W", "G", "Z", "D", "B", "P", "V"};
-    static const char vowels[] = "AIUEO";
-    QString keys;
-    for (const QChar kana : katakana) {
-        if (kana == u'ン') {
-            keys += QStringLiteral("NN");
-            continue;
-        }
-        if (kana == u'ー') {
-            keys += u'-';
-            continue;
-        }
-        bool found = false;
-        for (int row = 0; row < 16 && !found; ++row)
-            if (const qsizetype v = rows[row].indexOf(kana); v >= 0 && kana != u'・') {
-                keys += QLatin1String(consonants[row]) + QLatin1Char(vowels[v]);
-                found = true;
-            }
-        EXPECT_TRUE(found) << "no keys for " << QString(kana).toStdString();
-    }
-    return keys;
-}
 
 TEST(ShippedCollections, RomajiHelperTypesTheAwkwardKana) {
     EXPECT_EQ(Romaji(QStringLiteral("ツシチフジヅヂヲヴンー")), QStringLiteral("TUSITIHUZIDUDIWOVUNN-"));

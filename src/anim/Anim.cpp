@@ -40,7 +40,7 @@ void Anim::AnimTick() {
                 Sprites[i].WrapAt -= 1000000;
         AnimCount -= 1000000;
     }
-    {
+    if (PaintStage) {
         QPainter p(&picStage);
         const QRect view(ViewX, ViewY, StageW, StageH);
         // What lies outside the world (only ever for a moment, while the view follows a sprite)
@@ -142,7 +142,7 @@ void Anim::ReentryStep(SpriteRec& s) {
 }
 
 void Anim::Paint(const SpriteRec& s) {
-    if (s.Cell <= 0 || size_t(s.Cell) >= Cells.size() || Cells[size_t(s.Cell)].isNull())
+    if (!PaintStage || s.Cell <= 0 || size_t(s.Cell) >= Cells.size() || Cells[size_t(s.Cell)].isNull())
         return;
     const QImage& strip = Cells[size_t(s.Cell)];
     const QPoint at(s.X - ViewX, s.Y - ViewY);

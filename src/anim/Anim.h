@@ -101,6 +101,9 @@ public:
 
     // The window repaints the stage on this call.
     std::function<void()> changed;
+    // Off where nothing ever shows the stage (hours of simulated play): the ticks still move
+    // and animate every sprite, only the stage picture is left unpainted.
+    bool PaintStage = true;
 
 private:
     void Changed() {

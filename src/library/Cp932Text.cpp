@@ -122,7 +122,10 @@ bool ReplaceFileAtomically(const QString& path, const QString& scratchPath, cons
     for (const QByteArray& line : lines)
         bytes += line + "\r\n";
     const QByteArray scratch = QFile::encodeName(scratchPath);
-    const int fd = ::open(scratch.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A scratch file left by a crash is removed, not reused: what stands under its name may be
+    // a link into someone else's file (the temporary folder can be shared), never to be written.
+    ::unlink(scratch.constData());
+    const int fd = ::open(scratch.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     qsizetype written = 0;

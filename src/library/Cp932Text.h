@@ -36,8 +36,8 @@ namespace kirune {
 std::optional<QList<QByteArray>> ReadByteLines(const QString& path);
 
 // Replaces path with the lines, each followed by CR LF, so that a crash at any moment leaves
-// the old file or the new one: write scratchPath, flush it to disk, rename it over path, flush
-// the folder. The scratch file is gone afterwards either way.
+// the old file or the new one: write scratchPath as a new file, flush it to disk, rename it
+// over path, flush the folder. The scratch file is gone afterwards either way.
 bool ReplaceFileAtomically(const QString& path, const QString& scratchPath, const QList<QByteArray>& lines);
 
 }  // namespace kirune

@@ -2,6 +2,8 @@
 
 #include "library/Cp932Text.h"
 
+#include <QFileInfo>
+
 namespace kirune {
 
 SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double startSecondsSinceMidnight,
@@ -11,9 +13,24 @@ SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double s
       story(game.story),
       screen(game.screen),
       player(host.Timers(), 120, [this] { AnswerWait(); }) {
+    path = WritePlayFile(folder.path(), QStringLiteral("test.vxl"), PlayFileText(stages, inputMode));
+    Start(beforeStart);
+}
+
+SimGame::SimGame(const QString& playFile, double startSecondsSinceMidnight,
+                 const std::function<void(SimGame&)>& beforeStart)
+    : host(startSecondsSinceMidnight),
+      game(host),
+      story(game.story),
+      screen(game.screen),
+      path(playFile),
+      player(host.Timers(), 120, [this] { AnswerWait(); }) {
+    Start(beforeStart);
+}
+
+void SimGame::Start(const std::function<void(SimGame&)>& beforeStart) {
     host.programFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/");
     player.SetEnabled(true);
-    path = WritePlayFile(folder.path(), QStringLiteral("test.vxl"), PlayFileText(stages, inputMode));
     // The real start-up: the title, the file choice, the score file, the greeting.
     host.fileChoices.push_back(path);
     if (beforeStart)
@@ -69,8 +86,14 @@ void SimGame::Solve() {
     }
 }
 
+QString SimGame::ScoreFilePath() const {
+    // As the game names it: the play file's name up to its first dot, then ".log".
+    const QFileInfo play(path);
+    return play.absolutePath() + u'/' + play.fileName().section(u'.', 0, 0) + QStringLiteral(".log");
+}
+
 QString SimGame::ScoreFile() const {
-    const auto file = ReadTextFile(folder.filePath(QStringLiteral("test.log")));
+    const auto file = ReadTextFile(ScoreFilePath());
     return file ? file->lines.join(u'\n') : QString();
 }
 

@@ -12,13 +12,17 @@
 
 namespace kirune {
 
-// The real game on a SimHost, opened on a play file made from sketches.
+// The real game on a SimHost, opened on a play file made from sketches or given.
 class SimGame {
 public:
     // Runs the real start-up on the play file; beforeStart may prepare files and the script.
     // A game that ends during start-up leaves endedAtStart set.
     explicit SimGame(const std::vector<StageSketch>& stages, int inputMode = 0,
                      double startSecondsSinceMidnight = 9 * 3600.0,
+                     const std::function<void(SimGame&)>& beforeStart = {});
+    // The same on a play file that already exists, a shipped collection's copy for one: its
+    // score file lies beside it, so a later game on the same file finds what this one recorded.
+    explicit SimGame(const QString& playFile, double startSecondsSinceMidnight = 9 * 3600.0,
                      const std::function<void(SimGame&)>& beforeStart = {});
 
     QTemporaryDir folder;
@@ -56,10 +60,12 @@ public:
     // Types every answer of the stage, across words first, then down words.
     void Solve();
     QString ScoreFile() const;  // the score file beside the play file, as text
+    QString ScoreFilePath() const;
     // The sounds played since the last call.
     QStringList TakeSounds();
 
 private:
+    void Start(const std::function<void(SimGame&)>& beforeStart);
     void AnswerWait();
     GameTimer player;
 };
