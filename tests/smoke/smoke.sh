@@ -145,10 +145,12 @@ play_until_board() {
             local name
             name=$(xdotool getwindowname "$other")
             if [ "$name" = "開く" ]; then
+                # Kana are typed through a keymap entry xdotool rebinds for each one: slowly, so
+                # that a loaded machine still reads each key before the next rebinding.
                 step "file dialog: はじめての英単語.vxl"
                 sleep 0.5
                 xdotool windowfocus --sync "$other" key ctrl+a BackSpace
-                xdotool type --delay 40 "はじめての英単語.vxl"
+                xdotool type --delay 150 "はじめての英単語.vxl"
                 sleep 0.3
                 xdotool key Return
             else
@@ -170,7 +172,7 @@ play_until_board() {
             named=1
             step "name entry: ケン"
             keep name-entry
-            xdotool type --delay 60 "ケン"
+            xdotool type --delay 150 "ケン"
             xdotool key Return
             sleep 1
         elif talk_box_shown; then
