@@ -29,7 +29,7 @@ for t in "${targets[@]}"; do
   if "$build/tests/fuzz/${t}Fuzz" "$scratch/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$scratch/artifacts/$t-" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-    cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1)
+    cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1 || true)
     echo "fuzz $t: $runs runs, $cov"
   else
     failed=1
