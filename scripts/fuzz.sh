@@ -26,8 +26,10 @@ for t in "${targets[@]}"; do
   cp -r "$here/tests/fuzz/corpus/$t" "$scratch/$t"
   mkdir -p "$scratch/artifacts"
   log=$scratch/$t.log
-  if "$build/tests/fuzz/${t}Fuzz" "$scratch/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-      -print_final_stats=1 -artifact_prefix="$scratch/artifacts/$t-" >"$log" 2>&1; then
+  dict=()
+  [ ! -f "$here/tests/fuzz/$t.dict" ] || dict=(-dict="$here/tests/fuzz/$t.dict")
+  if "$build/tests/fuzz/${t}Fuzz" "$scratch/$t" "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$scratch/artifacts/$t-" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1 || true)
     echo "fuzz $t: $runs runs, $cov"

@@ -19,10 +19,11 @@ using namespace kirune;
 
 namespace {
 
-constexpr int kTalksRead = 4096;
+// Bounds that keep a run in milliseconds: each index record read refills the file's buffer,
+// and each typed character is a timer tick.
+constexpr int kTalksRead = 512;
 constexpr int kTalksRun = 3;
-// Longer talks are read but not run: typing them takes virtual minutes per input.
-constexpr int kLongestRun = 3000;
+constexpr int kLongestRun = 800;  // longer talks are read but not run
 
 // Every 300 ms of virtual time: clicks the box, picks an item and confirms a typed answer.
 void AnswerEveryWait(SimHost& host, TalkEngine& talk, int turn = 0) {
