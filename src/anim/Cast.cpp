@@ -57,6 +57,12 @@ int Anim::LoadSprite(const QString& name) {
             assetError(cast ? QStringLiteral("%1 (no row for \"%2\")").arg(castPath, name) : castPath);
         return 0;
     }
+    auto parsed = ParseCastRow(*row);
+    if (!parsed) {
+        if (assetError)
+            assetError(QStringLiteral("%1 (the row for \"%2\" holds a number beyond %3)").arg(castPath, name).arg(kCastLimit));
+        return 0;
+    }
     const QString picturePath = ProgramFolder + QStringLiteral("Picture/cast/") + name + QStringLiteral(".jpg");
     QImage strip(picturePath);
     if (strip.isNull()) {
@@ -65,7 +71,7 @@ int Anim::LoadSprite(const QString& name) {
         return 0;
     }
 
-    SpriteRec r = ParseCastRow(*row);
+    SpriteRec r = *parsed;
     Cells[cell] = strip.convertToFormat(QImage::Format_RGB32);
     r.InUse = 1;
     r.Cell = int(cell);

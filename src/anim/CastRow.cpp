@@ -13,15 +13,18 @@ std::optional<QString> FindCastRow(const QStringList& lines, const QString& name
     return std::nullopt;
 }
 
-SpriteRec ParseCastRow(QString row) {
+std::optional<SpriteRec> ParseCastRow(QString row) {
     SpriteRec r;
     TakeCsvField(row);
     qint32* fields[] = {&r.W,          &r.H,         &r.X,        &r.Y,         &r.Active,    &r.Spare,
                         &r.Frame,      &r.FrameFirst, &r.FrameLast, &r.FrameWait, &r.JitterKind, &r.JitterWait,
                         &r.JitterRange, &r.Mode,      &r.MoveDir,  &r.MoveWait,  &r.MoveStep,  &r.WrapDelay,
                         &r.PoseMode,   &r.PoseWait1,  &r.PoseWait2};
-    for (qint32* field : fields)
+    for (qint32* field : fields) {
         *field = TakeCsvLong(row);
+        if (*field < -kCastLimit || *field > kCastLimit)
+            return std::nullopt;
+    }
     for (qint32* wait : {&r.FrameWait, &r.MoveWait, &r.WrapDelay, &r.PoseWait1, &r.PoseWait2})
         if (*wait == 0)
             *wait = 1;
