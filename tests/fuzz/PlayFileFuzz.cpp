@@ -24,8 +24,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         Crossword x = std::move(read.value);
         if (auto error = PrepareForPlay(x)) {
-            FuzzCheck(error->problem == PlayFileProblem::Inconsistent, "a check failed with a reader's problem");
+            error->Describe();
             continue;
+        }
+        // Play walks every word from its start cell: all of it must lie on white cells of the grid.
+        for (int w = 1; w <= x.QuesNmbMax; ++w) {
+            const QuesRec& q = x.Ques[w];
+            const int step = x.IsAcrossWord(w) ? 1 : x.MasStride;
+            FuzzCheck(q.Length >= 1, "a playable word without cells");
+            for (int k = 0; k < q.Length; ++k) {
+                const int cell = q.Start + k * step;
+                FuzzCheck(x.Row(cell) >= 1 && x.Row(cell) <= x.MasMaxY && x.Column(cell) >= 1 &&
+                              x.Column(cell) <= x.MasMaxX && x.Mas[cell].Kind != KindBlack,
+                          "a playable word runs off the grid or over a black cell");
+            }
         }
         CaptionsFor(x, QStringLiteral("play.vxl"), n, QStringLiteral("★"));
     }
