@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kirune needs (only the missing ones), then configures and builds.
-# Quiet when everything is already in place. Usage: scripts/setup.sh [build-dir]
+# Quiet when everything is already in place.
+# Usage: scripts/setup.sh [build-dir] | scripts/setup.sh --packages-only
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$here/build}
@@ -12,6 +13,7 @@ packages=(
   fonts-ipafont-gothic dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  clang libclang-rt-14-dev
 )
 
 missing=()
@@ -25,6 +27,7 @@ if ((${#missing[@]})); then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+[ "${1:-}" != "--packages-only" ] || exit 0
 
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

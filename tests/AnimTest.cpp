@@ -46,8 +46,9 @@ protected:
                        QStringLiteral("母1,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
                        QStringLiteral("母2,60,40,0,0,1"), QStringLiteral("母3,40,40,0,0,1"),
                        QStringLiteral("母4,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
-                       QStringLiteral("母5,40,40,0,0,1")});
-        for (const char* name : {"姉10", "姉1", "雲", "玉", "母1", "母2", "母3", "母4", "母5"})
+                       QStringLiteral("母5,40,40,0,0,1"),
+                       QStringLiteral("星,20,20,0,0,1,0,2147483647,1,1")});
+        for (const char* name : {"姉10", "姉1", "雲", "玉", "母1", "母2", "母3", "母4", "母5", "星"})
             Strip(60, 80, 9, Qt::red).save(cast + QString::fromUtf8(name) + QStringLiteral(".jpg"), "PNG");
         anim.ProgramFolder = dir.path() + u'/';
         anim.assetError = [this](const QString& what) { errors << what; };
@@ -86,6 +87,11 @@ TEST_F(Stage, SpritesComeFromTheirCastRowsByPrefixAndReuseFreeSlots) {
     EXPECT_EQ(anim.LoadSprite(QString()), 0);
     ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("犬")));
+
+    // A frame number no strip has would take the picture's cut far outside int.
+    EXPECT_EQ(anim.LoadSprite(QStringLiteral("星")), 0);
+    ASSERT_EQ(errors.size(), 3);
+    EXPECT_TRUE(errors[2].contains(QStringLiteral("星")) && errors[2].contains(QStringLiteral("32767")));
 }
 
 TEST_F(Stage, TheTickMovesDrawsAndRetiresSpritesByTheirMode) {

@@ -1,5 +1,7 @@
 #include "anim/Anim.h"
 
+#include "anim/CastRow.h"
+
 #include "library/Cp932Text.h"
 #include "library/Csv.h"
 
@@ -49,16 +51,16 @@ int Anim::LoadSprite(const QString& name) {
 
     const QString castPath = ProgramFolder + QStringLiteral("Picture/cast/") + CastFileName;
     const auto cast = ReadTextFile(castPath);
-    QString row;
-    if (!name.isEmpty() && cast)
-        for (const QString& line : cast->lines)
-            if (line.startsWith(name)) {
-                row = line;
-                break;
-            }
-    if (row.isEmpty()) {
+    const auto row = cast ? FindCastRow(cast->lines, name) : std::nullopt;
+    if (!row) {
         if (assetError)
             assetError(cast ? QStringLiteral("%1 (no row for \"%2\")").arg(castPath, name) : castPath);
+        return 0;
+    }
+    auto parsed = ParseCastRow(*row);
+    if (!parsed) {
+        if (assetError)
+            assetError(QStringLiteral("%1 (the row for \"%2\" holds a number beyond %3)").arg(castPath, name).arg(kCastLimit));
         return 0;
     }
     const QString picturePath = ProgramFolder + QStringLiteral("Picture/cast/") + name + QStringLiteral(".jpg");
@@ -69,29 +71,10 @@ int Anim::LoadSprite(const QString& name) {
         return 0;
     }
 
-    SpriteRec r;
-    TakeCsvField(row);
-    qint32* fields[] = {&r.W,          &r.H,         &r.X,        &r.Y,         &r.Active,    &r.Spare,
-                        &r.Frame,      &r.FrameFirst, &r.FrameLast, &r.FrameWait, &r.JitterKind, &r.JitterWait,
-                        &r.JitterRange, &r.Mode,      &r.MoveDir,  &r.MoveWait,  &r.MoveStep,  &r.WrapDelay,
-                        &r.PoseMode,   &r.PoseWait1,  &r.PoseWait2};
-    for (qint32* field : fields)
-        *field = TakeCsvLong(row);
-    for (qint32* wait : {&r.FrameWait, &r.MoveWait, &r.WrapDelay, &r.PoseWait1, &r.PoseWait2})
-        if (*wait == 0)
-            *wait = 1;
-    if (r.JitterKind == 0 || r.JitterWait == 0)
-        r.JitterWait = 1;
-
+    SpriteRec r = *parsed;
     Cells[cell] = strip.convertToFormat(QImage::Format_RGB32);
     r.InUse = 1;
     r.Cell = int(cell);
-    r.JitterBase = 0;
-    if (r.Active == 1)
-        r.JitterBase = r.JitterKind == 28 ? r.Y : r.JitterKind == 46 ? r.X : 0;
-    r.WrapArmed = 0;
-    r.WrapAt = 1;
-    r.BaseWait = r.FrameWait;
     Sprites[s] = r;
     return int(s);
 }
