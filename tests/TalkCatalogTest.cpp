@@ -4,6 +4,7 @@
 
 #include "stage/Scene.h"
 #include "support/SimHost.h"
+#include "support/TalkAnswer.h"
 #include "talk/TalkData.h"
 #include "talk/TalkEngine.h"
 
@@ -197,25 +198,8 @@ private:
         if (++ticks < 7)
             return;
         ticks = 0;
-        switch (talk.WaitMode) {
-        case 1:
-        case -1:
-            talk.OnTalkBoxClick(talk.CurrentBox);
-            break;
-        case 3:
-        case -3: {
-            const auto answer = sequence.answers.find(talk.CurrentTalk);
-            const int item = answer == sequence.answers.end() ? 1 : answer->second;
-            if (item > 0)
-                talk.OnMenuClick(item);
-            break;
-        }
-        default:
-            if (!typedName.isEmpty()) {
-                talk.View.Input.Text = typedName;
-                talk.OnInputConfirm();
-            }
-        }
+        const auto answer = sequence.answers.find(talk.CurrentTalk);
+        AnswerTalkWait(talk, answer == sequence.answers.end() ? 1 : answer->second, typedName);
     }
 
     int Width(const QString& text) const {

@@ -1,5 +1,7 @@
 #include "support/SimGame.h"
 
+#include "support/TalkAnswer.h"
+
 #include "library/Cp932Text.h"
 
 #include <QFileInfo>
@@ -43,28 +45,10 @@ void SimGame::Start(const std::function<void(SimGame&)>& beforeStart) {
 }
 
 void SimGame::AnswerWait() {
-    TalkEngine& talk = game.talk;
     if (!playerAnswers)
         return;
-    switch (talk.WaitMode) {
-    case 1:
-    case -1:
-        talk.OnTalkBoxClick(talk.CurrentBox);
-        break;
-    case 3:
-    case -3: {
-        const auto answer = menuAnswers.find(talk.CurrentTalk);
-        talk.OnMenuClick(answer == menuAnswers.end() ? 1 : answer->second);
-        break;
-    }
-    case 2:
-    case -2:
-        talk.View.Input.Text = typedName;
-        talk.OnInputConfirm();
-        break;
-    default:
-        break;
-    }
+    const auto answer = menuAnswers.find(game.talk.CurrentTalk);
+    AnswerTalkWait(game.talk, answer == menuAnswers.end() ? 1 : answer->second, typedName);
 }
 
 void SimGame::Type(const QString& letters) {
