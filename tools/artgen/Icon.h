@@ -8,7 +8,4 @@ namespace artgen {
 // holding "キ". Painted afresh at every size so the grid lines stay on whole pixels.
 QImage AppIcon(int size);
 
-// The sizes the desktop looks for in the hicolor theme.
-inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
-
 }  // namespace artgen

@@ -2,7 +2,7 @@
 // folder; or paints the application icon into a hicolor icon tree:
 //
 //   artgen PROGRAM_FOLDER
-//   artgen --icons ICON_FOLDER      (ICON_FOLDER/hicolor/NxN/apps/kirune.png)
+//   artgen --icons ICON_FOLDER SIZE...   (ICON_FOLDER/hicolor/NxN/apps/kirune.png)
 //
 // Pictures are JPEG files; sprite strips keep pure black around each figure and pure white
 // around each mask, so they are written at high quality.
@@ -21,9 +21,15 @@
 
 namespace {
 
-int WriteIcons(const QDir& root) {
+int WriteIcons(const QDir& root, const QStringList& sizes) {
     int failures = 0;
-    for (int size : artgen::kIconSizes) {
+    for (const QString& given : sizes) {
+        const int size = given.toInt();
+        if (size <= 0) {
+            std::fprintf(stderr, "artgen: not an icon size: %s\n", qUtf8Printable(given));
+            ++failures;
+            continue;
+        }
         const QString path = root.filePath(QStringLiteral("hicolor/%1x%1/apps/kirune.png").arg(size));
         QDir().mkpath(QFileInfo(path).path());
         if (!artgen::AppIcon(size).save(path, "png")) {
@@ -39,10 +45,10 @@ int WriteIcons(const QDir& root) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 3 && args[1] == QStringLiteral("--icons"))
-        return WriteIcons(QDir(args[2]));
+    if (args.size() >= 4 && args[1] == QStringLiteral("--icons"))
+        return WriteIcons(QDir(args[2]), args.mid(3));
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: artgen PROGRAM_FOLDER | artgen --icons ICON_FOLDER\n");
+        std::fprintf(stderr, "usage: artgen PROGRAM_FOLDER | artgen --icons ICON_FOLDER SIZE...\n");
         return 2;
     }
     const QDir root(args[1]);
