@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace kirune {
 namespace {
 
@@ -237,23 +239,37 @@ TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
     EXPECT_EQ(firstWidth, 208 - 8 - 8);
 }
 
-TEST_F(Talking, LipSyncAndPausesAcrossMidnight) {
+TEST_F(Talking, LipSyncWhileThePhraseTypes) {
     std::vector<std::pair<int, int>> poses;
     talk.SetSpritePose = [&](int sprite, int pose) { poses.push_back({sprite, pose}); };
     Run(QStringLiteral("＋《はい》"));
     EXPECT_EQ(poses, (std::vector<std::pair<int, int>>{{7, 2}, {7, 1}})) << "talking while the phrase types";
+}
 
-    SimHost late(86399.8);
-    Effect lateEffect(late);
-    TalkEngine night(late, lateEffect);
-    night.InitTalk(420, 126);
-    night.AddTalker(QStringLiteral("＃"), 1, QString(), 0, 0, 0, 0, 0);
-    night.StartTalk();
-    night.TalkText(QStringLiteral("＃〈a§b〉"));
-    while (!night.TalkPhrase.isEmpty())
-        late.Pump();
-    EXPECT_EQ(night.View.Box[1].Runs.size(), 2u);
-    EXPECT_LT(late.SecondsSinceMidnight(), 1.0) << "the pause ended after midnight";
+// "§" holds the typewriter for half a second, also when the half second spans midnight:
+// "b" no sooner than 500 ms after "a", then "c" on the next talk tick.
+TEST(TalkPause, HoldsTheTypewriterHalfASecond) {
+    for (const double start : {9 * 3600.0, 86399.8}) {
+        SimHost host(start);
+        Effect effect(host);
+        TalkEngine talk(host, effect);
+        talk.InitTalk(420, 126);
+        talk.AddTalker(QStringLiteral("＃"), 1, QString(), 0, 0, 0, 0, 0);
+        talk.StartTalk();
+        std::map<QString, qint64> printedAt;
+        talk.View.changed = [&](bool) {
+            for (const PrintedRun& run : talk.View.Box[1].Runs)
+                printedAt.try_emplace(run.Text, host.NowMs());
+        };
+        host.Post(0, [&] { talk.TalkScript = QStringLiteral("＃〈a§bc〉"); });
+        host.RunUntil([&] { return printedAt.count(QStringLiteral("c")) > 0; });
+        const qint64 a = printedAt[QStringLiteral("a")], b = printedAt[QStringLiteral("b")];
+        EXPECT_GE(b - a, 500) << "at " << start;
+        EXPECT_EQ(printedAt[QStringLiteral("c")] - b, 15) << "at " << start;
+        if (start > 86000) {
+            EXPECT_LT(host.SecondsSinceMidnight(), 1.0) << "the pause ended after midnight";
+        }
+    }
 }
 
 struct TalkcRun {

@@ -51,6 +51,10 @@ void TalkEngine::TalkText(const QString& script) {
 }
 
 void TalkEngine::OnTalkTick() {
+    // The talk timer keeps ticking while a "§" pause waits inside its own step; those ticks
+    // must neither type nor interpret until the pause is over.
+    if (pausing)
+        return;
     if (!TalkPhrase.isEmpty())
         TypewriterStep();
     else if (!TalkScript.isEmpty())
@@ -196,6 +200,7 @@ void TalkEngine::TypewriterStep() {
         NewLine();
     } else if (c == u'§') {
         // Half a second on the seconds-since-midnight clock, also across midnight.
+        pausing = true;
         double end = host.SecondsSinceMidnight() + 0.5;
         if (end >= 86400.0) {
             const double before = host.SecondsSinceMidnight();
@@ -205,6 +210,7 @@ void TalkEngine::TypewriterStep() {
         }
         while (host.SecondsSinceMidnight() < end)
             host.Pump(host.NowMs() + 10);
+        pausing = false;
     } else {
         Print(QString(c));
     }

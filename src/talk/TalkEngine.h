@@ -108,6 +108,7 @@ private:
     int timeoutLimit = 0;
     int tickCount = 0;
     bool busy = false;
+    bool pausing = false;  // a "§" pause holds the typewriter and the interpreter
     bool lipSync = false;
     int lipSprite = 0;
     int promptX = 0;
