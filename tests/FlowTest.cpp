@@ -247,10 +247,17 @@ TEST(Flow, FileChoiceRetriesUntilThePlayerGivesUp) {
     EXPECT_TRUE(givesUp.endedAtStart);
 }
 
-TEST(Flow, SevenIdleMinutesEndTheGame) {
-    SimGame game({kSmall});
-    game.host.reportAnswers = {AnswerOk};
-    EXPECT_THROW(game.RunFor(8 * 60.0), GameEnded);
+// Nobody at the keyboard: the idle remarks, the farewell and its closing reports all end by
+// themselves, and a score file in the temporary folder is kept.
+TEST(Flow, SevenIdleMinutesEndTheGameByItself) {
+    QTemporaryDir temp;
+    SimGame game({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
+        QDir(g.folder.path()).mkdir(QStringLiteral("test.log"));
+        g.host.environment[QStringLiteral("TEMP")] = temp.path();
+        g.host.reportAnswers = {AnswerOk};  // the score file went to the temporary folder
+    });
+    game.playerAnswers = false;
+    EXPECT_THROW(game.RunFor(9 * 60.0), GameEnded);
     const QList<int>& talks = game.game.talk.History;
     const QList<int> remarks = {3225, 3229, 3233, 3237, 3241};
     QList<int> seen;
@@ -258,14 +265,18 @@ TEST(Flow, SevenIdleMinutesEndTheGame) {
         if (t > 3200 && t < 3250)
             seen << t;
     EXPECT_EQ(seen, remarks) << "minutes 1 to 4 remark, 5 and 6 say nothing, 7 says goodbye";
-    EXPECT_TRUE(talks.contains(3251));
-    EXPECT_EQ(game.host.reports.back().title, QStringLiteral("Kiruneの終了"));
+    EXPECT_EQ(talks.mid(talks.size() - 4), QList<int>({1211, 3251, 1223, 3261}));
+    ASSERT_GE(game.host.reports.size(), 3u);
+    EXPECT_EQ(game.host.reports[1].title, QStringLiteral("Kiruneの終了"));
+    EXPECT_EQ(game.host.reports[2].title, QStringLiteral("選択：個人成績ファイルの処理"));
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("test.log")))) << "unanswered, the file is kept";
 }
 
-TEST(Flow, AdviceGrowsStrongerUntilThePartnerGivesUp) {
+TEST(Flow, AdviceGrowsStrongerUntilThePartnerGivesUpAndLeaves) {
     SimGame game({kSmall});
     game.game.library.Rnd.Seed(7);
-    game.host.reportAnswers = {AnswerOk};
+    // The player asks and walks away: every talk and the closing report end by themselves.
+    game.playerAnswers = false;
     // The partner's mood may pull the hint level back between requests, so keep asking.
     int asked = 0;
     try {
@@ -276,7 +287,7 @@ TEST(Flow, AdviceGrowsStrongerUntilThePartnerGivesUp) {
     EXPECT_LT(asked, 60) << "the hints ran out";
     EXPECT_GE(asked, 9) << "at least nine hints come before the last";
     EXPECT_TRUE(game.game.talk.History.contains(1 + 2900 + 4 * 19)) << "kind 19";
-    EXPECT_TRUE(game.game.talk.History.contains(3011));
+    EXPECT_EQ(game.game.talk.History.mid(game.game.talk.History.size() - 4), QList<int>({1211, 3001, 1223, 3011}));
     EXPECT_EQ(game.host.reports.back().title, QStringLiteral("Kiruneの終了"));
 }
 

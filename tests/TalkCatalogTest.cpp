@@ -322,6 +322,23 @@ TEST(TalkCatalog, EveryPlaySequenceFitsItsBoxesAndLeavesThemAsPlayNeeds) {
         }
 }
 
+// Time up, hints run out and left alone come when nobody may be at the keyboard: every wait of
+// theirs must end by itself.
+TEST(TalkCatalog, EndingsWithNobodyAtTheKeyboardWaitOnlyWithTimeOuts) {
+    TalkData data;
+    ASSERT_TRUE(data.Open(kTalkFolder));
+    for (int P = 1; P <= 4; ++P)
+        for (const Sequence& sequence : PlaySequences(P)) {
+            if (sequence.what != "time up" && sequence.what != "hint 19" && sequence.what != "left alone")
+                continue;
+            for (int n : sequence.talks) {
+                const QString text = data.Read(n).value_or(QString());
+                for (QChar untimed : QStringLiteral("▼★◆"))
+                    EXPECT_FALSE(text.contains(untimed)) << sequence.what << ": talk " << n << " waits with " << QString(untimed).toStdString();
+            }
+        }
+}
+
 TEST(TalkCatalog, TheTitleSetsThePartnersWordsAndOffersANameWhenNoneIsTyped) {
     for (int P = 1; P <= 4; ++P) {
         const std::map<int, int> choice = {{1231, P}};

@@ -1,4 +1,5 @@
 #include "host/QtHost.h"
+#include "library/Library.h"
 #include "story/Wait.h"
 #include "support/SimGame.h"
 #include "ui/BoardWidget.h"
@@ -8,6 +9,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -72,6 +76,44 @@ TEST_F(Window, TheRealHostKeepsATimerTickingWhileItsHandlerWaits) {
         host.Pump(end);
     EXPECT_EQ(deepest, 2) << "ticks arrived inside the waiting handler";
     EXPECT_GT(ticks, 3);
+}
+
+// Esc and the close button answer an OK report as OK but never a question: report 10004 stays
+// open until a button is pressed, and the score file it asks about stays where it is.
+TEST_F(Window, EscNeverAnswersAQuestion) {
+    QtHost host;
+    Library library(host);
+    QTemporaryDir temp;
+    library.TempFolder = library.LogFolder = temp.path() + u'/';
+    library.LogFileName = QStringLiteral("test.log");
+    ASSERT_TRUE(library.CreateLogFile(temp.filePath(QStringLiteral("test.log")), 1, 2));
+
+    auto pressEsc = [](QWidget* box) {
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &esc);
+    };
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_TRUE(box);
+        pressEsc(box);
+        box->close();
+        QApplication::processEvents();
+        stillOpen = box->isVisible();
+        for (QPushButton* button : box->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("はい"))
+                button->click();
+    });
+    library.ScoreFileQuestionAtEnd();
+    EXPECT_TRUE(stillOpen) << "Esc and closing left the question open";
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("test.log"))));
+
+    QTimer::singleShot(0, [&] { pressEsc(QApplication::activeModalWidget()); });
+    EXPECT_EQ(library.ShowReport(11), AnswerOk) << "an OK report closes with Esc";
+    // Nobody there: the question closes by itself with the answer that loses nothing.
+    EXPECT_EQ(host.ShowReport(ReportBox{QStringLiteral("t"), QStringLiteral("?"), ReportIcon::Exclamation,
+                                        ReportButtons::YesNo, false, 1, AnswerYes}),
+              AnswerYes);
 }
 
 TEST_F(Window, CellsDrawTheirCaptionsInTheGothicFace) {

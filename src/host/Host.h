@@ -18,6 +18,10 @@ struct ReportBox {
     ReportIcon icon = ReportIcon::Exclamation;
     ReportButtons buttons = ReportButtons::Ok;
     bool secondIsDefault = false;
+    // When nobody is at the keyboard: the box closes by itself after this many seconds with
+    // leftAloneAnswer (0 seconds: it waits for the player).
+    int leftAloneSeconds = 0;
+    ReportAnswer leftAloneAnswer = AnswerOk;
 };
 
 // Everything the game asks of the outside world. QtHost is the real one; SimHost (tests) runs
@@ -37,6 +41,8 @@ public:
     // nothing is pending, sleep until something is, or until wakeAtMs when it is given.
     virtual void Pump(qint64 wakeAtMs = -1) = 0;
 
+    // A modal report box. A question (YesNo) is answered only by its buttons: neither Esc nor
+    // closing the box answers it.
     virtual int ShowReport(const ReportBox& box) = 0;
     // The open-file dialog; returns the chosen file's full path, or empty text when cancelled.
     virtual QString ChooseOpenFile(const QString& folder, const QString& filter) = 0;

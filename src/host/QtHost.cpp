@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -20,6 +21,38 @@ namespace kirune {
 namespace {
 
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// A report box that a question keeps open until one of its buttons is pressed: QMessageBox
+// would otherwise take Esc and the window's close button as いいえ.
+class ReportDialog final : public QMessageBox {
+public:
+    ReportDialog(const ReportBox& box, QWidget* parent)
+        : QMessageBox(box.icon == ReportIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
+                      box.title, box.text, QMessageBox::NoButton, parent),
+          question(box.buttons == ReportButtons::YesNo) {
+        if (question)
+            setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (question && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (question && !clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool question;
+};
 
 }  // namespace
 
@@ -98,8 +131,7 @@ void QtHost::Pump(qint64 wakeAtMs) {
 }
 
 int QtHost::ShowReport(const ReportBox& box) {
-    QMessageBox message(box.icon == ReportIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
-                        box.title, box.text, QMessageBox::NoButton, QApplication::activeWindow());
+    ReportDialog message(box, QApplication::activeWindow());
     QPushButton* first = nullptr;
     QPushButton* second = nullptr;
     switch (box.buttons) {
@@ -113,12 +145,15 @@ int QtHost::ShowReport(const ReportBox& box) {
     case ReportButtons::OkCancel:
         first = message.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         second = message.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        message.setEscapeButton(second);
         break;
     }
     message.setDefaultButton(box.secondIsDefault && second ? second : first);
-    if (second)
-        message.setEscapeButton(second);
+    if (box.leftAloneSeconds > 0)
+        QTimer::singleShot(box.leftAloneSeconds * 1000, &message, [&message] { message.done(0); });
     message.exec();
+    if (!message.clickedButton())
+        return box.leftAloneAnswer;
     const bool firstChosen = message.clickedButton() == first;
     switch (box.buttons) {
     case ReportButtons::Ok:

@@ -12,11 +12,13 @@ namespace kirune {
 
 Library::Library(Host& host) : host(host) {}
 
-int Library::ShowReport(int code) {
+int Library::ShowReport(int code, int leftAloneSeconds) {
     const bool clockWasOn = tmrVexal && tmrVexal->Enabled();
     if (tmrVexal)
         tmrVexal->SetEnabled(false);
-    const int answer = host.ShowReport(ReportFor(code, LogFolder));
+    ReportBox box = ReportFor(code, LogFolder);
+    box.leftAloneSeconds = leftAloneSeconds;
+    const int answer = host.ShowReport(box);
     if (clockWasOn)
         tmrVexal->SetEnabled(true);
     return answer;

@@ -23,7 +23,8 @@ public:
 
     // The game clock's timer, switched off while a report box is open.
     GameTimer* tmrVexal = nullptr;
-    int ShowReport(int code);
+    // leftAloneSeconds > 0: the box closes by itself after that long (see ReportBox).
+    int ShowReport(int code, int leftAloneSeconds = 0);
 
     // File choice: 1 with name ("base.vxl") and folder ("/.../") set, 0 when none was chosen.
     int ChoosePlayFile(int kind, QString& name, QString& folder);
@@ -43,7 +44,8 @@ public:
     QString ReadPlayerName() const;
     void SavePlayerName(const QString& name);
     // At the end: a score file left in the temporary folder is kept only if the player says so.
-    void ScoreFileQuestionAtEnd();
+    // Left unanswered for leftAloneSeconds (when > 0), the file is kept.
+    void ScoreFileQuestionAtEnd(int leftAloneSeconds = 0);
 
     // F1: everything the play file holds about a word, appended to Report.txt on OK.
     void ShowDebugReport(const QuesRec& word);

@@ -75,13 +75,17 @@ ReportBox ReportFor(int code, const QString& logFolder) {
                     QString(), QStringLiteral("ウィンドウズの標準作業用フォルダ内"), QStringLiteral("　") + logFolder,
                     QStringLiteral("に作りました。"), QString(),
                     QStringLiteral("ゲーム終了時に、このファイルを残すか選択できます。"), kRule});
-    case 10004:
-        return Box(QStringLiteral("選択：個人成績ファイルの処理"), E, YesNo,
+    case 10004: {
+        // Nobody answered: keeping the file loses nothing.
+        ReportBox box = Box(QStringLiteral("選択：個人成績ファイルの処理"), E, YesNo,
                    {QStringLiteral("ＣＤ－ＲＯＭから起動したので"),
                     QStringLiteral("個人成績ファイルは、ウィンドウズの標準作業用フォルダ内"), QStringLiteral("　") + logFolder,
                     QStringLiteral("にあります。"), QString(), QStringLiteral("このファイルを残して、次回も使えるようにしますか。"),
                     QStringLiteral("それとも削除しますか。"), QString(), QStringLiteral("［はい］で残します。"),
                     QStringLiteral("［いいえ］で削除します。"), kRule});
+        box.leftAloneAnswer = AnswerYes;
+        return box;
+    }
     default:
         return Box(QStringLiteral("報告"), E, Ok, {QStringLiteral("報告 %1").arg(code)});
     }

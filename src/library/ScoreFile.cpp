@@ -138,10 +138,10 @@ void Library::SavePlayerName(const QString& name) {
     ReplaceScoreFile(lines);
 }
 
-void Library::ScoreFileQuestionAtEnd() {
+void Library::ScoreFileQuestionAtEnd(int leftAloneSeconds) {
     if (LogFileName.isEmpty() || TempFolder != LogFolder)
         return;
-    if (ShowReport(10004) != AnswerYes)
+    if (ShowReport(10004, leftAloneSeconds) != AnswerYes)
         QFile::remove(TempFolder + LogFileName);
 }
 

@@ -11,6 +11,10 @@ namespace kirune {
 
 namespace {
 
+// How long the closing reports of an ending with nobody at the keyboard wait for a click.
+constexpr int kReportLeftAloneSeconds = 10;
+constexpr int kQuestionLeftAloneSeconds = 60;
+
 const QString kPartnerNames[5] = {QString(), QStringLiteral("姉"), QStringLiteral("兄"), QStringLiteral("母"),
                                   QStringLiteral("父")};
 
@@ -289,8 +293,10 @@ void Story::Farewell(FarewellKind kind) {
     }
     }
     Wait(host, 2.0);
-    if (reportEnd)
-        library.ShowReport(11);
+    if (reportEnd) {
+        endsUnattended = true;
+        library.ShowReport(11, kReportLeftAloneSeconds);
+    }
     EndGame();
 }
 
@@ -302,7 +308,7 @@ void Story::EndGame() {
         talk.EndTalk();
         anim.StopAnim();
         effect.StopSound(-1);
-        library.ScoreFileQuestionAtEnd();
+        library.ScoreFileQuestionAtEnd(endsUnattended ? kQuestionLeftAloneSeconds : 0);
     }
     host.Terminate();
     std::abort();  // not reached: Terminate never returns, but the compiler cannot see through the call

@@ -196,6 +196,9 @@ private:
     Crossword stage;
     bool ending = false;
     bool farewellStarted = false;
+    // The farewell runs because nobody is at the keyboard (time up, left alone, hints run out):
+    // its closing reports close by themselves.
+    bool endsUnattended = false;
 };
 
 }  // namespace kirune

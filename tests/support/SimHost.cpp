@@ -57,6 +57,10 @@ int SimHost::ShowReport(const ReportBox& box) {
     reports.push_back(box);
     if (reportAnswers.empty() && onReport)
         return onReport(box);
+    if (reportAnswers.empty() && box.leftAloneSeconds > 0) {
+        now += box.leftAloneSeconds * 1000LL;  // nobody came: the box closes by itself
+        return box.leftAloneAnswer;
+    }
     if (reportAnswers.empty())
         throw SimStall("report \"" + box.title.toStdString() + "\" appeared with no scripted answer");
     const int answer = reportAnswers.front();
