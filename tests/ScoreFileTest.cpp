@@ -70,7 +70,7 @@ TEST_F(ScoreFile, EverythingSolvedAsksToStartOver) {
     const Case cases[] = {
         {QStringLiteral("1,1,1"), AnswerYes, 1, QStringLiteral("0,0,0")},
         {QStringLiteral("1,1,1"), AnswerNo, 0, QStringLiteral("1,1,1")},
-        {QStringLiteral("2,1,x"), AnswerNo, 0, QStringLiteral("2,1,x")},  // no "0": nothing left to play
+        {QStringLiteral("2,1,1"), AnswerNo, 0, QStringLiteral("2,1,1")},  // no "0": nothing left to play
     };
     for (const Case& c : cases) {
         Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("未登録"), QStringLiteral(";d"), c.status});
@@ -100,12 +100,33 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     EXPECT_EQ(Lines()[2], QStringLiteral("ケン"));
     EXPECT_EQ(Lines()[4], QStringLiteral("1,0,0"));
 
-    // A name that is not CP932 is asked for again, but its bytes stay until a new name is saved.
+    // Unreadable values are unsolved stages, never solved ones, and are written back as such.
+    Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"), QStringLiteral(";d"),
+           QStringLiteral("1,？,")});
+    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_EQ(clear, (std::vector<qint32>{0, 1, 0, 0}));
+    EXPECT_EQ(Lines()[4], QStringLiteral("1,0,0"));
+
+    // A file of noise: a new player with nothing solved, also on the next start.
     QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("\x81\x7f\xff\r\n\xfe");
+    file.close();
+    host.reports.clear();
+    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_EQ(library.ReadPlayerName(), QString());
+    library.SavePlayerName(QStringLiteral("ユミ"));
+    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_EQ(clear, (std::vector<qint32>{0, 0, 0, 0}));
+    EXPECT_EQ(Lines()[4], QStringLiteral("0,0,0"));
+    EXPECT_TRUE(host.reports.empty()) << "never \"everything is solved\"";
+
+    // A name that is not CP932 is asked for again, but its bytes stay until a new name is saved.
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n0,0,0\r\n");
     file.close();
     EXPECT_EQ(library.ReadPlayerName(), QString());
+    clear = {0, 1, 0, 0};
     library.WriteLogStatus(clear);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n1,0,0\r\n"));

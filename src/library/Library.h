@@ -55,6 +55,7 @@ private:
     bool ReplaceScoreFile(const QList<QByteArray>& lines);
 
     Host& host;
+    int stageCount = 0;  // the play file's stages, for a status line made afresh
 };
 
 }  // namespace kirune

@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cstdio>
 
 namespace kirune {
@@ -40,10 +42,18 @@ QByteArray StatusLine(const std::vector<qint32>& StageClear) {
     return line.isEmpty() ? QByteArray("0") : line;
 }
 
+QByteArray Zeros(int stageMax) { return StatusLine(std::vector<qint32>(size_t(std::max(stageMax, 0)) + 1, 0)); }
+
+// A status value that is no number at all: garbled, empty or not text. Such a stage counts as
+// unsolved, never as solved.
+bool Unreadable(const QByteArray& value) {
+    return value.isEmpty() || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A short file gets the lines it lacks, so that the name and the status always have their place.
-void Complete(QList<QByteArray>& lines, bool inTempFolder) {
+void Complete(QList<QByteArray>& lines, bool inTempFolder, int stageMax) {
     const QByteArray defaults[5] = {Bytes(inTempFolder ? kComment1Temp : kComment1), Bytes(kComment2),
-                                    Bytes(kNoName), Bytes(kComment4), QByteArray()};
+                                    Bytes(kNoName), Bytes(kComment4), Zeros(stageMax)};
     while (lines.size() < 5)
         lines.append(defaults[lines.size()]);
 }
@@ -59,6 +69,7 @@ bool Library::ReplaceScoreFile(const QList<QByteArray>& lines) {
 
 int Library::SetupLogFile(const QString& playFileName, const QString& playFolder, int stageMax) {
     LogFileName = playFileName.section(u'.', 0, 0) + QStringLiteral(".log");
+    stageCount = stageMax;
     LogFolder = playFolder;
     if (!FindFile(LogPath()).isEmpty())
         return 1;
@@ -93,20 +104,27 @@ int Library::CreateLogFile(const QString& path, int kind, int stageMax) {
 
 int Library::ReadLogStatus(std::vector<qint32>& StageClear) {
     const auto lines = ReadByteLines(LogPath()).value_or(QList<QByteArray>());
-    // A stage the file has no value for (the play file gained stages) counts as unsolved.
+    // A stage the file has no value for (the play file gained stages, or the line is lost)
+    // counts as unsolved, and so does one whose value cannot be read; either is written back.
     QList<QByteArray> values = lines.size() >= 5 ? lines[4].split(',') : QList<QByteArray>();
     bool unsolved = false;
+    bool repaired = false;
     for (size_t i = 1; i < StageClear.size(); ++i) {
-        const QByteArray value = i - 1 < size_t(values.size()) ? values[qsizetype(i - 1)] : QByteArray("0");
-        if (value == "0") {
+        const bool present = i - 1 < size_t(values.size());
+        const QByteArray value = present ? values[qsizetype(i - 1)] : QByteArray("0");
+        if (value == "0" || Unreadable(value)) {
             StageClear[i] = 0;
             unsolved = true;
+            repaired = repaired || value != "0" || !present;
         } else if (value == "1") {
             StageClear[i] = 1;
         }
     }
-    if (unsolved)
+    if (unsolved) {
+        if (repaired)
+            WriteLogStatus(StageClear);
         return 1;
+    }
     if (ShowReport(1001) != AnswerYes)
         return 0;
     std::fill(StageClear.begin(), StageClear.end(), 0);
@@ -116,7 +134,7 @@ int Library::ReadLogStatus(std::vector<qint32>& StageClear) {
 
 void Library::WriteLogStatus(const std::vector<qint32>& StageClear) {
     QList<QByteArray> lines = ReadByteLines(LogPath()).value_or(QList<QByteArray>());
-    Complete(lines, LogFolder == TempFolder);
+    Complete(lines, LogFolder == TempFolder, stageCount);
     lines[4] = StatusLine(StageClear);
     ReplaceScoreFile(lines);
 }
@@ -133,7 +151,7 @@ QString Library::ReadPlayerName() const {
 
 void Library::SavePlayerName(const QString& name) {
     QList<QByteArray> lines = ReadByteLines(LogPath()).value_or(QList<QByteArray>());
-    Complete(lines, LogFolder == TempFolder);
+    Complete(lines, LogFolder == TempFolder, stageCount);
     lines = {lines[0], lines[1], Bytes(name.isEmpty() ? kNoName : name), lines[3], lines[4]};
     ReplaceScoreFile(lines);
 }
