@@ -100,6 +100,7 @@ TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
     };
     qsizetype soundsAtClick = -1;
     bool allAtOnce = false;
+    qint64 shownAt = -1, resetAt = -1;
     auto everyCellShown = [&] {
         const Crossword& x = game.Stage();
         for (int r = 1; r <= x.MasMaxY; ++r)
@@ -119,12 +120,19 @@ TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
             game.story.OnMarkSpeedUpClick();
             soundsAtClick = results();
         }
-        if (part == Screen::Part::Cells && soundsAtClick >= 0 && everyCellShown())
+        if (part != Screen::Part::Cells || soundsAtClick < 0)
+            return;
+        if (!allAtOnce && everyCellShown()) {
             allAtOnce = true;
+            shownAt = game.host.NowMs();
+        }
+        if (allAtOnce && resetAt < 0 && game.Back(wrongCell) != CellColor::Wrong)
+            resetAt = game.host.NowMs();
     };
     game.story.OnAnswerOpenClick();
     EXPECT_EQ(game.story.SpeedUp, 1);
     EXPECT_TRUE(allAtOnce);
+    EXPECT_GE(resetAt - shownAt, 1500) << "the results stay on the board before the cursor moves";
     EXPECT_EQ(results(), soundsAtClick) << "no cell of the cut sweep sounds";
     EXPECT_EQ(game.CursorCell(), wrongCell);
     EXPECT_EQ(game.Back(wrongCell), CellColor::Cursor);

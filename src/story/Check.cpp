@@ -4,6 +4,12 @@
 
 namespace kirune {
 
+namespace {
+
+constexpr double kResultsShownSeconds = 1.5;
+
+}  // namespace
+
 void Story::CheckAnswers() {
     const int P = PartnerKind;
     Exclaim(2101, 2);
@@ -72,6 +78,9 @@ void Story::RevealAnswers() {
 
     const int wrong = CountWrongCells();
     if (wrong > 0) {
+        // The red and clear cells stay long enough to be seen, above all after a cut-short
+        // sweep, which shows them all in one instant.
+        Wait(host, kResultsShownSeconds);
         ResetCellColours();
         for (MasRec& m : stage.Mas)
             m.Select = 0;
