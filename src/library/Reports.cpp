@@ -32,8 +32,8 @@ ReportBox ReportFor(int code, const QString& logFolder) {
                    {QStringLiteral("Kirune　バージョン３．０４"), QString(), QStringLiteral("●キーボードの操作●"),
                     QStringLiteral("　スペースキー：画面右の丸形コントローラーの中央ボタンと同じ機能"),
                     QStringLiteral("　カーソル移動キー：画面右の丸形コントローラーの上下左右ボタンと同じ機能"),
-                    QStringLiteral("　Ｄｅｌｅｔｅキー：画面右の「取り消し」ボタンと同じ機能"),
-                    QStringLiteral("　Ｅｓｃキー：画面右の「文字消去」ボタンと同じ機能"), QString(), kRule});
+                    QStringLiteral("　Ｄｅｌｅｔｅキー：画面右の「文字消去」ボタンと同じ機能"),
+                    QStringLiteral("　Ｅｓｃキー：画面右の「取り消し」ボタンと同じ機能"), QString(), kRule});
     case 11:
         return Box(QStringLiteral("Kiruneの終了"), E, Ok, {QStringLiteral("Kiruneを終了します。")});
     case 101:
@@ -59,7 +59,7 @@ ReportBox ReportFor(int code, const QString& logFolder) {
     case 1001:
         return Box(QStringLiteral("報告：クロスワードはすべて解き終えています"), E, YesNo,
                    {QStringLiteral("このファイルのクロスワードはすべて解き終えています。"), QString(),
-                    QStringLiteral("Tovrelで新しいプレイファイルを作ってください。"),
+                    QStringLiteral("kirune-vxl buildで新しいプレイファイルを作ってください。"),
                     QStringLiteral("それともこのファイルで再挑戦しますか？"), QString(),
                     QStringLiteral("［はい］で再挑戦になります。"), QStringLiteral("［いいえ］でプログラムを終了します。"),
                     kRule});
@@ -71,15 +71,15 @@ ReportBox ReportFor(int code, const QString& logFolder) {
                    TempFolderUnusable(QStringLiteral("にプレーヤーの成績データファイルを作成できません。")));
     case 10003:
         return Box(QStringLiteral("確認：個人成績ファイルを別フォルダに作成しました"), E, Ok,
-                   {QStringLiteral("ＣＤ－ＲＯＭから起動したので"), QStringLiteral("個人成績ファイルをこのフォルダ内に作れません。"),
-                    QString(), QStringLiteral("ウィンドウズの標準作業用フォルダ内"), QStringLiteral("　") + logFolder,
+                   {QStringLiteral("プレイファイルのフォルダが読み取り専用なので"), QStringLiteral("個人成績ファイルをこのフォルダ内に作れません。"),
+                    QString(), QStringLiteral("一時作業用フォルダ内"), QStringLiteral("　") + logFolder,
                     QStringLiteral("に作りました。"), QString(),
                     QStringLiteral("ゲーム終了時に、このファイルを残すか選択できます。"), kRule});
     case 10004: {
         // Nobody answered: keeping the file loses nothing.
         ReportBox box = Box(QStringLiteral("選択：個人成績ファイルの処理"), E, YesNo,
-                   {QStringLiteral("ＣＤ－ＲＯＭから起動したので"),
-                    QStringLiteral("個人成績ファイルは、ウィンドウズの標準作業用フォルダ内"), QStringLiteral("　") + logFolder,
+                   {QStringLiteral("プレイファイルのフォルダが読み取り専用なので"),
+                    QStringLiteral("個人成績ファイルは、一時作業用フォルダ内"), QStringLiteral("　") + logFolder,
                     QStringLiteral("にあります。"), QString(), QStringLiteral("このファイルを残して、次回も使えるようにしますか。"),
                     QStringLiteral("それとも削除しますか。"), QString(), QStringLiteral("［はい］で残します。"),
                     QStringLiteral("［いいえ］で削除します。"), kRule});
