@@ -5,9 +5,11 @@
 #include "ui/BoardWidget.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/TalkWidgets.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -114,6 +116,34 @@ TEST_F(Window, EscNeverAnswersAQuestion) {
     EXPECT_EQ(host.ShowReport(ReportBox{QStringLiteral("t"), QStringLiteral("?"), ReportIcon::Exclamation,
                                         ReportButtons::YesNo, false, 1, AnswerYes}),
               AnswerYes);
+}
+
+TEST_F(Window, TheInputLineTakesItsBoxStyleAndAClickConfirmsIt) {
+    SimHost host;
+    host.programFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/");
+    Effect effect(host);
+    TalkEngine talk(host, effect);
+    talk.InitTalk(420, 126);
+    talk.AddTalker(QStringLiteral("＃"), 5, QString(), 0, 0, 0, 0, 0);  // the italic, not bold style
+    QWidget window;
+    TalkLayer layer(talk, &window);
+    window.show();
+    talk.View.changed = [&](bool repaintNow) { layer.Sync(repaintNow); };
+    talk.StartTalk();
+    auto* line = window.findChild<QLineEdit*>();
+    ASSERT_TRUE(line);
+    QFont font;
+    host.Post(500, [&] {
+        font = line->font();
+        line->setText(QStringLiteral("ken"));
+        QMouseEvent click(QEvent::MouseButtonPress, QPointF(2, 2), line->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(line, &click);
+    });
+    talk.TalkText(QStringLiteral("＃〈名前は？〉◆"));
+    EXPECT_EQ(talk.TalkInputText, QStringLiteral("ｋｅｎ"));
+    EXPECT_TRUE(font.italic());
+    EXPECT_FALSE(font.bold());
 }
 
 TEST_F(Window, CellsDrawTheirCaptionsInTheGothicFace) {

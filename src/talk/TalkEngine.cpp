@@ -236,6 +236,10 @@ void TalkEngine::BeginWait() {
         input.Top = box.CurrentY;
         input.Width = boxWidth - marginX - input.Left;
         input.Height = pitch - gap;
+        input.Back = box.Back;
+        input.TextColor = box.TextColor;
+        input.Bold = box.Bold;
+        input.Italic = box.Italic;
         input.Visible = true;
         ++input.FocusRequests;
         View.Changed();

@@ -39,6 +39,9 @@ struct InputView {
     bool Visible = false;
     int Box = 0;  // the talk box that holds the line
     int Left = 0, Top = 0, Width = 0, Height = 0;
+    // Styled like the box it stands in when it was shown.
+    Rgb Back = 0x000080, TextColor = 0xFFFFFF;
+    bool Bold = false, Italic = false;
     QString Text;
     int FocusRequests = 0;  // grows each time the line must take the focus with its text selected
 };

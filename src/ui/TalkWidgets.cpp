@@ -106,22 +106,31 @@ void MenuWidget::mouseMoveEvent(QMouseEvent* event) { talk.OnMenuHover(ItemAt(ev
 
 void MenuWidget::leaveEvent(QEvent*) { talk.OnMenuHover(0); }
 
+void TalkInputLine::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
 TalkLayer::TalkLayer(TalkEngine& talk, QWidget* window) : talk(talk) {
     for (int i = 1; i <= 2; ++i)
         boxes[i] = new TalkBoxWidget(talk, i, window);
     menu = new MenuWidget(talk, window);
-    input = new QLineEdit(window);
+    input = new TalkInputLine(window);
     input->setFrame(false);
     input->setFont(TalkFont());
     input->hide();
     // The engine reads what is typed at any moment: a timed answer ends without a confirm.
     QObject::connect(input, &QLineEdit::textEdited, input, [&talk](const QString& text) { talk.View.Input.Text = text; });
-    QObject::connect(input, &QLineEdit::editingFinished, input, [this, &talk] {
+    // Enter, the focus moving away, or a click on the line confirm what is typed.
+    auto confirm = [this, &talk] {
         if (!input->isVisible())
             return;
         talk.View.Input.Text = input->text();
         talk.OnInputConfirm();
-    });
+    };
+    QObject::connect(input, &QLineEdit::editingFinished, input, confirm);
+    QObject::connect(input, &TalkInputLine::clicked, input, confirm);
 }
 
 TalkMetrics TalkLayer::Measure() {
@@ -151,9 +160,10 @@ void TalkLayer::Sync(bool repaintNow) {
     if (view.Visible) {
         input->setGeometry(box.Left + view.Left, box.Top + view.Top, view.Width, view.Height);
         // Styled like the box, with a line under it so an empty field can be seen.
+        input->setFont(TalkFont(view.Bold, view.Italic));
         input->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: none; "
                                             "border-bottom: 1px solid %2; }")
-                                 .arg(ColorOf(box.Back).name(), ColorOf(box.TextColor).name()));
+                                 .arg(ColorOf(view.Back).name(), ColorOf(view.TextColor).name()));
         input->raise();
     }
     input->setVisible(view.Visible);

@@ -41,6 +41,18 @@ private:
     TalkEngine& talk;
 };
 
+// txtTalkInput: the talk's input line, which confirms when it is clicked as well.
+class TalkInputLine : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
 // The talk layer of the main window: both boxes, the menu and the input line.
 class TalkLayer {
 public:
@@ -54,7 +66,7 @@ private:
     TalkEngine& talk;
     TalkBoxWidget* boxes[3] = {};
     MenuWidget* menu;
-    QLineEdit* input;
+    TalkInputLine* input;
     int focusRequests = 0;
 };
 
