@@ -5,6 +5,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/StageWidget.h"
 #include "ui/TalkWidgets.h"
 
 #include <QApplication>
@@ -144,6 +145,28 @@ TEST_F(Window, TheInputLineTakesItsBoxStyleAndAClickConfirmsIt) {
     EXPECT_EQ(talk.TalkInputText, QStringLiteral("ｋｅｎ"));
     EXPECT_TRUE(font.italic());
     EXPECT_FALSE(font.bold());
+}
+
+TEST_F(Window, AShakeUncoversTheStillStageAtItsEdges) {
+    SimGame game({{PatternGrid(5, 5)}});
+    Anim& anim = game.game.anim;
+    anim.StopAnim();
+    anim.StageW = 40;
+    anim.StageH = 30;
+    anim.StageVisible = true;
+    anim.picStage = QImage(40, 30, QImage::Format_RGB32);
+    anim.picStage.fill(QColor(0x80, 0xC0, 0xFF));
+    anim.picWork = anim.picStage.copy();
+    anim.picWork.fill(Qt::white);
+    anim.WorkVisible = true;
+    anim.WorkX = 5;
+    anim.WorkY = -3;
+    StageWidget stage(anim, nullptr);
+    stage.Sync();
+    const QImage shown = stage.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(2, 10), QColor(0x80, 0xC0, 0xFF)) << "the left edge";
+    EXPECT_EQ(shown.pixelColor(20, 28), QColor(0x80, 0xC0, 0xFF)) << "the bottom edge";
+    EXPECT_EQ(shown.pixelColor(20, 10), QColor(Qt::white)) << "the snapshot";
 }
 
 TEST_F(Window, CellsDrawTheirCaptionsInTheGothicFace) {

@@ -24,12 +24,11 @@ void StageWidget::Sync() {
 
 void StageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (anim.WorkVisible) {
-        p.fillRect(rect(), Qt::black);
+    // The stage stands still during a shake, so the edges the jittering snapshot uncovers
+    // show the stage itself.
+    p.drawImage(QPoint(0, 0), anim.picStage);
+    if (anim.WorkVisible)
         p.drawImage(QPoint(anim.WorkX, anim.WorkY), anim.picWork);
-    } else {
-        p.drawImage(QPoint(0, 0), anim.picStage);
-    }
     if (anim.SpotVisible && !anim.picSpotStage.isNull())
         p.drawImage(QPoint(0, 0), anim.picSpotStage);
     for (const WordLabel& label : anim.lblWordEf) {
