@@ -86,7 +86,7 @@ TEST(ArtFiles, TheCastTableIsCp932WithCrLfAndEachNameFindsItsOwnRowFirst) {
         EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n")) << file << ": every line ends in CR LF";
         const auto table = ReadTextFile(raw.fileName());
         ASSERT_TRUE(table);
-        EXPECT_EQ(table->badLine, 0) << file;
+        EXPECT_TRUE(table->badLines.isEmpty()) << file;
         for (const QString& name : SpriteNames()) {
             // The game takes the first row that starts with the name.
             const auto row = std::find_if(table->lines.begin(), table->lines.end(),

@@ -1,6 +1,7 @@
 #include "support/PlayFileMaker.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,6 +52,30 @@ TEST_F(PlayFileTool, CheckPassesAGoodFileAndListsEveryProblem) {
     ASSERT_EQ(lines.size(), 2) << bad.out.toStdString();
     EXPECT_TRUE(lines[0].contains(QStringLiteral("stage 2: unreadable"))) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].contains(QStringLiteral("stage 3: cell at row 1, column 2 has kind 3"))) << lines[1].toStdString();
+}
+
+TEST_F(PlayFileTool, AStrayByteIsReportedByCheckAndReadAsADotByTheGame) {
+    const QString path = Make(PlayFileText({{PatternGrid(5, 5)}}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    const qsizetype clue = bytes.indexOf(",clue 1,");
+    ASSERT_GT(clue, 0);
+    bytes.replace(clue, 8, ",clue\xff" "1,");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    const int line = int(bytes.left(clue).count('\n')) + 1;
+
+    const ToolRun check = Tool({QStringLiteral("check"), path});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.out.trimmed(), QStringLiteral("%1: line %2: bytes that are not Shift_JIS (CP932) text, read as ・")
+                                       .arg(path)
+                                       .arg(line));
+    const ToolRun dump = Tool({QStringLiteral("dump"), path, QStringLiteral("1")});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    EXPECT_TRUE(dump.out.contains(QStringLiteral("clue・1"))) << dump.out.toStdString();
 }
 
 TEST_F(PlayFileTool, DumpPrintsTheStageAsTheGameLoadsIt) {

@@ -49,12 +49,15 @@ TEST(TextFile, WritesCrLfAndFindsTheLineOfBadBytes) {
     const auto read = ReadTextFile(path);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->lines, (QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")}));
-    EXPECT_EQ(read->badLine, 0);
+    EXPECT_TRUE(read->badLines.isEmpty());
 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("ok\r\nbad \x81\x7f here\r\n");
+    // Lines end at CR LF, a lone CR or a lone LF; a stray byte reads as "・" and costs nothing else.
+    file.write("ok\nbad \x81 \xff\x88\xea\rend \x81");
     file.close();
-    EXPECT_EQ(ReadTextFile(path)->badLine, 2);
+    const auto stray = ReadTextFile(path);
+    EXPECT_EQ(stray->lines, (QStringList{QStringLiteral("ok"), QStringLiteral("bad ・ ・一"), QStringLiteral("end ・")}));
+    EXPECT_EQ(stray->badLines, (QList<int>{2, 3}));
     EXPECT_FALSE(ReadTextFile(dir.filePath(QStringLiteral("missing.txt"))));
 }
 

@@ -52,10 +52,33 @@ QStringList SplitLines(const QString& text) {
 }
 
 QString DecodeCp932(const QByteArray& bytes, bool* ok) {
-    QStringDecoder decoder(kCodec);
+    // Stateless: the bytes are all there is, so a lead byte at their end is an error rather
+    // than the start of a character still to come.
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
     QString text = decoder(bytes);
     if (ok)
         *ok = !decoder.hasError();
+    return text;
+}
+
+QString DecodeCp932Line(const QByteArray& bytes, bool* ok) {
+    bool clean = true;
+    QString text = DecodeCp932(bytes, &clean);
+    if (!clean) {
+        text.clear();
+        auto lead = [](uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+        auto trail = [](uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; };
+        for (qsizetype i = 0; i < bytes.size();) {
+            const uchar b = uchar(bytes[i]);
+            const qsizetype length = lead(b) && i + 1 < bytes.size() && trail(uchar(bytes[i + 1])) ? 2 : 1;
+            bool one = true;
+            const QString ch = DecodeCp932(bytes.mid(i, length), &one);
+            text += one ? ch : QStringLiteral("・");
+            i += length;
+        }
+    }
+    if (ok)
+        *ok = clean;
     return text;
 }
 
@@ -75,15 +98,17 @@ std::optional<TextFile> ReadTextFile(const QString& path) {
     bool clean = true;
     TextFile result;
     result.lines = SplitLines(DecodeCp932(bytes, &clean));
-    if (!clean) {
-        // Find the line that holds the bad bytes, for a report that says where to look.
-        for (int i = 0; i < result.lines.size(); ++i)
-            if (result.lines[i].contains(QChar(0xFFFD)) || result.lines[i].contains(QChar(0x1A))) {
-                result.badLine = i + 1;
-                break;
-            }
-        if (result.badLine == 0)
-            result.badLine = int(result.lines.size());
+    if (clean)
+        return result;
+    // Decode line by line so that a stray byte costs one character, not the file. A trail byte
+    // is never CR or LF, so the lines split the same before decoding as after.
+    result.lines.clear();
+    const QList<QByteArray> lines = SplitByteLines(bytes);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        bool ok = true;
+        result.lines.append(DecodeCp932Line(lines[i], &ok));
+        if (!ok)
+            result.badLines.append(int(i + 1));
     }
     return result;
 }
@@ -96,11 +121,7 @@ bool AppendTextFile(const QString& path, const QStringList& lines) {
     return WriteLines(path, lines, QIODevice::WriteOnly | QIODevice::Append);
 }
 
-std::optional<QList<QByteArray>> ReadByteLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
+QList<QByteArray> SplitByteLines(const QByteArray& bytes) {
     QList<QByteArray> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -115,6 +136,13 @@ std::optional<QList<QByteArray>> ReadByteLines(const QString& path) {
     if (start < bytes.size())
         lines.append(bytes.mid(start));
     return lines;
+}
+
+std::optional<QList<QByteArray>> ReadByteLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return SplitByteLines(file.readAll());
 }
 
 bool ReplaceFileAtomically(const QString& path, const QString& scratchPath, const QList<QByteArray>& lines) {

@@ -10,17 +10,19 @@ namespace kirune {
 // Every text file the game reads or writes is code page 932 with CR LF line ends.
 struct TextFile {
     QStringList lines;
-    // 1-based line of the first byte sequence that is not CP932, 0 when all decoded cleanly.
-    int badLine = 0;
+    // 1-based lines holding byte sequences that are not CP932; each such sequence reads as "・".
+    QList<int> badLines;
 };
 
 // Splits at CR LF, at a lone CR and at a lone LF. A final line end does not start an empty line.
 QStringList SplitLines(const QString& text);
 
 QString DecodeCp932(const QByteArray& bytes, bool* ok = nullptr);
+// Decodes a line, reading every byte sequence that is not CP932 as "・"; ok is false when one was.
+QString DecodeCp932Line(const QByteArray& bytes, bool* ok = nullptr);
 std::optional<QByteArray> EncodeCp932(const QString& text);
 
-// Reads a whole file; nullopt when it cannot be opened.
+// Reads a whole file; nullopt when it cannot be opened. Lines end at CR LF, a lone CR or a lone LF.
 std::optional<TextFile> ReadTextFile(const QString& path);
 
 // Writes the lines, each followed by CR LF. False when the file cannot be written or a
@@ -32,6 +34,8 @@ bool AppendTextFile(const QString& path, const QStringList& lines);
 
 namespace kirune {
 
+// Splits raw bytes into lines the way SplitLines splits text.
+QList<QByteArray> SplitByteLines(const QByteArray& bytes);
 // A text file as raw lines (no line ends), for files whose lines must be copied byte for byte.
 std::optional<QList<QByteArray>> ReadByteLines(const QString& path);
 

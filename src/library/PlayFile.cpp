@@ -15,9 +15,6 @@ std::optional<PlayFileError> Open(const QString& path, TextFile& file) {
     auto read = ReadTextFile(path);
     if (!read)
         return Error(PlayFileProblem::CannotOpen, 0, QStringLiteral("cannot open %1").arg(path));
-    if (read->badLine)
-        return Error(PlayFileProblem::NotText, read->badLine,
-                     QStringLiteral("bytes that are not Shift_JIS (CP932) text"));
     file = std::move(*read);
     return std::nullopt;
 }

@@ -8,11 +8,12 @@
 
 namespace kirune {
 
-// Why a play file cannot be played. The game answers every one of them with the same report;
+// Why a play file cannot be played: the first four are the file's own faults, the last two
+// keep a model the game cannot play safely out of it. Bytes that are not CP932 are no reason:
+// they read as "・". The game answers every one of them with the same report;
 // the play-file tool prints the detail.
 enum class PlayFileProblem {
     CannotOpen,         // missing, unreadable, a folder...
-    NotText,            // bytes that are not CP932
     NoStage,            // no ";#n" marker line for the stage
     NotANumber,         // a numeric block holds something else
     EndsInsideSection,  // the file stops before the stage is complete

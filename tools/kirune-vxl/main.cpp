@@ -40,6 +40,12 @@ int Check(const QString& path) {
         return 1;
     }
     int problems = 0;
+    // The game plays such a file, reading each stray sequence as "・"; its author should know.
+    if (const auto file = ReadTextFile(path))
+        for (int line : file->badLines) {
+            Say(stdout, QStringLiteral("%1: line %2: bytes that are not Shift_JIS (CP932) text, read as ・").arg(path).arg(line));
+            ++problems;
+        }
     if (stageMax.value < 1) {
         Say(stdout, QStringLiteral("%1: the header names no stages").arg(path));
         ++problems;
