@@ -202,15 +202,24 @@ TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
     EXPECT_EQ(cleared, 1) << "a new word clears the keypad's keys";
 }
 
-TEST(Entry, KeysWaitForTheGameToBeFree) {
+// Keys pressed while the partner gives a hint are dropped; Alt+F4 ends the game even then.
+TEST(Entry, KeysWaitForThePartnerToFinish) {
     SimGame game(kRing);
-    game.story.ModalBusy = 1;
-    game.Keys(QStringLiteral("X"));
-    game.RunFor(1.0);
+    const TalkEngine& talk = game.game.talk;
+    auto duringTheHint = [&](std::function<void()> press) {
+        game.host.Post(0, [&] { game.story.OnAdviceClick(); });
+        game.host.Post(300, [&, press] {
+            EXPECT_GT(talk.CurrentTalk, 2900) << "the hint is being told";
+            press();
+        });
+    };
+    duringTheHint([&] { game.story.OnKeyDown(Key::A + ('X' - 'A'), false); });
+    game.RunFor(20.0);
+    EXPECT_EQ(game.story.ModalBusy, 0) << "the hint is over";
     EXPECT_EQ(game.Row(1), QStringLiteral("　　　"));
-    game.story.ModalBusy = 0;
-    game.Key(Key::F4, true);
-    EXPECT_THROW(game.RunFor(1.0), GameEnded) << "Alt+F4 ends the game whatever runs";
+
+    duringTheHint([&] { game.story.OnKeyDown(Key::F4, true); });
+    EXPECT_THROW(game.RunFor(20.0), GameEnded);
 }
 
 }  // namespace

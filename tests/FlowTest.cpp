@@ -138,17 +138,27 @@ TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
     EXPECT_EQ(game.Back(wrongCell), CellColor::Cursor);
 }
 
-TEST(Flow, ChecksAreIgnoredWhileEntriesAreQueuedAndAdviceWhileThePartnerTalks) {
+TEST(Flow, ChecksAreIgnoredWhileEntriesAreQueuedAndButtonsWhileThePartnerTalks) {
     SimGame game({kSmall});
     game.Keys(QStringLiteral("AB"));
     game.host.Post(0, [&] { game.story.OnAnswerOpenClick(); });
     game.RunFor(0.05);
     EXPECT_FALSE(Ran(game, 2101));
-    game.story.ModalBusy = 1;
-    game.story.OnAdviceClick();
-    game.story.OnCrossChangeClick();
-    EXPECT_EQ(game.story.AdviceStep, 0);
-    EXPECT_FALSE(Ran(game, 1801) || Ran(game, 1911));
+    game.RunFor(2.0);
+
+    // While a hint is told, the other buttons do nothing.
+    game.host.Post(0, [&] { game.story.OnAdviceClick(); });
+    game.host.Post(300, [&] {
+        EXPECT_GT(game.game.talk.CurrentTalk, 2900) << "the hint is being told";
+        game.story.OnAdviceClick();
+        game.story.OnCrossChangeClick();
+        game.story.OnAnswerOpenClick();
+        game.story.OnEndClick();
+    });
+    game.RunFor(20.0);
+    EXPECT_EQ(game.story.AdviceStep, 1);
+    for (int talk : {1801, 1911, 2101, 1601})
+        EXPECT_FALSE(Ran(game, talk)) << talk;
 }
 
 TEST(Flow, TheFirstCheckComplainsByHowManyCellsAreEmpty) {
