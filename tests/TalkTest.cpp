@@ -246,30 +246,54 @@ TEST_F(Talking, LipSyncWhileThePhraseTypes) {
     EXPECT_EQ(poses, (std::vector<std::pair<int, int>>{{7, 2}, {7, 1}})) << "talking while the phrase types";
 }
 
+// A talk engine alone with a narrator, on a clock that starts at the given time of day.
+struct Narrator {
+    explicit Narrator(double start) : host(start), effect(host), talk(host, effect) {
+        talk.InitTalk(420, 126);
+        talk.AddTalker(QStringLiteral("＃"), 1, QString(), 0, 0, 0, 0, 0);
+        talk.StartTalk();
+    }
+    SimHost host;
+    Effect effect;
+    TalkEngine talk;
+};
+
 // "§" holds the typewriter for half a second, also when the half second spans midnight:
 // "b" no sooner than 500 ms after "a", then "c" on the next talk tick.
 TEST(TalkPause, HoldsTheTypewriterHalfASecond) {
     for (const double start : {9 * 3600.0, 86399.8}) {
-        SimHost host(start);
-        Effect effect(host);
-        TalkEngine talk(host, effect);
-        talk.InitTalk(420, 126);
-        talk.AddTalker(QStringLiteral("＃"), 1, QString(), 0, 0, 0, 0, 0);
-        talk.StartTalk();
+        Narrator n(start);
         std::map<QString, qint64> printedAt;
-        talk.View.changed = [&](bool) {
-            for (const PrintedRun& run : talk.View.Box[1].Runs)
-                printedAt.try_emplace(run.Text, host.NowMs());
+        n.talk.View.changed = [&](bool) {
+            for (const PrintedRun& run : n.talk.View.Box[1].Runs)
+                printedAt.try_emplace(run.Text, n.host.NowMs());
         };
-        host.Post(0, [&] { talk.TalkScript = QStringLiteral("＃〈a§bc〉"); });
-        host.RunUntil([&] { return printedAt.count(QStringLiteral("c")) > 0; });
+        n.host.Post(0, [&] { n.talk.TalkScript = QStringLiteral("＃〈a§bc〉"); });
+        n.host.RunUntil([&] { return printedAt.count(QStringLiteral("c")) > 0; });
         const qint64 a = printedAt[QStringLiteral("a")], b = printedAt[QStringLiteral("b")];
         EXPECT_GE(b - a, 500) << "at " << start;
         EXPECT_EQ(printedAt[QStringLiteral("c")] - b, 15) << "at " << start;
         if (start > 86000) {
-            EXPECT_LT(host.SecondsSinceMidnight(), 1.0) << "the pause ended after midnight";
+            EXPECT_LT(n.host.SecondsSinceMidnight(), 1.0) << "the pause ended after midnight";
         }
     }
+}
+
+// Another timer's handler may start a talk while a pause runs (the game timer's remarks do):
+// the pause must not sit under it in the call stack, or neither could ever end.
+TEST(TalkPause, ATalkStartedDuringThePauseFinishes) {
+    Narrator n(9 * 3600.0);
+    bool remarked = false;
+    GameTimer other(n.host.Timers(), 100, [&] {
+        other.SetEnabled(false);
+        n.talk.TalkText(QStringLiteral("＃〈x〉"));
+        remarked = true;
+    });
+    n.host.Post(0, [&] {
+        n.talk.TalkScript = QStringLiteral("＃〈a§b〉");
+        other.SetEnabled(true);
+    });
+    n.host.RunUntil([&] { return remarked; });
 }
 
 struct TalkcRun {

@@ -24,6 +24,7 @@ const BoxStyle kStyles[6] = {
 bool TalkEngine::InitTalk(int left, int top) {
     waitLength = 5;
     lipSync = false;
+    pause = {};
     const bool opened = data.Open(host.ProgramFolder() + QStringLiteral("Talk/"));
     for (QChar& speaker : BoxSpeaker)
         speaker = QChar();

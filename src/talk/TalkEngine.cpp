@@ -51,9 +51,10 @@ void TalkEngine::TalkText(const QString& script) {
 }
 
 void TalkEngine::OnTalkTick() {
-    // The talk timer keeps ticking while a "§" pause waits inside its own step; those ticks
-    // must neither type nor interpret until the pause is over.
-    if (pausing)
+    // A "§" pause holds the typewriter and the interpreter while every other timer goes on.
+    // It is kept as an end time rather than waited out inside the step: a wait there would run
+    // the other timers' handlers above it, and a talk one of them starts could never finish.
+    if (PauseRunning())
         return;
     if (!TalkPhrase.isEmpty())
         TypewriterStep();
@@ -199,18 +200,14 @@ void TalkEngine::TypewriterStep() {
     if (c == u'　') {
         NewLine();
     } else if (c == u'§') {
-        // Half a second on the seconds-since-midnight clock, also across midnight.
-        pausing = true;
-        double end = host.SecondsSinceMidnight() + 0.5;
-        if (end >= 86400.0) {
-            const double before = host.SecondsSinceMidnight();
-            while (host.SecondsSinceMidnight() >= before)
-                host.Pump(host.NowMs() + 10);
-            end -= 86400.0;
-        }
-        while (host.SecondsSinceMidnight() < end)
-            host.Pump(host.NowMs() + 10);
-        pausing = false;
+        // Half a second on the seconds-since-midnight clock; an end past midnight is reached
+        // once the clock has wrapped.
+        pause.start = host.SecondsSinceMidnight();
+        pause.end = pause.start + 0.5;
+        pause.awaitingMidnight = pause.end >= 86400.0;
+        if (pause.awaitingMidnight)
+            pause.end -= 86400.0;
+        pause.running = true;
     } else {
         Print(QString(c));
     }
@@ -219,6 +216,19 @@ void TalkEngine::TypewriterStep() {
         if (SetSpritePose && lipSprite)
             SetSpritePose(lipSprite, 1);
     }
+}
+
+bool TalkEngine::PauseRunning() {
+    if (!pause.running)
+        return false;
+    const double now = host.SecondsSinceMidnight();
+    if (pause.awaitingMidnight) {
+        if (now >= pause.start)
+            return true;
+        pause.awaitingMidnight = false;
+    }
+    pause.running = now < pause.end;
+    return pause.running;
 }
 
 void TalkEngine::BeginWait() {

@@ -81,6 +81,7 @@ public:
 private:
     void OnTalkTick();
     void OnBlinkTick();
+    bool PauseRunning();
     void BeginWait();
     void Answer(int value);
     void TimeOut();
@@ -108,7 +109,11 @@ private:
     int timeoutLimit = 0;
     int tickCount = 0;
     bool busy = false;
-    bool pausing = false;  // a "§" pause holds the typewriter and the interpreter
+    struct Pause {
+        bool running = false;
+        bool awaitingMidnight = false;  // the end lies past midnight, which has not come yet
+        double start = 0, end = 0;      // seconds since midnight
+    } pause;
     bool lipSync = false;
     int lipSprite = 0;
     int promptX = 0;
