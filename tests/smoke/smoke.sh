@@ -7,18 +7,28 @@
 #   smoke.sh --copy-from PROGRAM_FOLDER   run a scratch copy of a built program folder (ctest)
 #   smoke.sh --program COMMAND            run an installed game (e.g. /usr/bin/kirune)
 #   options: --solve        solve stage 1 and accept the next stage before quitting
+#            --speed-up     fill stage 1 with one wrong letter, check it and cut the sweep short
+#                           with 高速採点: the wrong cell must show red on screen
+#            --left-alone   touch nothing once the board is up: the game must end by itself
+#                           (seven idle minutes and the farewell: about eight minutes)
+#            --temp-folder  (with --copy-from) keep the score file out of the program folder, so
+#                           that it goes to $TEMP; at the end Esc must not answer the question
+#                           whether to keep it
 #            --returning    expect a returning player: no name entry
 #            --shots DIR    keep the screenshots there
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server can start here).
 set -uo pipefail
 
-copy_from="" program="" solve=0 returning=0 shots=""
+copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 shots=""
 while (($#)); do
     case $1 in
     --copy-from) copy_from=$2; shift ;;
     --program) program=$2; shift ;;
     --solve) solve=1 ;;
+    --speed-up) speed_up=1 ;;
+    --left-alone) left_alone=1 ;;
+    --temp-folder) temp_folder=1 ;;
     --returning) returning=1 ;;
     --shots) shots=$2; shift ;;
     *) echo "smoke: unknown option $1" >&2; exit 2 ;;
@@ -75,6 +85,12 @@ if [ -n "$copy_from" ]; then
     cp -r "$copy_from" "$scratch/program"
     rm -f "$scratch/program"/*.log "$scratch/program/Report.txt"
     program="$scratch/program/kirune"
+    if ((temp_folder)); then
+        # A folder where the score file would go: it cannot be made there, even by root.
+        mkdir "$scratch/program/はじめての英単語.log"
+        export TEMP="$scratch/temp"
+        mkdir "$TEMP"
+    fi
     (cd "$scratch/program" && find . | sort) >"$scratch/before.txt"
     export HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
     mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -214,10 +230,10 @@ else
     [ "$r $g $b" = "192 255 255" ] || fail "the board's word cells are not shown (pixel $r $g $b)"
 fi
 
-if ((solve)); then
-    # Across words one after another with Down, then Space turns at the first cell onto the
-    # down words, taken with Right. Each letter lands with its own little animation, and an
-    # arrow acts at once: let the letters land first.
+# Stage 1 of はじめての英単語: across words one after another with Down, then Space turns at
+# the first cell onto the down words, taken with Right. Each letter lands with its own little
+# animation, and an arrow acts at once: let the letters land first. $1: the last word typed.
+fill_stage_1() {
     word() {
         keys "$1"
         sleep $((1 + ${#1}))
@@ -229,8 +245,49 @@ if ((solve)); then
     word NEST "Down space"
     word COAT Right
     word MAPLE Right
-    word TEST
+    word "$1"
     sleep 1
+}
+# The fraction (per mille) of a window rectangle in a colour near the given "R G B".
+colour_share() {
+    convert "$scratch/shot.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" \
+        -fx "abs(r-$5/255)<0.1 && abs(g-$6/255)<0.1 && abs(b-$7/255)<0.1" -format '%[fx:int(1000*mean)]' info:
+}
+
+if ((speed_up)); then
+    fill_stage_1 TESX
+    step "checking a board with one wrong letter"
+    click 693 514
+    cut=0
+    while ((SECONDS - started < 300 && !cut)); do
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended on its own"
+        shoot
+        if (($(colour_share 655 505 78 25 255 0 255) > 0)); then
+            step "高速採点"
+            click 693 514
+            sleep 0.6
+            shoot
+            keep speed-up
+            red=$(colour_share 129 98 385 330 255 0 0)
+            step "red on the board: $red per mille"
+            ((red > 0)) || fail "no red cell on the board after 高速採点"
+            cut=1
+        elif menu_shown; then
+            click 688 152
+            sleep 0.5
+        elif talk_box_shown; then
+            click 600 150
+            sleep 0.5
+        else
+            sleep 0.2
+        fi
+    done
+    ((cut)) || fail "高速採点 never showed"
+    play_until_board 120 0
+fi
+
+if ((solve)); then
+    fill_stage_1 TEST
     shoot
     keep solved-board
     step "checking the board"
@@ -241,19 +298,45 @@ if ((solve)); then
     keep next-stage
 fi
 
-step "Alt+F4"
-xdotool windowfocus --sync "$window" key alt+F4
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    other=$(other_window)
-    if [ -n "$other" ]; then
-        step "report box \"$(xdotool getwindowname "$other")\": default button"
-        xdotool windowfocus --sync "$other" key Return
-        sleep 0.5
-    fi
-    sleep 0.2
-done
-kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 20 s after Alt+F4"
+if ((left_alone)); then
+    left_at=$SECONDS
+    step "leaving the game alone"
+    while kill -0 "$game_pid" 2>/dev/null; do
+        ((SECONDS - left_at > 720)) && fail "the game still runs 12 minutes after the last key"
+        # The farewell: the partner's last words, then the closing report.
+        if ((SECONDS - left_at > 400 && (SECONDS - left_at) % 10 == 0)); then
+            shoot
+            keep "left-alone-$((SECONDS - left_at))"
+        fi
+        sleep 1
+    done
+    step "the game ended by itself $((SECONDS - left_at)) s after the last key"
+else
+    step "Alt+F4"
+    xdotool windowfocus --sync "$window" key alt+F4
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        other=$(other_window)
+        if [ -n "$other" ]; then
+            name=$(xdotool getwindowname "$other")
+            if [ "$name" = "選択：個人成績ファイルの処理" ] && [ -z "${escaped-}" ]; then
+                step "report box \"$name\": Esc"
+                xdotool windowfocus --sync "$other" key Escape
+                sleep 1
+                shoot
+                keep question-after-esc
+                [ "$(other_window)" = "$other" ] || fail "Esc answered the question"
+                escaped=1
+            fi
+            step "report box \"$name\": default button"
+            xdotool windowfocus --sync "$other" key Return
+            sleep 0.5
+        fi
+        sleep 0.2
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 20 s after Alt+F4"
+    ((temp_folder)) && [ -z "${escaped-}" ] && fail "no question whether to keep the score file"
+fi
 wait "$game_pid"
 status=$?
 game_pid=""
@@ -270,8 +353,12 @@ if [ -n "$copy_from" ]; then
     added=$(comm -13 "$scratch/before.txt" "$scratch/after.txt")
     removed=$(comm -23 "$scratch/before.txt" "$scratch/after.txt")
     [ -z "$removed" ] || fail "files disappeared from the program folder: $removed"
-    [ "$added" = "./はじめての英単語.log" ] || fail "the program folder gained: ${added:-nothing}"
+    expected="./はじめての英単語.log"
+    ((temp_folder)) && expected=""
+    [ "$added" = "$expected" ] || fail "the program folder gained: ${added:-nothing}"
     log="$scratch/program/はじめての英単語.log"
+    ((temp_folder)) && log="$TEMP/はじめての英単語.log"
+    [ -f "$log" ] || fail "the score file is gone"
     name=$(sed -n 3p "$log" | iconv -f CP932 -t UTF-8 | tr -d '\r')
     [ "$name" = "ケン" ] || fail "the score file holds the name \"$name\""
     step "score file: $(iconv -f CP932 -t UTF-8 "$log" | tr -d '\r' | tail -2 | tr '\n' ' ')"
