@@ -1,7 +1,7 @@
 // Time to bring a stage onto the board: read its section from the play file, build the word
 // links and lay out the cell labels (LoadStageData + SetupStage).
 
-#include "story/Game.h"
+#include "app/Game.h"
 #include "support/PlayFileMaker.h"
 #include "support/SimHost.h"
 

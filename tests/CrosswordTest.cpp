@@ -1,5 +1,5 @@
 #include "library/PlayFile.h"
-#include "story/StageCheck.h"
+#include "model/StageCheck.h"
 #include "support/PlayFileMaker.h"
 #include "support/SimGame.h"
 

@@ -2,7 +2,7 @@
 #include "kirune-vxl/Build.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
-#include "story/StageCheck.h"
+#include "model/StageCheck.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "story/Wait.h"
+#include "host/Wait.h"
 #include "support/SimHost.h"
 
 #include <gtest/gtest.h>

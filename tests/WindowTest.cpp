@@ -1,6 +1,6 @@
 #include "host/QtHost.h"
 #include "library/Library.h"
-#include "story/Wait.h"
+#include "host/Wait.h"
 #include "support/SimGame.h"
 #include "ui/BoardWidget.h"
 #include "ui/Fonts.h"
@@ -35,7 +35,8 @@ protected:
 
 TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
     SimGame game({{PatternGrid(12, 13)}});
-    MainWindow window(game.game);
+    Game& g = game.game;
+    MainWindow window({g.story, g.screen, g.talk, g.anim, g.keypad});
     window.show();
     EXPECT_EQ(window.size(), QSize(774, 592));
 

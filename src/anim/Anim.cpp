@@ -290,6 +290,16 @@ void Anim::WaitForFrame1(int sprite) {
         host.Pump();
 }
 
+void Anim::ReverseDrift(int sprite) {
+    if (sprite <= 0 || size_t(sprite) >= Sprites.size())
+        return;
+    qint32& direction = Sprites[size_t(sprite)].MoveDir;
+    if (direction == 4)
+        direction = 6;
+    else if (direction == 6)
+        direction = 4;
+}
+
 void Anim::SetSpritePose(int sprite, int pose) {
     if (sprite <= 0 || size_t(sprite) >= Sprites.size())
         return;

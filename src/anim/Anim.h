@@ -58,6 +58,8 @@ public:
     void SetSpriteJitter(int sprite, int kind, int wait, int range);
     void SetSpriteMove(int sprite, int mode, int direction, int wait, int step, int delay);
     void SetSpritePose(int sprite, int pose);
+    // A sprite drifting left (4) turns right (6) and back; any other motion is left alone.
+    void ReverseDrift(int sprite);
 
     // World and cast. Asset errors (a missing picture, no cast row) go to assetError.
     QString ProgramFolder;

@@ -1,5 +1,5 @@
 #include "anim/Anim.h"
-#include "story/Wait.h"
+#include "host/Wait.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 #include "host/QtHost.h"
-#include "story/Game.h"
+#include "app/Game.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
 
     QtHost host;
     Game game(host);
-    MainWindow window(game);
+    MainWindow window({game.story, game.screen, game.talk, game.anim, game.keypad});
     game.story.ShowMainWindow = [&window] { window.show(); };
     // The title and the greeting run here; afterwards the game lives on the window's events.
     game.story.Main();

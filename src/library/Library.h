@@ -2,7 +2,7 @@
 
 #include "host/Host.h"
 #include "library/Random.h"
-#include "story/Crossword.h"
+#include "model/Crossword.h"
 
 #include <vector>
 

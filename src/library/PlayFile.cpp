@@ -2,6 +2,7 @@
 
 #include "library/Cp932Text.h"
 #include "library/Csv.h"
+#include "model/StageCheck.h"
 
 namespace kirune {
 
@@ -233,6 +234,13 @@ StageCaptions CaptionsFor(const Crossword& x, const QString& playFileName, int n
     captions.lblQuesNmbMax = FullWidthDigits(x.QuesNmbMax);
     captions.lblMasMaxXY = QStringLiteral("W%1xH%2").arg(x.MasMaxX).arg(x.MasMaxY);
     return captions;
+}
+
+std::optional<PlayFileError> PrepareForPlay(Crossword& x) {
+    for (const StageProblem& p : PrepareStage(x))
+        if (p.fatal)
+            return PlayFileError{PlayFileProblem::Inconsistent, 0, p.text};
+    return std::nullopt;
 }
 
 }  // namespace kirune

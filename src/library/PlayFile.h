@@ -1,6 +1,6 @@
 #pragma once
 
-#include "story/Crossword.h"
+#include "model/Crossword.h"
 
 #include <QString>
 
@@ -50,6 +50,10 @@ struct StageCaptions {
 // The captions a loaded stage shows. A negative level leaves the level caption as it was.
 StageCaptions CaptionsFor(const Crossword& x, const QString& playFileName, int n,
                           const QString& previousLevel);
+
+// Prepares a freshly loaded stage for play: the first fatal problem, as the reader's kind of
+// error, when it cannot be played.
+std::optional<PlayFileError> PrepareForPlay(Crossword& x);
 
 QString FullWidthDigits(qint64 number);
 

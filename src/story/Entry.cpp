@@ -1,6 +1,6 @@
 #include "story/Sounds.h"
 #include "story/Story.h"
-#include "story/Wait.h"
+#include "host/Wait.h"
 
 namespace kirune {
 

@@ -1,6 +1,6 @@
-#include "story/StageCheck.h"
+#include "model/StageCheck.h"
 #include "story/Story.h"
-#include "story/Wait.h"
+#include "host/Wait.h"
 
 #include "library/WorkFolder.h"
 
@@ -41,7 +41,7 @@ void Story::Main() {
 
 void Story::TitleSequence() {
     talk.OSPlatform = library.OSPlatform;
-    scene.OSPlatform = library.OSPlatform;
+    scene.SetPlatform(library.OSPlatform);
     if (!scene.SetUpScreen(host.ProgramFolder())) {
         host.ShowReport(ReportBox{QStringLiteral("Kirune"),
                                   QStringLiteral("会話データを開けません:\r\n") + host.ProgramFolder() +

@@ -70,14 +70,9 @@ void AdviceStepForMood(int L, qint32& AdviceStep) {
 }  // namespace
 
 void Story::ToggleBackgroundSprite() {
-    if (!scene.BackSprite)
-        return;
     // The decoration drifts to and fro across the stage, turning once a minute.
-    qint32& direction = anim.Sprites[size_t(scene.BackSprite)].MoveDir;
-    if (direction == 4)
-        direction = 6;
-    else if (direction == 6)
-        direction = 4;
+    if (const int sprite = scene.DecorationSprite())
+        anim.ReverseDrift(sprite);
 }
 
 void Story::DriftAdvice() {

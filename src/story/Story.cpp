@@ -1,14 +1,14 @@
 #include "story/Story.h"
 
 #include "story/Sounds.h"
-#include "story/StageCheck.h"
+#include "model/StageCheck.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace kirune {
 
-Story::Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Scene& scene,
+Story::Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Dressing& scene,
              Effect& effect)
     : tmrVexal(host.Timers(), 100, [this] { OnVexalTick(); }),
       host(host),

@@ -5,11 +5,11 @@
 #include "host/Host.h"
 #include "library/Library.h"
 #include "library/PlayFile.h"
-#include "stage/Scene.h"
+#include "story/Dressing.h"
 #include "talk/TalkEngine.h"
-#include "story/Crossword.h"
-#include "story/KeyCodes.h"
-#include "story/Screen.h"
+#include "model/Crossword.h"
+#include "model/KeyCodes.h"
+#include "model/Screen.h"
 
 #include <functional>
 #include <optional>
@@ -23,7 +23,7 @@ enum class FarewellKind { Stop, AllSolved, NoMore, TimeUp, AdviceExhausted, Left
 // game timer. It writes what the board shows into Screen and reaches the outside through Host.
 class Story {
 public:
-    Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Scene& scene,
+    Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Dressing& scene,
           Effect& effect);
 
     // Game flags, tested by every handler before it acts.
@@ -191,7 +191,7 @@ private:
     Library& library;
     TalkEngine& talk;
     Anim& anim;
-    Scene& scene;
+    Dressing& scene;
     Effect& effect;
     Crossword stage;
     bool ending = false;

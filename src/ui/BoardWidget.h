@@ -1,6 +1,6 @@
 #pragma once
 
-#include "story/Screen.h"
+#include "model/Screen.h"
 
 #include <QWidget>
 

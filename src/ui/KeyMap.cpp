@@ -1,6 +1,6 @@
 #include "ui/KeyMap.h"
 
-#include "story/KeyCodes.h"
+#include "model/KeyCodes.h"
 
 #include <QKeyEvent>
 

@@ -44,7 +44,7 @@ void DrawButton(QPainter& p, QRect r, const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(Game& game) : game(game), story(game.story), screen(game.screen) {
+MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story), screen(game.screen) {
     setWindowTitle(QStringLiteral("Kirune"));
     setFixedSize(kWindowWidth, kWindowHeight);
     if (const QScreen* display = QGuiApplication::primaryScreen()) {

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "story/Game.h"
+#include "anim/Anim.h"
+#include "keypad/Keypad.h"
+#include "model/Screen.h"
+#include "story/Story.h"
+#include "talk/TalkEngine.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -14,11 +18,20 @@ class StageWidget;
 class ClickArea;
 class Panel;
 
+// The modules the window shows and forwards to.
+struct WindowModules {
+    Story& story;
+    Screen& screen;
+    TalkEngine& talk;
+    Anim& anim;
+    Keypad& keypad;
+};
+
 // frmMain: the game screen. It shows the Screen values and forwards every click and key to
 // the game, which decides under its own guards what happens.
 class MainWindow : public QWidget {
 public:
-    explicit MainWindow(Game& game);
+    explicit MainWindow(const WindowModules& game);
     ~MainWindow() override;
 
 protected:
@@ -33,7 +46,7 @@ private:
     QLabel* Caption(QWidget* panel, QRect geometry, const QFont& font, QColor color, bool centred = true);
     void Sync(Screen::Part part);
 
-    Game& game;
+    WindowModules game;
     Story& story;
     Screen& screen;
     QPixmap background;

@@ -3,7 +3,7 @@
 
 #include "fuzz/FuzzInput.h"
 #include "library/PlayFile.h"
-#include "story/StageCheck.h"
+#include "model/StageCheck.h"
 
 #include <algorithm>
 

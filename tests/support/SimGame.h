@@ -1,6 +1,6 @@
 #pragma once
 
-#include "story/Game.h"
+#include "app/Game.h"
 #include "support/PlayFileMaker.h"
 #include "support/SimHost.h"
 

@@ -3,7 +3,7 @@
 #include "keypad/RomaKana.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
-#include "story/Crossword.h"
+#include "model/Crossword.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "story/Crossword.h"
+#include "model/Crossword.h"
 
 #include <QJsonObject>
 

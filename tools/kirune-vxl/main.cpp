@@ -9,7 +9,7 @@
 #include "kirune-vxl/Dump.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
-#include "story/StageCheck.h"
+#include "model/StageCheck.h"
 
 #include <QCoreApplication>
 #include <QFile>

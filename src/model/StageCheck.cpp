@@ -1,4 +1,4 @@
-#include "story/StageCheck.h"
+#include "model/StageCheck.h"
 
 namespace kirune {
 
@@ -92,13 +92,6 @@ bool HasFatal(const std::vector<StageProblem>& problems) {
         if (p.fatal)
             return true;
     return false;
-}
-
-std::optional<PlayFileError> PrepareForPlay(Crossword& x) {
-    for (const StageProblem& p : PrepareStage(x))
-        if (p.fatal)
-            return PlayFileError{PlayFileProblem::Inconsistent, 0, p.text};
-    return std::nullopt;
 }
 
 }  // namespace kirune

@@ -1,4 +1,4 @@
-#include "stage/Scene.h"
+#include "scene/Scene.h"
 
 namespace kirune {
 

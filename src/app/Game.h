@@ -5,8 +5,8 @@
 #include "host/Host.h"
 #include "keypad/Keypad.h"
 #include "library/Library.h"
-#include "stage/Scene.h"
-#include "story/Screen.h"
+#include "model/Screen.h"
+#include "scene/Scene.h"
 #include "story/Story.h"
 #include "talk/TalkEngine.h"
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "library/PlayFile.h"
-#include "story/Crossword.h"
+#include "model/Crossword.h"
 
-#include <optional>
 #include <vector>
 
 namespace kirune {
@@ -19,9 +17,5 @@ struct StageProblem {
 std::vector<StageProblem> PrepareStage(Crossword& x);
 
 bool HasFatal(const std::vector<StageProblem>& problems);
-
-// Prepares a freshly loaded stage for play: the first fatal problem, as the reader's kind of
-// error, when it cannot be played.
-std::optional<PlayFileError> PrepareForPlay(Crossword& x);
 
 }  // namespace kirune

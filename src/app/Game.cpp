@@ -1,4 +1,4 @@
-#include "story/Game.h"
+#include "app/Game.h"
 
 namespace kirune {
 

@@ -1,4 +1,4 @@
-#include "story/Crossword.h"
+#include "model/Crossword.h"
 
 namespace kirune {
 

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "anim/Anim.h"
-#include "story/Screen.h"
+#include "model/Screen.h"
+#include "story/Dressing.h"
 #include "talk/TalkEngine.h"
 
 namespace kirune {
 
 // The dressing of the main window and its little stage: the opening stage with the family,
 // the play stage with the chosen partner, and the partner's moves.
-class Scene {
+class Scene final : public Dressing {
 public:
     Scene(Host& host, Random& random, Screen& screen, TalkEngine& talk, Anim& anim)
         : host(host), random(random), screen(screen), talk(talk), anim(anim) {}
@@ -19,14 +20,15 @@ public:
     int PoseSprite[5][6] = {};
     int PartnerSprite = 0, BackSprite = 0, CloudSprite = 0;
 
-    // False when the talk data cannot be opened; a missing picture stops the game itself.
-    bool SetUpScreen(const QString& programFolder);
-    void PlayIdleGesture();
-    void SetUpPlayStage(int inputMode, const QString& partnerName);
-    void PartnerWalkIn();
-    void PartnerSettle();
-    void PartnerWalkOff();
-    void PartnerJump();
+    void SetPlatform(int osPlatform) override { OSPlatform = osPlatform; }
+    bool SetUpScreen(const QString& programFolder) override;
+    void PlayIdleGesture() override;
+    void SetUpPlayStage(int inputMode, const QString& partnerName) override;
+    void PartnerWalkIn() override;
+    void PartnerSettle() override;
+    void PartnerWalkOff() override;
+    void PartnerJump() override;
+    int DecorationSprite() const override { return BackSprite; }
 
 private:
     // The platform-dependent numbers of the moves: the first for the 9x family, the second
