@@ -7,10 +7,9 @@
 namespace kirune {
 namespace {
 
-const std::vector<StageSketch> kSmall = {{PatternGrid(5, 5)}};
 
 TEST(Clock, RunsAcrossMidnight) {
-    SimGame game(kSmall, 0, 23 * 3600 + 59 * 60 + 30);
+    SimGame game({kSmall}, 0, 23 * 3600 + 59 * 60 + 30);
     ASSERT_GT(game.story.StartTime, 86000);
     // Sixty seconds after the stage began, well into the next day (the greeting may already
     // have run past midnight). Sampled by a posted input, which arrives on time even while a
@@ -34,7 +33,7 @@ TEST(Clock, RunsAcrossMidnight) {
 }
 
 TEST(Clock, TheCursorBlinksEveryHalfSecond) {
-    SimGame game(kSmall);
+    SimGame game({kSmall});
     const int cursor = game.CursorCell();
     std::vector<Rgb> seen;
     for (int i = 0; i < 4; ++i) {
@@ -52,7 +51,7 @@ TEST(Clock, TheCursorBlinksEveryHalfSecond) {
 
 TEST(Clock, TenHoursOnOneStageEndTheGameByItself) {
     // Ten hours of stage animation would take most of the run; nothing here looks at it.
-    SimGame game(kSmall, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.PaintStage = false; });
+    SimGame game({kSmall}, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.PaintStage = false; });
     // A player who keeps pressing keys is never idle, so only the ten-hour limit ends the game;
     // they never answer a talk, and the farewell and its report end by themselves.
     game.playerAnswers = false;

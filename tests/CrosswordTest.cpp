@@ -17,7 +17,7 @@ Crossword Load(const std::vector<StageSketch>& stages, QTemporaryDir& dir, int n
 
 TEST(Crossword, FramesTheGridAndLinksCellsToWords) {
     QTemporaryDir dir;
-    Crossword x = Load({{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}}}, dir);
+    Crossword x = Load({kRing}, dir);
     EXPECT_EQ(x.MasStride, 5);
     EXPECT_EQ(x.MasLast, 24);
     EXPECT_TRUE(PrepareStage(x).empty());
@@ -55,7 +55,7 @@ TEST(Crossword, GridSizesGiveTheirStrideAndLastIndex) {
 
 TEST(StageCheck, SortsProblemsIntoFatalAndHarmless) {
     QTemporaryDir dir;
-    const Crossword good = Load({{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}}}, dir);
+    const Crossword good = Load({kRing}, dir);
     struct Case {
         const char* what;
         std::function<void(Crossword&)> spoil;

@@ -5,18 +5,13 @@
 namespace kirune {
 namespace {
 
-// ＡＢＣ      across 1 (row 1) and 2 (row 3),
-// Ｄ■Ｅ      down 3 (column 1) and 4 (column 3);
-// ＦＧＨ      the corners cross.
-const std::vector<StageSketch> kRing = {{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}}};
-
 const QString kPlaced = QStringLiteral("ピポポン");
 const QString kMoved = QStringLiteral("ビィヨン");
 const QString kRefused = QStringLiteral("ザッ");
 const QString kSelected = QStringLiteral("ピイイン");
 
 TEST(Entry, TypingPastTheEndOfAWordDropsTheRest) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     EXPECT_EQ(game.story.CurQuesNmb, 1) << "a stage starts on word 1";
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 1));
     game.TakeSounds();
@@ -34,7 +29,7 @@ TEST(Entry, TypingPastTheEndOfAWordDropsTheRest) {
 }
 
 TEST(Entry, TypingWhatACellHoldsOnlyMovesOn) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     game.Keys(QStringLiteral("XY"));
     game.RunFor(2.0);
     game.Key(Key::Left);
@@ -52,7 +47,7 @@ TEST(Entry, TypingWhatACellHoldsOnlyMovesOn) {
 }
 
 TEST(Entry, WordMovesWrapWithinTheirDirection) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     game.Key(Key::Up);  // on an across word, up goes to the previous word
     game.RunFor(0.1);
     EXPECT_EQ(game.story.CurQuesNmb, 2) << "before the first across word comes the last";
@@ -72,7 +67,7 @@ TEST(Entry, WordMovesWrapWithinTheirDirection) {
 }
 
 TEST(Entry, TurningWorksOnlyAtACrossing) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     game.Key(Key::Right);
     game.RunFor(0.1);
     ASSERT_EQ(game.CursorCell(), game.Cell(1, 2));
@@ -94,7 +89,7 @@ TEST(Entry, TurningWorksOnlyAtACrossing) {
 }
 
 TEST(Entry, AClickedCrossingTurnsTowardsTheWordThatCrossesTheSelection) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     game.story.OnCellClick(game.Cell(2, 1));  // down word 3
     ASSERT_EQ(game.story.CurQuesNmb, 3);
     // (3,3) starts down word 4, but its across word 2 crosses word 3 at (3,1).
@@ -107,7 +102,7 @@ TEST(Entry, AClickedCrossingTurnsTowardsTheWordThatCrossesTheSelection) {
 }
 
 TEST(Entry, ClicksThatCannotSelectAreRefused) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     game.TakeSounds();
     game.Click(game.Cell(2, 2));  // black
     game.Click(game.Cell(1, 1));  // the cursor cell
@@ -119,7 +114,7 @@ TEST(Entry, ClicksThatCannotSelectAreRefused) {
 }
 
 TEST(Entry, UndoIsOneStepDeepPerCell) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     game.Keys(QStringLiteral("XY"));
     game.RunFor(2.0);
     game.Key(Key::Left);
@@ -138,7 +133,7 @@ TEST(Entry, UndoIsOneStepDeepPerCell) {
 }
 
 TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     const Screen& s = game.screen;
     const int cell = game.Cell(1, 1);
     // The animation runs inside a timer tick, so watch it from the screen's change reports,
@@ -179,7 +174,7 @@ TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
 }
 
 TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
-    SimGame game(kRing, 1);
+    SimGame game({kRing}, 1);
     QString pending;
     game.story.RomaKanaConvWChr = [&](QChar key) {
         pending += key;
@@ -204,7 +199,7 @@ TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
 
 // Keys pressed while the partner gives a hint are dropped; Alt+F4 ends the game even then.
 TEST(Entry, KeysWaitForThePartnerToFinish) {
-    SimGame game(kRing);
+    SimGame game({kRing});
     const TalkEngine& talk = game.game.talk;
     auto duringTheHint = [&](std::function<void()> press) {
         game.host.Post(0, [&] { game.story.OnAdviceClick(); });

@@ -9,8 +9,6 @@
 namespace kirune {
 namespace {
 
-const StageSketch kSmall{PatternGrid(5, 5)};
-const StageSketch kTiny{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}};
 
 // The partner's questions: check now (2115), next stage (2535), another stage (1915), stop (1615).
 void AnswerQuestions(SimGame& game, bool check, bool next, bool change = true, bool stop = true) {
@@ -20,7 +18,7 @@ void AnswerQuestions(SimGame& game, bool check, bool next, bool change = true, b
 bool Ran(const SimGame& game, int talk) { return game.game.talk.History.contains(talk); }
 
 TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
-    SimGame game({kSmall, kTiny});
+    SimGame game({kSmall, kRing});
     EXPECT_EQ(game.story.GamePhase, 1);
     EXPECT_EQ(game.story.StageNmb, 1);
     EXPECT_EQ(game.story.FirstPlay, 1);
@@ -34,7 +32,7 @@ TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
 }
 
 TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
-    SimGame game({kTiny, kSmall});
+    SimGame game({kRing, kSmall});
     QString statusWhenAsked;
     AnswerQuestions(game, true, true);
     TalkEngine& talk = game.game.talk;
@@ -54,7 +52,7 @@ TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
 }
 
 TEST(Flow, SolvingTheLastStageSaysGoodbye) {
-    SimGame game({kTiny});
+    SimGame game({kRing});
     AnswerQuestions(game, true, true);
     game.Solve();
     EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded);
@@ -64,7 +62,7 @@ TEST(Flow, SolvingTheLastStageSaysGoodbye) {
 }
 
 TEST(Flow, AFailedCheckMarksWrongCellsAndPutsTheCursorOnTheFirst) {
-    SimGame game({kTiny});
+    SimGame game({kRing});
     AnswerQuestions(game, true, true);
     game.Solve();
     game.story.OnCellClick(game.Cell(3, 2));
@@ -185,7 +183,7 @@ TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
                       {QStringLiteral(";c"), QStringLiteral(";n"), QStringLiteral("ケン"), QStringLiteral(";s"),
                        QStringLiteral("1,2")});
     };
-    SimGame again({kSmall, kTiny}, 0, 9 * 3600.0, [&](SimGame& g) {
+    SimGame again({kSmall, kRing}, 0, 9 * 3600.0, [&](SimGame& g) {
         solvedBefore(g);
         g.host.reportAnswers = {AnswerYes};
     });
@@ -196,7 +194,7 @@ TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
     EXPECT_EQ(again.story.FirstPlay, 0) << "the name was kept";
     EXPECT_TRUE(Ran(again, 1501));
 
-    SimGame declined({kSmall, kTiny}, 0, 9 * 3600.0, [&](SimGame& g) {
+    SimGame declined({kSmall, kRing}, 0, 9 * 3600.0, [&](SimGame& g) {
         solvedBefore(g);
         g.host.reportAnswers = {AnswerNo};
     });
@@ -318,7 +316,7 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
     EXPECT_TRUE(Ran(game, 1901));
     EXPECT_TRUE(Ran(game, 1905));
 
-    SimGame two({kSmall, kTiny});
+    SimGame two({kSmall, kRing});
     AnswerQuestions(two, true, true, true);
     two.story.OnCrossChangeClick();
     EXPECT_EQ(two.story.StageNmb, 2);
@@ -362,10 +360,10 @@ namespace kirune {
 namespace {
 
 TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
-    SimGame game({kTiny, kSmall});
+    SimGame game({kRing, kSmall});
     AnswerQuestions(game, true, true);
     // The file loses its second stage while the first is played.
-    QString text = PlayFileText({kTiny});
+    QString text = PlayFileText({kRing});
     text.replace(QStringLiteral("\r\n1\r\n;#1"), QStringLiteral("\r\n2\r\n;#1"));
     WritePlayFile(game.folder.path(), QStringLiteral("test.vxl"), text);
     const QString other = WritePlayFile(game.folder.path(), QStringLiteral("other.vxl"), PlayFileText({kSmall}));

@@ -5,7 +5,6 @@
 namespace kirune {
 namespace {
 
-const StageSketch kSmall{PatternGrid(5, 5)};
 
 TEST(Scene, TheOpeningStageShowsTheFamilyWhereTheyStand) {
     // Stop right after the screen is set up: the file dialog never gets an answer.

@@ -20,10 +20,6 @@ namespace kirune {
 namespace {
 
 const QString kTalkFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/Talk/");
-const QString kPartnerNames[5] = {QString(), QStringLiteral("姉"), QStringLiteral("兄"), QStringLiteral("母"),
-                                  QStringLiteral("父")};
-const QString kWords[5] = {QString(), QStringLiteral("お姉ちゃん"), QStringLiteral("お兄ちゃん"),
-                           QStringLiteral("お母さん"), QStringLiteral("お父さん")};
 
 const std::vector<int> kCommon = {1211, 1212, 1213, 1223, 1231, 1232, 1243, 1301, 1302, 1311, 1312, 1321,
                                   1331, 1332, 1333, 1401, 1421, 1501, 1601, 1615, 1731, 1801, 1915, 2101,
@@ -165,7 +161,7 @@ public:
         if (play) {
             talk.TalkVar[0] = QStringLiteral("おかえり、");
             for (int p = 1; p <= 4; ++p)
-                talk.TalkVar[p] = kWords[p];
+                talk.TalkVar[p] = kPartnerWords[p];
             talk.TalkVar[10] = QStringLiteral("タカハシ");  // a name of four characters fits every line
         }
         talk.View.changed = [this](bool) { Inspect(); };
@@ -311,7 +307,7 @@ void Check(Replay& replay, const Sequence& sequence, int P, bool play) {
     }
     // The word effects show the chosen partner's word whatever ran before.
     for (int p = 1; play && p <= 4; ++p)
-        EXPECT_EQ(replay.talk.TalkVar[p], kWords[p]) << where;
+        EXPECT_EQ(replay.talk.TalkVar[p], kPartnerWords[p]) << where;
 }
 
 TEST(TalkCatalog, EveryPlaySequenceFitsItsBoxesAndLeavesThemAsPlayNeeds) {
@@ -347,7 +343,7 @@ TEST(TalkCatalog, TheTitleSetsThePartnersWordsAndOffersANameWhenNoneIsTyped) {
         Check(first, opening, P, false);
         EXPECT_EQ(first.talk.TalkVar[0], QStringLiteral("おかえり、"));
         for (int p = 1; p <= 4; ++p)
-            EXPECT_EQ(first.talk.TalkVar[p], kWords[p]) << "after the partner menu";
+            EXPECT_EQ(first.talk.TalkVar[p], kPartnerWords[p]) << "after the partner menu";
         EXPECT_EQ(first.talk.TalkAnswer, P);
 
         const Sequence returning{"returning title", {1312, 1321, 1231, 1232}, choice};
@@ -364,7 +360,7 @@ TEST(TalkCatalog, TheTitleSetsThePartnersWordsAndOffersANameWhenNoneIsTyped) {
         const QString offered = name.talk.TalkVar[P];
         EXPECT_FALSE(offered.isEmpty());
         for (int p = 1; p <= 4; ++p)
-            EXPECT_NE(offered, kWords[p]) << "the name offered for partner " << P;
+            EXPECT_NE(offered, kPartnerWords[p]) << "the name offered for partner " << P;
         name.talk.TalkVar[10] = offered;
         const Sequence confirm{"name confirmation", {1333, 1243}};
         name.problems.clear();
@@ -374,7 +370,7 @@ TEST(TalkCatalog, TheTitleSetsThePartnersWordsAndOffersANameWhenNoneIsTyped) {
         EXPECT_EQ(name.talk.TalkAnswer, 1);
         EXPECT_EQ(name.talk.BoxLayout, 0);
         for (int p = 1; p <= 4; ++p)
-            EXPECT_EQ(name.talk.TalkVar[p], kWords[p]) << "after 1333";
+            EXPECT_EQ(name.talk.TalkVar[p], kPartnerWords[p]) << "after 1333";
 
         Sequence typed{"typed name", {1331, 1333, 1243}};
         typed.setUp = [](TalkEngine& talk) { talk.TalkVar[10] = QStringLiteral("タカハシ"); };

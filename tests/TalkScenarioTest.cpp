@@ -4,6 +4,7 @@
 
 #include "library/Cp932Text.h"
 #include "support/SimGame.h"
+#include "support/TalkAnswer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,6 @@
 namespace kirune {
 namespace {
 
-const StageSketch kTiny{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}};
-const QString kWords[5] = {QString(), QStringLiteral("お姉ちゃん"), QStringLiteral("お兄ちゃん"),
-                           QStringLiteral("お母さん"), QStringLiteral("お父さん")};
 
 int Hint(int P, int h) { return P + 2900 + 4 * h; }
 
@@ -56,7 +54,7 @@ void HintAt(SimGame& game, int P, int step) {
     EXPECT_TRUE(kKindsByStep[step].count(kind)) << "step " << step << " gave kind " << kind;
     EXPECT_EQ(big, kind == 13 || kind == 14) << "the big hints come after the narrator's 2801";
     EXPECT_EQ(said[1], 1213);
-    EXPECT_EQ(game.game.talk.TalkVar[P], kWords[P]) << "a hint's data must not replace the word of the partner";
+    EXPECT_EQ(game.game.talk.TalkVar[P], kPartnerWords[P]) << "a hint's data must not replace the word of the partner";
 }
 
 QList<int> Title(int P, bool named) {
@@ -73,7 +71,7 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
     for (int P = 1; P <= 4; ++P) {
         SCOPED_TRACE(P);
         const bool named = P % 2 == 0;
-        SimGame game(P == 1 ? std::vector<StageSketch>{kTiny} : std::vector<StageSketch>{kTiny, kTiny}, 0, 9 * 3600.0,
+        SimGame game(P == 1 ? std::vector<StageSketch>{kRing} : std::vector<StageSketch>{kRing, kRing}, 0, 9 * 3600.0,
                      [&](SimGame& g) {
                          g.menuAnswers = {{1231, P}};
                          if (!named)
@@ -91,8 +89,8 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
         }
         EXPECT_FALSE(name.isEmpty());
         for (int p = 1; p <= 4; ++p) {
-            EXPECT_EQ(talk.TalkVar[p], kWords[p]);
-            EXPECT_NE(name, kWords[p]);
+            EXPECT_EQ(talk.TalkVar[p], kPartnerWords[p]);
+            EXPECT_NE(name, kPartnerWords[p]);
         }
 
         for (int step = 0; step <= 8; ++step)
@@ -140,7 +138,7 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
 TEST(TalkScenario, GreetingsOfAReturningPlayerAndOfAFirstKanaPuzzle) {
     for (int P = 1; P <= 4; ++P) {
         SCOPED_TRACE(P);
-        SimGame back({kTiny}, 0, 9 * 3600.0, [&](SimGame& g) {
+        SimGame back({kRing}, 0, 9 * 3600.0, [&](SimGame& g) {
             g.menuAnswers = {{1231, P}};
             WriteScoreFileWithName(g);
         });
@@ -149,7 +147,7 @@ TEST(TalkScenario, GreetingsOfAReturningPlayerAndOfAFirstKanaPuzzle) {
         EXPECT_EQ(back.game.talk.TalkVar[0] + back.game.talk.TalkVar[10], QStringLiteral("おかえり、ケン"))
             << "the greeting that slides in";
 
-        SimGame kana({kTiny}, 1, 9 * 3600.0, [&](SimGame& g) { g.menuAnswers = {{1231, P}}; });
+        SimGame kana({kRing}, 1, 9 * 3600.0, [&](SimGame& g) { g.menuAnswers = {{1231, P}}; });
         const QList<int>& talks = kana.game.talk.History;
         EXPECT_EQ(talks.mid(talks.size() - 4), (QList<int>{1401, 1421, P + 1430, 0}));
         EXPECT_EQ(kana.game.talk.BoxLayout, 0) << "every box is closed when play begins";

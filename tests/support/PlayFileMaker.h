@@ -20,4 +20,13 @@ QString WritePlayFile(const QString& dir, const QString& name, const QString& te
 // A solvable square-ish grid of the given size with a regular pattern of blocks.
 QStringList PatternGrid(int rows, int columns);
 
+// The stages most tests play. The ring: across 1 (row 1) and 2 (row 3), down 3 (column 1) and
+// 4 (column 3), crossing at the corners:
+//   ＡＢＣ
+//   Ｄ■Ｅ
+//   ＦＧＨ
+inline const StageSketch kRing{{QStringLiteral("ＡＢＣ"), QStringLiteral("Ｄ■Ｅ"), QStringLiteral("ＦＧＨ")}};
+// 5 × 5 with 24 white cells.
+inline const StageSketch kSmall{PatternGrid(5, 5)};
+
 }  // namespace kirune

@@ -9,4 +9,11 @@ namespace kirune {
 // which leaves a timed answer to run out).
 void AnswerTalkWait(TalkEngine& talk, int menuItem, const QString& typed);
 
+// The partners 1..4 as the talks name them: the figure's name, and the word the title's talks
+// leave in talk variable 1..4 for the word effects.
+inline const QString kPartnerNames[5] = {QString(), QStringLiteral("姉"), QStringLiteral("兄"), QStringLiteral("母"),
+                                         QStringLiteral("父")};
+inline const QString kPartnerWords[5] = {QString(), QStringLiteral("お姉ちゃん"), QStringLiteral("お兄ちゃん"),
+                                         QStringLiteral("お母さん"), QStringLiteral("お父さん")};
+
 }  // namespace kirune
