@@ -36,7 +36,7 @@ protected:
 TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
     SimGame game({{PatternGrid(12, 13)}});
     Game& g = game.game;
-    MainWindow window({g.story, g.screen, g.talk, g.anim, g.keypad});
+    MainWindow window({g.story, g.screen, g.talk, g.anim, g.keypad, game.host.ProgramFolder()});
     window.show();
     EXPECT_EQ(window.size(), QSize(774, 592));
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cstdlib>
+
 namespace kirune {
 
 enum class ReportIcon { Information, Exclamation };
@@ -56,14 +58,27 @@ public:
     virtual void PlayMusic(const QString& path) = 0;
     virtual void StopMusic() = 0;
 
+    // The platform's time-of-day format (QTime's notation), which the clock of play follows.
+    virtual QString TimeFormat() = 0;
+    // One line for whoever looks after the game: a file that could not be written, a broken
+    // talk. The player is told through reports, not here.
+    virtual void Diagnostic(const QString& line) = 0;
+
     virtual QString Environment(const QString& name) = 0;
     // The folder holding the program and its assets, ending in "/".
     virtual QString ProgramFolder() = 0;
     virtual bool ClaimSingleInstance() = 0;
     // Ends the program from wherever it is, nested waits included.
-    [[noreturn]] virtual void Terminate() = 0;
+    [[noreturn]] void Terminate() {
+        Exit();
+        std::abort();  // not reached; compilers do not carry [[noreturn]] through a virtual call
+    }
 
     Scheduler& Timers() { return scheduler; }
+
+protected:
+    // Terminate's work: ends the process, or unwinds to whoever drives the game. Never returns.
+    [[noreturn]] virtual void Exit() = 0;
 
 private:
     Scheduler scheduler;

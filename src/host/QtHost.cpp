@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -231,6 +232,10 @@ void QtHost::StopMusic() {
     music = nullptr;
 }
 
+QString QtHost::TimeFormat() { return QLocale::system().timeFormat(QLocale::ShortFormat); }
+
+void QtHost::Diagnostic(const QString& line) { std::fprintf(stderr, "kirune: %s\n", qUtf8Printable(line)); }
+
 QString QtHost::Environment(const QString& name) { return qEnvironmentVariable(qUtf8Printable(name)); }
 
 QString QtHost::ProgramFolder() { return QCoreApplication::applicationDirPath() + u'/'; }
@@ -244,7 +249,7 @@ bool QtHost::ClaimSingleInstance() {
     return instanceLock->tryLock(0);
 }
 
-void QtHost::Terminate() {
+void QtHost::Exit() {
     if (instanceLock)
         instanceLock->unlock();
     std::fflush(nullptr);

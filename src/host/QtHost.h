@@ -34,10 +34,12 @@ public:
     void PlayMusic(const QString& path) override;
     void StopMusic() override;
 
+    QString TimeFormat() override;
+    void Diagnostic(const QString& line) override;
     QString Environment(const QString& name) override;
     QString ProgramFolder() override;
     bool ClaimSingleInstance() override;
-    [[noreturn]] void Terminate() override;
+    [[noreturn]] void Exit() override;
 
 private:
     void ArmDriver();

@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace kirune {
 
@@ -89,7 +88,7 @@ void Library::ShowDebugReport(const QuesRec& q) {
         if (AppendTextFile(path, entry))
             return;
     }
-    std::fprintf(stderr, "kirune: cannot append to %s\n", qUtf8Printable(path));
+    host.Diagnostic(QStringLiteral("cannot append to %1").arg(path));
 }
 
 }  // namespace kirune

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 
-#include <cstdio>
 
 namespace kirune {
 
@@ -63,7 +62,7 @@ void Complete(QList<QByteArray>& lines, bool inTempFolder, int stageMax) {
 bool Library::ReplaceScoreFile(const QList<QByteArray>& lines) {
     if (ReplaceFileAtomically(LogPath(), LogFolder + QStringLiteral("temp.log"), lines))
         return true;
-    std::fprintf(stderr, "kirune: cannot write the score file %s\n", qUtf8Printable(LogPath()));
+    host.Diagnostic(QStringLiteral("cannot write the score file %1").arg(LogPath()));
     return false;
 }
 

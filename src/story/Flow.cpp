@@ -4,8 +4,6 @@
 
 #include "library/WorkFolder.h"
 
-#include <cstdio>
-#include <cstdlib>
 
 namespace kirune {
 
@@ -144,7 +142,7 @@ void Story::OpenPlayFile() {
         const auto error = CheckPlayFile();
         if (!error)
             break;
-        std::fprintf(stderr, "kirune: %s: %s\n", qUtf8Printable(PlayFileName), qUtf8Printable(error->Describe()));
+        host.Diagnostic(QStringLiteral("%1: %2").arg(PlayFileName, error->Describe()));
         if (library.ShowReport(103) != AnswerYes)
             EndGame();
     }
@@ -311,7 +309,6 @@ void Story::EndGame() {
         library.ScoreFileQuestionAtEnd(endsUnattended ? kQuestionLeftAloneSeconds : 0);
     }
     host.Terminate();
-    std::abort();  // not reached: Terminate never returns, but the compiler cannot see through the call
 }
 
 }  // namespace kirune

@@ -1,16 +1,14 @@
 #include "story/Story.h"
 
-#include <QLocale>
 #include <QTime>
 
 namespace kirune {
 
 namespace {
 
-// The elapsed time in the system's time-of-day format, always with seconds and on a 24-hour
+// The elapsed time in the platform's time-of-day format, always with seconds and on a 24-hour
 // dial without a leading zero: a clock of play, not a time of day, so no AM/PM and no time zone.
-QString ClockText(int h, int m, int s) {
-    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+QString ClockText(QString format, int h, int m, int s) {
     format.replace(u'h', u'H');
     format.replace(QLatin1String("HH"), QLatin1String("H"));
     for (const char* drop : {"AP", "ap", "A", "a", "t"})
@@ -152,7 +150,7 @@ void Story::UpdateClock() {
             Farewell(FarewellKind::TimeUp);
         return;
     }
-    screen.lblPassedTime = ClockText(PassedH, PassedM, PassedS);
+    screen.lblPassedTime = ClockText(host.TimeFormat(), PassedH, PassedM, PassedS);
     screen.Changed(Screen::Part::Labels);
 }
 

@@ -4,7 +4,6 @@
 #include "model/StageCheck.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace kirune {
 
@@ -87,8 +86,7 @@ void Story::SetupStageOrReport(int n) {
         const auto error = SetupStage(n);
         if (!error)
             return;
-        std::fprintf(stderr, "kirune: %s: stage %d: %s\n", qUtf8Printable(PlayFileName), n,
-                     qUtf8Printable(error->Describe()));
+        host.Diagnostic(QStringLiteral("%1: stage %2: %3").arg(PlayFileName).arg(n).arg(error->Describe()));
         if (library.ShowReport(103) != AnswerYes)
             EndGame();
         OpenPlayFile();

@@ -3,7 +3,6 @@
 #include "library/Csv.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace kirune {
 
@@ -34,7 +33,7 @@ void TalkEngine::Talk(int number) {
     History.append(number);
     const auto text = data.Read(number);
     if (!text) {
-        std::fprintf(stderr, "kirune: the talk data holds no talk %d\n", number);
+        host.Diagnostic(QStringLiteral("the talk data holds no talk %1").arg(number));
         return;
     }
     CurrentTalk = number;
@@ -64,7 +63,7 @@ void TalkEngine::OnTalkTick() {
 
 void TalkEngine::Malformed(const QString& why) {
     // Stop the talk rather than show a half-made text.
-    std::fprintf(stderr, "kirune: talk %d: %s; the rest of the talk is skipped\n", CurrentTalk, qUtf8Printable(why));
+    host.Diagnostic(QStringLiteral("talk %1: %2; the rest of the talk is skipped").arg(CurrentTalk).arg(why));
     ++MalformedStops;
     TalkScript.clear();
     TalkPhrase.clear();

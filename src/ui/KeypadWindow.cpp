@@ -4,7 +4,6 @@
 #include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,12 +18,12 @@ const QRect kCloseButton(230, 6, 14, 15);
 
 }  // namespace
 
-KeypadWindow::KeypadWindow(Keypad& keypad, Story& story)
+KeypadWindow::KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), keypad(keypad), story(story) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(252, 65);
     setWindowTitle(QStringLiteral("Kirune"));
-    background.load(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/キーパット.jpg"));
+    background.load(picturePath);
 }
 
 void KeypadWindow::Sync() {

@@ -14,7 +14,7 @@ class Story;
 class KeypadWindow : public QWidget {
     Q_OBJECT
 public:
-    KeypadWindow(Keypad& keypad, Story& story);
+    KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath);
     void Sync();
 
 protected:

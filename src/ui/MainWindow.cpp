@@ -44,6 +44,10 @@ void DrawButton(QPainter& p, QRect r, const QString& text) {
 
 }  // namespace
 
+QString MainWindow::Picture(const QString& name) const {
+    return game.programFolder + QStringLiteral("sys/Picture/") + name + QStringLiteral(".jpg");
+}
+
 MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story), screen(game.screen) {
     setWindowTitle(QStringLiteral("Kirune"));
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -51,7 +55,7 @@ MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story
         const QRect area = display->geometry();
         move(area.left() + (area.width() - kWindowWidth) / 2, area.top() + (area.height() - kWindowHeight) / 2);
     }
-    background.load(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/基本背景.jpg"));
+    background.load(Picture(QStringLiteral("基本背景")));
     BuildPanels();
     BuildController();
     BuildScrollBars();
@@ -72,7 +76,7 @@ MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story
     talkLayer = new TalkLayer(game.talk, this);
     game.talk.View.changed = [this](bool repaintNow) { talkLayer->Sync(repaintNow); };
 
-    keypadWindow = new KeypadWindow(game.keypad, story);
+    keypadWindow = new KeypadWindow(game.keypad, story, Picture(QStringLiteral("キーパット")));
     game.keypad.changed = [this] { keypadWindow->Sync(); };
 
     screen.changed = [this](Screen::Part part) { Sync(part); };
@@ -102,13 +106,13 @@ QLabel* MainWindow::Caption(QWidget* panel, QRect geometry, const QFont& font, Q
 }
 
 void MainWindow::BuildPanels() {
-    picDisplayLevel = new Panel(this, QStringLiteral("レベル欄"), QRect(17, 22, 129, 47), kPanelCream);
-    picTitle = new Panel(this, QStringLiteral("タイトル欄"), QRect(176, 12, 313, 67), kPanelCream);
-    picDisplayTime = new Panel(this, QStringLiteral("タイマー欄"), QRect(568, 80, 177, 45), kPanelNight);
-    picDisplayAdviserBase = new Panel(this, QStringLiteral("アドバイス枠"), QRect(569, 187, 174, 165), kPanelGreen);
-    picDisplayControlerBase = new Panel(this, QStringLiteral("ダイヤル周り"), QRect(568, 362, 171, 174), kPanelBlue);
-    picDisplayQuesNmb = new Panel(this, QStringLiteral("問題番号欄"), QRect(10, 435, 108, 117), kPanelCream);
-    picQues = new Panel(this, QStringLiteral("出題文欄"), QRect(117, 464, 428, 77), kPanelCream);
+    picDisplayLevel = new Panel(this, Picture(QStringLiteral("レベル欄")), QRect(17, 22, 129, 47), kPanelCream);
+    picTitle = new Panel(this, Picture(QStringLiteral("タイトル欄")), QRect(176, 12, 313, 67), kPanelCream);
+    picDisplayTime = new Panel(this, Picture(QStringLiteral("タイマー欄")), QRect(568, 80, 177, 45), kPanelNight);
+    picDisplayAdviserBase = new Panel(this, Picture(QStringLiteral("アドバイス枠")), QRect(569, 187, 174, 165), kPanelGreen);
+    picDisplayControlerBase = new Panel(this, Picture(QStringLiteral("ダイヤル周り")), QRect(568, 362, 171, 174), kPanelBlue);
+    picDisplayQuesNmb = new Panel(this, Picture(QStringLiteral("問題番号欄")), QRect(10, 435, 108, 117), kPanelCream);
+    picQues = new Panel(this, Picture(QStringLiteral("出題文欄")), QRect(117, 464, 428, 77), kPanelCream);
 
     lblLevel = Caption(picDisplayLevel, QRect(50, 4, 69, 17), GameFont(kPGothic, 9.75), QColor(0xFF, 0, 0));
     lblMasMaxXY = Caption(picDisplayLevel, QRect(48, 22, 69, 17), GameFont(kGothic, 11.25), QColor(0xFF, 0, 0));
@@ -145,7 +149,7 @@ void MainWindow::BuildPanels() {
     auto* advice = new ClickArea(picDisplayAdviserBase, QRect(1, 120, 161, 33));
     QObject::connect(advice, &ClickArea::clicked, this, [this] { story.OnAdviceClick(); });
 
-    picKeypad = new Panel(this, QStringLiteral("キー表示用ボタン"), QRect(548, 16, 65, 66), kPanelGreen);
+    picKeypad = new Panel(this, Picture(QStringLiteral("キー表示用ボタン")), QRect(548, 16, 65, 66), kPanelGreen);
     auto* keypad = new ClickArea(picKeypad, QRect(4, 7, 49, 41));
     QObject::connect(keypad, &ClickArea::clicked, this, [this] { story.OnKeypadClick(); });
     picKeypad->hide();
@@ -155,7 +159,7 @@ void MainWindow::BuildController() {
     // Both dials lie on the same spot; one shows at a time.
     const char* pictures[3] = {nullptr, "ダイヤル左右", "ダイヤル上下"};
     for (int set = 1; set <= 2; ++set) {
-        Panel* dial = new Panel(picDisplayControlerBase, QString::fromUtf8(pictures[set]), QRect(26, 24, 111, 110),
+        Panel* dial = new Panel(picDisplayControlerBase, Picture(QString::fromUtf8(pictures[set])), QRect(26, 24, 111, 110),
                                 set == 1 ? QColor(0xFF, 0xC0, 0x80) : QColor(0x9C, 0xD0, 0xFF));
         picControler[set] = dial;
         struct Spot {
@@ -178,8 +182,8 @@ void MainWindow::BuildController() {
 }
 
 void MainWindow::BuildScrollBars() {
-    picCrossStageMoveH = new Panel(this, QStringLiteral("スクロール左右"), QRect(262, 432, 138, 27), kPanelBlue);
-    picCrossStageMoveV = new Panel(this, QStringLiteral("スクロール上下"), QRect(516, 200, 27, 136), kPanelBlue);
+    picCrossStageMoveH = new Panel(this, Picture(QStringLiteral("スクロール左右")), QRect(262, 432, 138, 27), kPanelBlue);
+    picCrossStageMoveV = new Panel(this, Picture(QStringLiteral("スクロール上下")), QRect(516, 200, 27, 136), kPanelBlue);
     for (int k = 1; k <= 4; ++k) {
         // 1 to the first position, 2 one step back, 3 one step on, 4 to the last position.
         auto* h = new ClickArea(picCrossStageMoveH, QRect(2 + (k - 1) * 34, 1, 32, 25));

@@ -25,6 +25,7 @@ struct WindowModules {
     TalkEngine& talk;
     Anim& anim;
     Keypad& keypad;
+    QString programFolder;  // ends in "/"
 };
 
 // frmMain: the game screen. It shows the Screen values and forwards every click and key to
@@ -40,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString Picture(const QString& name) const;
     void BuildPanels();
     void BuildController();
     void BuildScrollBars();

@@ -1,18 +1,16 @@
 #include "ui/Panel.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace kirune {
 
-Panel::Panel(QWidget* parent, const QString& pictureName, QRect geometry, QColor tint)
+Panel::Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint)
     : QWidget(parent), tint(tint) {
     setGeometry(geometry);
-    if (!pictureName.isEmpty())
-        picture.load(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/") + pictureName +
-                     QStringLiteral(".jpg"));
+    if (!picturePath.isEmpty())
+        picture.load(picturePath);
 }
 
 void Panel::paintEvent(QPaintEvent*) {

@@ -7,11 +7,11 @@
 
 namespace kirune {
 
-// A skinned panel of the main window: its picture from the program's sys/Picture folder when
-// the game ships one, otherwise a drawn rounded panel in the given colour.
+// A skinned panel of the main window: its picture when the game ships one, otherwise a drawn
+// rounded panel in the given colour.
 class Panel : public QWidget {
 public:
-    Panel(QWidget* parent, const QString& pictureName, QRect geometry, QColor tint);
+    Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -44,10 +44,12 @@ public:
     void PlayMusic(const QString& path) override;
     void StopMusic() override;
 
+    QString TimeFormat() override { return timeFormat; }
+    void Diagnostic(const QString& line) override { diagnostics << line; }
     QString Environment(const QString& name) override { return environment.value(name); }
     QString ProgramFolder() override { return programFolder; }
     bool ClaimSingleInstance() override { return !otherInstanceRunning; }
-    [[noreturn]] void Terminate() override { throw GameEnded(); }
+    [[noreturn]] void Exit() override { throw GameEnded(); }
 
     // The script: input is delivered by Pump at its virtual time, one event per Pump.
     void Post(qint64 delayMs, std::function<void()> input);
@@ -70,6 +72,8 @@ public:
     QString music;
     QStringList tunes;  // base names of the tunes started, in order
     QHash<QString, QString> environment;
+    QString timeFormat = QStringLiteral("HH:mm:ss");
+    QStringList diagnostics;
     QString programFolder = QStringLiteral("/sim/kirune/");
     bool otherInstanceRunning = false;
 
