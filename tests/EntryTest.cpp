@@ -41,7 +41,7 @@ TEST(Entry, TypingWhatACellHoldsOnlyMovesOn) {
     game.Keys(QStringLiteral("X"));
     game.RunFor(0.15);
     EXPECT_EQ(game.TakeSounds(), QStringList({kMoved}));
-    EXPECT_EQ(game.story.MasAnimBusy, 0);
+    EXPECT_FALSE(game.story.MasAnimBusy);
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 2));
     EXPECT_EQ(game.Stage().Mas[game.Cell(1, 1)].UndoChr, QChar(0x3000)) << "nothing changed, nothing to undo";
 }
@@ -170,7 +170,7 @@ TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
     };
     ASSERT_GE(frames.size(), 8);
     EXPECT_EQ(frames.mid(0, 8), expected) << frames.join(u'\n').toStdString();
-    EXPECT_EQ(game.story.MasAnimBusy, 0);
+    EXPECT_FALSE(game.story.MasAnimBusy);
 }
 
 TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
@@ -210,7 +210,7 @@ TEST(Entry, KeysWaitForThePartnerToFinish) {
     };
     duringTheHint([&] { game.story.OnKeyDown(Key::A + ('X' - 'A'), false); });
     game.RunFor(20.0);
-    EXPECT_EQ(game.story.ModalBusy, 0) << "the hint is over";
+    EXPECT_FALSE(game.story.ModalBusy) << "the hint is over";
     EXPECT_EQ(game.Row(1), QStringLiteral("　　　"));
 
     duringTheHint([&] { game.story.OnKeyDown(Key::F4, true); });

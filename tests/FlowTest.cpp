@@ -19,9 +19,9 @@ bool Ran(const SimGame& game, int talk) { return game.game.talk.History.contains
 
 TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
     SimGame game({kSmall, kRing});
-    EXPECT_EQ(game.story.GamePhase, 1);
+    EXPECT_EQ(game.story.GamePhase, Story::Phase::Play);
     EXPECT_EQ(game.story.StageNmb, 1);
-    EXPECT_EQ(game.story.FirstPlay, 1);
+    EXPECT_TRUE(game.story.FirstPlay);
     EXPECT_TRUE(game.host.reports.empty()) << "a writable play folder needs no report";
     EXPECT_EQ(game.ScoreFile(), QStringLiteral(";このファイルはKiruneで使う個人成績データです。\n;プレーヤー名\n"
                                                "ケン\n;解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み\n0,0"));
@@ -128,7 +128,7 @@ TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
             resetAt = game.host.NowMs();
     };
     game.story.OnAnswerOpenClick();
-    EXPECT_EQ(game.story.SpeedUp, 1);
+    EXPECT_TRUE(game.story.SpeedUp);
     EXPECT_TRUE(allAtOnce);
     EXPECT_GE(resetAt - shownAt, 1500) << "the results stay on the board before the cursor moves";
     EXPECT_EQ(results(), soundsAtClick) << "no cell of the cut sweep sounds";
@@ -191,7 +191,7 @@ TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
     EXPECT_EQ(again.host.reports[0].title, QStringLiteral("報告：クロスワードはすべて解き終えています"));
     EXPECT_EQ(again.ScoreFile().section(u'\n', 4, 4), QStringLiteral("0,0"));
     EXPECT_EQ(again.story.StageNmb, 1);
-    EXPECT_EQ(again.story.FirstPlay, 0) << "the name was kept";
+    EXPECT_FALSE(again.story.FirstPlay) << "the name was kept";
     EXPECT_TRUE(Ran(again, 1501));
 
     SimGame declined({kSmall, kRing}, 0, 9 * 3600.0, [&](SimGame& g) {
@@ -227,7 +227,7 @@ TEST(Flow, AnUnwritablePlayFolderKeepsTheScoreFileInTheTemporaryFolder) {
     {
         SimGame second({kSmall}, 0, 9 * 3600.0, blocked);
         EXPECT_TRUE(second.host.reports.empty()) << "the kept file is taken up without a report";
-        EXPECT_EQ(second.story.FirstPlay, 0);
+        EXPECT_FALSE(second.story.FirstPlay);
         second.host.reportAnswers = {AnswerNo};  // delete it
         EXPECT_THROW(second.story.EndGame(), GameEnded);
     }
@@ -311,7 +311,7 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
     SimGame game({kSmall});
     game.story.OnCrossChangeClick();
     game.story.OnCrossChangeClick();
-    EXPECT_EQ(game.story.ChangeAsked, 1);
+    EXPECT_TRUE(game.story.ChangeAsked);
     EXPECT_EQ(game.game.talk.History.count(1801), 1);
     EXPECT_TRUE(Ran(game, 1901));
     EXPECT_TRUE(Ran(game, 1905));

@@ -31,7 +31,7 @@ TEST(ModelInvariants, HoldInAFreshGameAndNameEveryBreak) {
         {"step", [](Story& s, Screen&) { s.CurStep = s.Stage().MasStride; }, "step"},
         {"solved flag", [](Story& s, Screen&) { s.StageClear[2] = 2; }, "solved flag"},
         {"stage", [](Story& s, Screen&) { s.StageNmb = 3; }, "stage 3 of 2"},
-        {"busy", [](Story& s, Screen&) { s.ModalBusy = 1; }, "not at rest"},
+        {"busy", [](Story& s, Screen&) { s.ModalBusy = true; }, "not at rest"},
         {"clue", [](Story&, Screen& screen) { screen.lblQuesNmb = QStringLiteral("９"); }, "clue"},
     };
     for (const Break& b : breaks) {

@@ -328,7 +328,7 @@ void Soak::Step() {
 
 void Soak::CheckAtRest() {
     Story& story = game->story;
-    game->host.RunUntil([&] { return story.InputBuff.isEmpty() && story.MasAnimBusy == 0; }, 30.0);
+    game->host.RunUntil([&] { return story.InputBuff.isEmpty() && !story.MasAnimBusy; }, 30.0);
     ++invariantChecks;
     CountSolved();
     const QStringList broken = CheckModelInvariants(story, game->screen) +

@@ -32,6 +32,26 @@ private:
     std::function<void()> handler;
 };
 
+// Holds a timer (when there is one) off for the length of a scope and then puts back whether it
+// ran: a report box stops the game clock while it is open.
+class TimerPause {
+public:
+    explicit TimerPause(GameTimer* timer) : timer(timer), wasOn(timer && timer->Enabled()) {
+        if (timer)
+            timer->SetEnabled(false);
+    }
+    TimerPause(const TimerPause&) = delete;
+    TimerPause& operator=(const TimerPause&) = delete;
+    ~TimerPause() {
+        if (wasOn)
+            timer->SetEnabled(true);
+    }
+
+private:
+    GameTimer* timer;
+    bool wasOn;
+};
+
 // Fires the game timers on the host's monotonic clock. RunDue may be entered again from inside
 // a handler (through Host::Pump); each timer fires at most once per call, and a timer that was
 // due several times while the loop was blocked fires once, not in a burst.

@@ -12,15 +12,10 @@ namespace kirune {
 Library::Library(Host& host) : host(host) {}
 
 int Library::ShowReport(int code, int leftAloneSeconds) {
-    const bool clockWasOn = tmrVexal && tmrVexal->Enabled();
-    if (tmrVexal)
-        tmrVexal->SetEnabled(false);
+    const TimerPause clockStops(tmrVexal);
     ReportBox box = ReportFor(code, LogFolder);
     box.leftAloneSeconds = leftAloneSeconds;
-    const int answer = host.ShowReport(box);
-    if (clockWasOn)
-        tmrVexal->SetEnabled(true);
-    return answer;
+    return host.ShowReport(box);
 }
 
 int Library::ChoosePlayFile(int kind, QString& name, QString& folder) {
@@ -70,12 +65,10 @@ void Library::ShowDebugReport(const QuesRec& q) {
     };
     const ReportBox box{QStringLiteral("■デバッグ用■"), lines.join(QStringLiteral("\r\n")), ReportIcon::Information,
                         ReportButtons::OkCancel, true};
-    // F1 acts only in play, where the clock runs: it runs again whichever button was chosen.
-    if (tmrVexal)
-        tmrVexal->SetEnabled(false);
-    const int answer = host.ShowReport(box);
-    if (tmrVexal)
-        tmrVexal->SetEnabled(true);
+    const int answer = [&] {
+        const TimerPause clockStops(tmrVexal);
+        return host.ShowReport(box);
+    }();
     if (answer != AnswerOk)
         return;
     const QStringList entry = QStringList{QString(), QStringLiteral("問題：") + q.QuesText} + lines;

@@ -61,13 +61,13 @@ void Story::RevealAnswers() {
 
     ResetCellColours();
     screen.picControlerVisible[1] = screen.picControlerVisible[2] = false;
-    SpeedUp = 0;
+    SpeedUp = false;
     screen.lblAnswerOpenVisible = false;
     screen.lblMarkSpeedUpVisible = true;
     screen.Changed(Screen::Part::Controls);
 
     SweepWords();
-    if (SpeedUp == 1)
+    if (SpeedUp)
         ShowWrongCells();
 
     screen.lblMarkSpeedUpVisible = false;
@@ -122,11 +122,11 @@ void Story::SweepWords() {
             label.BackColor = CellColor::Sweep;
             screen.Changed(Screen::Part::Cells);
             host.Pump();
-            if (SpeedUp == 1 || serial != StageSerial)
+            if (SpeedUp || serial != StageSerial)
                 return;
         }
         Wait(host, 0.01);
-        if (SpeedUp == 1)
+        if (SpeedUp)
             return;
         bool whole = true;
         for (int i = 0; i < q.Length; ++i) {
@@ -134,13 +134,13 @@ void Story::SweepWords() {
             AnimateCell(2);
             whole = whole && stage.Mas[CurMas].Entered == stage.Mas[CurMas].Answer;
             Wait(host, 0.01);
-            if (SpeedUp == 1)
+            if (SpeedUp)
                 return;
         }
         if (whole)
             PlaySound(SoundSolved);
         Wait(host, 0.5);
-        if (SpeedUp == 1)
+        if (SpeedUp)
             return;
     }
 }
@@ -230,7 +230,7 @@ void Story::GiveAdvice() {
     m = std::clamp(m, 1, 5);
     ++AdviceStep;
     // Hint 9 offers another stage; with none left, another hint is drawn.
-    while (h == 9 && ChangeAsked == 1)
+    while (h == 9 && ChangeAsked)
         h = 6 + library.RndUpTo(7);
 
     const QuesRec& q = stage.Ques[CurQuesNmb];
@@ -268,8 +268,8 @@ void Story::ChangeStage() {
     const int P = PartnerKind;
     const int next = NextUnsolvedStage(StageNmb);
     if (next == 0) {
-        if (ChangeAsked == 0) {
-            ChangeAsked = 1;
+        if (!ChangeAsked) {
+            ChangeAsked = true;
             Exclaim(1801, 3);
             anim.Say(P + 1900, QStringLiteral("+1"));
         } else {

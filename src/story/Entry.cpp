@@ -5,7 +5,7 @@
 namespace kirune {
 
 void Story::HandleKey(int keyCode) {
-    if (AnswerOpenBusy == 1) {
+    if (AnswerOpenBusy) {
         Focus();
         return;
     }
@@ -33,10 +33,10 @@ void Story::HandleKey(int keyCode) {
     } else if (keyCode == Key::Space) {
         TurnDirection();
     } else if (keyCode == Key::Delete) {
-        if (InputBuff.isEmpty() && MasAnimBusy == 0)
+        if (InputBuff.isEmpty() && !MasAnimBusy)
             EraseCell();
     } else if (keyCode == Key::Esc) {
-        if (InputBuff.isEmpty() && MasAnimBusy == 0)
+        if (InputBuff.isEmpty() && !MasAnimBusy)
             UndoCell();
     } else if (keyCode == Key::F1) {
         library.ShowDebugReport(CurQuesNmb > 0 ? stage.Ques[CurQuesNmb] : QuesRec{});
@@ -85,7 +85,7 @@ void Story::UndoCell() {
 }
 
 void Story::AnimateCell(int kind) {
-    MasAnimBusy = 1;
+    MasAnimBusy = true;
     const int c = CurMas;
     const int serial = StageSerial;
     // A stage change may run while the bars roll; its board must not get this cell's ending.
@@ -94,7 +94,7 @@ void Story::AnimateCell(int kind) {
             return false;
         for (Box* bars : {screen.shpRollCell1, screen.shpRollCell2})
             bars[0].Visible = bars[1].Visible = false;
-        MasAnimBusy = 0;
+        MasAnimBusy = false;
         return true;
     };
     const int left = screen.lblCell[c].Left;
@@ -140,7 +140,7 @@ void Story::AnimateCell(int kind) {
     // Read the entry now, not at the start: it may have changed while the bars rolled.
     screen.lblCell[c].Caption = QString(stage.Mas[c].Entered);
     screen.Changed(Screen::Part::Cells);
-    MasAnimBusy = 0;
+    MasAnimBusy = false;
 }
 
 }  // namespace kirune

@@ -1,3 +1,4 @@
+#include "story/Busy.h"
 #include "story/Story.h"
 
 namespace kirune {
@@ -5,14 +6,14 @@ namespace kirune {
 void Story::OnKeyDown(int keyCode, bool alt) {
     if (keyCode == Key::F4 && alt)
         EndGame();
-    if (GamePhase == 1 && ModalBusy == 0 && HasStage())
+    if (GamePhase == Phase::Play && !ModalBusy && HasStage())
         HandleKey(keyCode);
 }
 
 void Story::OnCellClick(int c) {
     if (!HasStage())
         return;
-    if (AnswerOpenBusy == 0 && InputBuff.isEmpty() && MasAnimBusy == 0 && c > 0 && c <= stage.MasLast)
+    if (!AnswerOpenBusy && InputBuff.isEmpty() && !MasAnimBusy && c > 0 && c <= stage.MasLast)
         ClickCell(c);
     Focus();
 }
@@ -20,7 +21,7 @@ void Story::OnCellClick(int c) {
 void Story::OnControllerClick(int set, Controller button) {
     if (!HasStage())
         return;
-    if (AnswerOpenBusy == 0) {
+    if (!AnswerOpenBusy) {
         // Set 1 lies on the across dial, set 2 on the down dial.
         const bool across = set == 1;
         switch (button) {
@@ -47,7 +48,7 @@ void Story::OnControllerClick(int set, Controller button) {
 void Story::OnKeyDeleteClick() {
     if (!HasStage())
         return;
-    if (AnswerOpenBusy == 0 && InputBuff.isEmpty())
+    if (!AnswerOpenBusy && InputBuff.isEmpty())
         EraseCell();
     Focus();
 }
@@ -55,7 +56,7 @@ void Story::OnKeyDeleteClick() {
 void Story::OnKeyUndoClick() {
     if (!HasStage())
         return;
-    if (AnswerOpenBusy == 0 && InputBuff.isEmpty())
+    if (!AnswerOpenBusy && InputBuff.isEmpty())
         UndoCell();
     Focus();
 }
@@ -63,7 +64,7 @@ void Story::OnKeyUndoClick() {
 void Story::OnScrollClick(bool horizontal, int k) {
     if (!HasStage())
         return;
-    if (AnswerOpenBusy == 0)
+    if (!AnswerOpenBusy)
         horizontal ? ScrollBoardH(k) : ScrollBoardV(k);
     Focus();
 }
@@ -73,22 +74,21 @@ void Story::OnScrollClick(bool horizontal, int k) {
 namespace kirune {
 
 void Story::OnEndClick() {
-    if (GamePhase == 0)
+    if (GamePhase == Phase::Title)
         EndGame();
-    if (AnswerOpenBusy == 0 && ModalBusy == 0) {
-        ModalBusy = 1;
+    if (!AnswerOpenBusy && !ModalBusy) {
+        const BusyWhile busy(ModalBusy);
         screen.lblEndEnabled = false;
         screen.Changed(Screen::Part::Controls);
         ConfirmEnd();
         screen.lblEndEnabled = true;
         screen.Changed(Screen::Part::Controls);
-        ModalBusy = 0;
     }
     Focus();
 }
 
 void Story::OnHelpClick() {
-    if (GamePhase != 1)
+    if (GamePhase != Phase::Play)
         return;
     screen.lblHelpEnabled = false;
     screen.Changed(Screen::Part::Controls);
@@ -107,36 +107,31 @@ void Story::OnKeypadClick() {
 }
 
 void Story::OnAdviceClick() {
-    if (AnswerOpenBusy == 0 && ModalBusy == 0 && HasStage()) {
-        ModalBusy = 1;
+    if (!AnswerOpenBusy && !ModalBusy && HasStage()) {
+        const BusyWhile busy(ModalBusy);
         GiveAdvice();
-        ModalBusy = 0;
     }
     Focus();
 }
 
 void Story::OnCrossChangeClick() {
-    if (AnswerOpenBusy == 0 && ModalBusy == 0 && HasStage()) {
-        ModalBusy = 1;
+    if (!AnswerOpenBusy && !ModalBusy && HasStage()) {
+        const BusyWhile busy(ModalBusy);
         ChangeStage();
-        ModalBusy = 0;
     }
     Focus();
 }
 
 void Story::OnAnswerOpenClick() {
-    if (AnswerOpenBusy == 0 && ModalBusy == 0 && InputBuff.isEmpty() && MasAnimBusy == 0 && HasStage()) {
-        AnswerOpenBusy = 1;
-        ModalBusy = 1;
+    if (!AnswerOpenBusy && !ModalBusy && InputBuff.isEmpty() && !MasAnimBusy && HasStage()) {
+        const BusyWhile checking(AnswerOpenBusy), busy(ModalBusy);
         CheckAnswers();
-        AnswerOpenBusy = 0;
-        ModalBusy = 0;
     }
     Focus();
 }
 
 void Story::OnMarkSpeedUpClick() {
-    SpeedUp = 1;
+    SpeedUp = true;
     screen.lblMarkSpeedUpVisible = false;
     screen.Changed(Screen::Part::Controls);
     Focus();

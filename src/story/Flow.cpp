@@ -1,4 +1,5 @@
 #include "model/StageCheck.h"
+#include "story/Busy.h"
 #include "story/Story.h"
 #include "host/Wait.h"
 
@@ -30,10 +31,10 @@ void Story::Main() {
         ShowMainWindow();
     if (TalkTimerInterval)
         TalkTimerInterval(library.OSPlatform == 1 ? 3 : 15);
-    GamePhase = 0;
+    GamePhase = Phase::Title;
     TitleSequence();
     library.Rnd.Seed(unsigned(host.SecondsSinceMidnight() * 1000.0));
-    GamePhase = 1;
+    GamePhase = Phase::Play;
     StartPlay();
 }
 
@@ -78,7 +79,7 @@ void Story::TitleSequence() {
     OpenPlayFile();
     effect.StopMusic();
 
-    talk.Talk(FirstPlay == 1 ? 1311 : 1312);
+    talk.Talk(FirstPlay ? 1311 : 1312);
     talk.Talk(1321);
     talk.TalkAnswer = 0;
     while (talk.TalkAnswer == 0) {
@@ -93,7 +94,7 @@ void Story::TitleSequence() {
     PartnerKind = std::clamp(talk.TalkAnswer, 1, 4);
     PartnerName = kPartnerNames[PartnerKind];
 
-    if (FirstPlay == 1) {
+    if (FirstPlay) {
         talk.TalkAnswer = 0;
         while (talk.TalkAnswer != 1) {
             talk.TalkInputText.clear();
@@ -155,7 +156,7 @@ void Story::OpenPlayFile() {
     if (InputMode == 1 && SetKeypad)
         SetKeypad();
     talk.TalkVar[10] = library.ReadPlayerName();
-    FirstPlay = talk.TalkVar[10].isEmpty() ? 1 : 0;
+    FirstPlay = talk.TalkVar[10].isEmpty();
 }
 
 int Story::AskPartner(int sayTalk, const QString& moodWord, int menuTalk) {
@@ -190,8 +191,8 @@ void Story::StartPlay() {
     screen.Changed(Screen::Part::Controls);
 
     // The greeting is not to be interrupted by a button that starts a talk of its own.
-    ModalBusy = 1;
-    if (FirstPlay == 0) {
+    const BusyWhile busy(ModalBusy);
+    if (!FirstPlay) {
         talk.Talk(1501);
         Slide(3, 2, talk.TalkVar[0] + talk.TalkVar[10]);
         scene.PartnerWalkIn();
@@ -215,7 +216,6 @@ void Story::StartPlay() {
         }
     }
     scene.PartnerSettle();
-    ModalBusy = 0;
 }
 
 int Story::NextUnsolvedStage(int n) const {

@@ -1,3 +1,4 @@
+#include "story/Busy.h"
 #include "story/Story.h"
 
 #include <QTime>
@@ -27,10 +28,10 @@ QString ClockText(QString format, int h, int m, int s) {
 }  // namespace
 
 void Story::OnVexalTick() {
-    if (AnswerOpenBusy == 1)
+    if (AnswerOpenBusy)
         return;
     ++VexalTick;
-    if (!InputBuff.isEmpty() && MasAnimBusy == 0)
+    if (!InputBuff.isEmpty() && !MasAnimBusy)
         PlaceNextInput();
     if (VexalTick % 5 == 0) {
         BlinkCursor();
@@ -38,10 +39,9 @@ void Story::OnVexalTick() {
     }
     if (VexalTick % 200 == 0) {
         DriftAdvice();
-        if (ModalBusy == 0) {
-            ModalBusy = 1;
+        if (!ModalBusy) {
+            const BusyWhile busy(ModalBusy);
             MinuteEvents();
-            ModalBusy = 0;
         }
         Focus();
     }
@@ -146,7 +146,7 @@ void Story::UpdateClock() {
     if (PassedH >= 10) {
         // The clock keeps ticking while the farewell talks; one farewell is enough. A talk
         // already running finishes first: a talk cannot start inside another one's wait.
-        if (!ending && !farewellStarted && ModalBusy == 0)
+        if (!ending && !farewellStarted && !ModalBusy)
             Farewell(FarewellKind::TimeUp);
         return;
     }

@@ -72,8 +72,8 @@ std::optional<PlayFileError> Story::SetupStage(int n) {
     ClickCell(CurMas);
 
     AdviceStep = 0;
-    ChangeAsked = 0;
-    AnswerOpenBusy = 0;
+    ChangeAsked = false;
+    AnswerOpenBusy = false;
     StartClock();
     KeyTime = StartTime;
     EntryCount = 0;

@@ -26,15 +26,16 @@ public:
     Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Dressing& scene,
           Effect& effect);
 
-    // Game flags, tested by every handler before it acts.
-    int GamePhase = 0;
-    int ModalBusy = 0;
-    int AnswerOpenBusy = 0;
+    // Game flags, tested by every handler before it acts. The title lets no key reach the board.
+    enum class Phase { Title, Play };
+    Phase GamePhase = Phase::Title;
+    bool ModalBusy = false;       // a talk sequence runs that the player must not interrupt
+    bool AnswerOpenBusy = false;  // the answer check runs
 
     // The flow.
     int PartnerKind = 1;
     QString PartnerName;
-    int FirstPlay = 0;
+    bool FirstPlay = false;  // the score file holds no name yet
     qint32 StageMax = 0;
     std::vector<qint32> StageClear;  // entries 1..StageMax; 1 = solved
     // Everything from start-up to the greeting; afterwards the game runs on events and timers.
@@ -71,7 +72,7 @@ public:
     qint32 CurQuesStart = 0;
     qint32 CurQuesLen = 0;
     QString InputBuff;
-    int MasAnimBusy = 0;
+    bool MasAnimBusy = false;
     int StageSerial = 0;  // counts stage set-ups, so a running cell animation can tell
     qint32 KeyTime = 0;
     qint32 EntryCount = 0;
@@ -94,9 +95,9 @@ public:
 
     // Answer check, advice and stage change.
     qint32 CheckCount = 0;
-    int SpeedUp = 0;
+    bool SpeedUp = false;
     qint32 AdviceStep = 0;
-    int ChangeAsked = 0;
+    bool ChangeAsked = false;  // asked for another stage when none was left
     void CheckAnswers();
     void RevealAnswers();
     void SweepWords();

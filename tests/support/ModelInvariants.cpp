@@ -166,10 +166,13 @@ void CheckScreen(const Story& story, const Screen& screen, const Crossword& x, Q
 
 QStringList CheckModelInvariants(const Story& story, const Screen& screen) {
     QStringList out;
-    if (story.GamePhase != 1 || story.ModalBusy != 0 || story.AnswerOpenBusy != 0 || story.MasAnimBusy != 0 ||
+    if (story.GamePhase != Story::Phase::Play || story.ModalBusy || story.AnswerOpenBusy || story.MasAnimBusy ||
         !story.InputBuff.isEmpty())
-        out << QStringLiteral("play is not at rest: phase %1, modal %2, checking %3, animating %4, typed \"%5\"")
-                   .arg(story.GamePhase).arg(story.ModalBusy).arg(story.AnswerOpenBusy).arg(story.MasAnimBusy)
+        out << QStringLiteral("play is not at rest: %1%2%3%4typed \"%5\"")
+                   .arg(story.GamePhase == Story::Phase::Play ? QString() : QStringLiteral("the title, "))
+                   .arg(story.ModalBusy ? QStringLiteral("a talk sequence, ") : QString())
+                   .arg(story.AnswerOpenBusy ? QStringLiteral("the answer check, ") : QString())
+                   .arg(story.MasAnimBusy ? QStringLiteral("a cell animation, ") : QString())
                    .arg(story.InputBuff);
     if (story.InputMode != 0 && story.InputMode != 1)
         out << QStringLiteral("input mode %1").arg(story.InputMode);
