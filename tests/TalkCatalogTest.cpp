@@ -187,7 +187,7 @@ public:
 private:
     // Waits are answered after 0.7 s, so the click prompt has been drawn once.
     void Answer() {
-        if (talk.WaitMode == 0) {
+        if (talk.WaitMode == TalkEngine::WaitFor::Nothing) {
             ticks = 0;
             return;
         }

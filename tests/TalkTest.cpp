@@ -107,7 +107,7 @@ TEST_F(Talking, TimedClickWaitsEndByThemselves) {
     Run(QStringLiteral("＋〈a〉"));
     const qint64 start = host.NowMs();
     Run(QStringLiteral("¶2▽"));
-    EXPECT_EQ(talk.TalkWaitResult, 10);
+    EXPECT_EQ(talk.TalkWaitResult, TalkEngine::WaitResult::TimedOut);
     // The fifth 500 ms tick makes the count exceed 2 x 2 (the script starts on the next talk tick).
     EXPECT_NEAR(double(host.NowMs() - start), 2500.0, 30.0);
     const qint64 again = host.NowMs();
@@ -123,7 +123,7 @@ TEST_F(Talking, AClickWaitEndsOnlyOnItsOwnBox) {
     const qint64 start = host.NowMs();
     Run(QStringLiteral("▼"));
     EXPECT_EQ(host.NowMs() - start, 1200) << "the script ending in ▼ returns only after the click";
-    EXPECT_EQ(talk.TalkWaitResult, 11);
+    EXPECT_EQ(talk.TalkWaitResult, TalkEngine::WaitResult::Answered);
     EXPECT_FALSE(talk.tmrTalkCursorBlink.Enabled());
     EXPECT_TRUE(std::none_of(talk.View.Box[1].Runs.begin(), talk.View.Box[1].Runs.end(), [](const PrintedRun& r) {
         return r.Text == QStringLiteral("▼") && r.Color == 0xFFFFFF;
@@ -199,7 +199,7 @@ TEST_F(Talking, MenusRiseChooseAndHighlight) {
     Run(QStringLiteral("『only』☆"));
     EXPECT_EQ(menu.Count, 1);
     EXPECT_EQ(talk.TalkAnswer, 0) << "a timed menu left alone answers nothing";
-    EXPECT_EQ(talk.TalkWaitResult, 10);
+    EXPECT_EQ(talk.TalkWaitResult, TalkEngine::WaitResult::TimedOut);
 }
 
 TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
@@ -224,7 +224,7 @@ TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
             }
             talk.View.Input.Text.clear();
             talk.OnInputConfirm();  // an empty answer keeps the wait open
-            EXPECT_EQ(talk.WaitMode, 2);
+            EXPECT_EQ(talk.WaitMode, TalkEngine::WaitFor::Input);
             talk.View.Input.Text = c.typed;
             talk.OnInputConfirm();
         });

@@ -56,23 +56,23 @@ void Story::TitleSequence() {
     anim.ShowStage();
     effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
 
-    talk.TalkWaitResult = 0;
+    talk.TalkWaitResult = TalkEngine::WaitResult::None;
     talk.Talk(1301);
     anim.ShakeStage(2468, 2, 5);
     do {
         talk.SetWaitLength(1);
         talk.Talk(1211);
-        while (talk.TalkWaitResult != 10 && talk.TalkWaitResult != 11)
+        while (!WaitEnded())
             host.Pump();
-        if (talk.TalkWaitResult == 10)
+        if (talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut)
             scene.PlayIdleGesture();
-    } while (talk.TalkWaitResult != 11);
+    } while (talk.TalkWaitResult != TalkEngine::WaitResult::Answered);
     talk.Talk(1212);
     talk.Talk(1302);
     talk.Talk(1211);
-    while (talk.TalkWaitResult != 10 && talk.TalkWaitResult != 11)
+    while (!WaitEnded())
         host.Pump();
-    if (talk.TalkWaitResult == 10)
+    if (talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut)
         scene.PlayIdleGesture();
     talk.Talk(1212);
 
@@ -85,7 +85,7 @@ void Story::TitleSequence() {
     while (talk.TalkAnswer == 0) {
         talk.SetWaitLength(5);
         talk.Talk(1231);
-        while (talk.TalkWaitResult != 10 && talk.TalkAnswer == 0)
+        while (talk.TalkWaitResult != TalkEngine::WaitResult::TimedOut && talk.TalkAnswer == 0)
             host.Pump();
         if (talk.TalkAnswer == 0)
             scene.PlayIdleGesture();

@@ -177,6 +177,11 @@ private:
     // The file choice with its reports, the header, the score file and the player's name.
     void OpenPlayFile();
     std::optional<PlayFileError> CheckPlayFile();
+    // The title's waits: the player clicked, or the wait ran out.
+    bool WaitEnded() const {
+        return talk.TalkWaitResult == TalkEngine::WaitResult::Answered ||
+               talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut;
+    }
     // A call to the partner: the talk, the partner's name rising, the stage jumping.
     void Exclaim(int talkNumber, int speed);
     // The partner's question and its menu: 0 no answer, 1 or 2 the item chosen.

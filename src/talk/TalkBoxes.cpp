@@ -57,8 +57,9 @@ bool TalkEngine::InitTalk(int left, int top) {
         box.Height = openHeight;
     }
 
-    WaitMode = 0;
-    TalkWaitResult = 0;
+    WaitMode = WaitFor::Nothing;
+    WaitTimed = false;
+    TalkWaitResult = WaitResult::None;
     TalkAnswer = 0;
     TalkInputText.clear();
     View.Input = InputView{};

@@ -161,12 +161,12 @@ void TalkEngine::InterpreterStep() {
         while (BoxLayout != 0)
             CloseBox(CurrentBox);
         break;
-    case u'▼': WaitMode = 1; break;
-    case u'▽': WaitMode = -1; break;
-    case u'◆': WaitMode = 2; break;
-    case u'◇': WaitMode = -2; break;
-    case u'★': WaitMode = 3; break;
-    case u'☆': WaitMode = -3; break;
+    case u'▼': WaitMode = WaitFor::Click; break;
+    case u'▽': WaitMode = WaitFor::Click, WaitTimed = true; break;
+    case u'◆': WaitMode = WaitFor::Input; break;
+    case u'◇': WaitMode = WaitFor::Input, WaitTimed = true; break;
+    case u'★': WaitMode = WaitFor::Menu; break;
+    case u'☆': WaitMode = WaitFor::Menu, WaitTimed = true; break;
     case u'¶':
         if (!TalkScript.isEmpty()) {
             const QChar digit = TalkScript.front();
@@ -182,10 +182,10 @@ void TalkEngine::InterpreterStep() {
         break;  // "∴" and anything else the mark-up does not know
     }
 
-    if (WaitMode != 0) {
+    if (WaitMode != WaitFor::Nothing) {
         tmrTalk.SetEnabled(false);
         BeginWait();
-        while (WaitMode != 0)
+        while (WaitMode != WaitFor::Nothing)
             host.Pump();
         waitLength = 5;
         tmrTalk.SetEnabled(true);
@@ -231,13 +231,14 @@ bool TalkEngine::PauseRunning() {
 }
 
 void TalkEngine::BeginWait() {
-    TalkWaitResult = 1;
-    const int m = WaitMode;
-    if (m == 3 || m == -3) {
+    TalkWaitResult = WaitResult::Waiting;
+    switch (WaitMode) {
+    case WaitFor::Menu:
         timeoutLimit = 18 * waitLength;
         tmrTalkCursorBlink.SetInterval(50);
         tmrTalkCursorBlink.SetEnabled(true);
-    } else if (m == 2 || m == -2) {
+        break;
+    case WaitFor::Input: {
         TalkBoxView& box = View.Box[CurrentBox];
         InputView& input = View.Input;
         input.Box = CurrentBox;
@@ -252,32 +253,42 @@ void TalkEngine::BeginWait() {
         input.Visible = true;
         ++input.FocusRequests;
         View.Changed();
-        if (m == -2) {
+        if (WaitTimed) {
             // The timed input waits like the timed click: wait length x 2 s on the 500 ms tick.
             timeoutLimit = 4 * waitLength;
             tmrTalkCursorBlink.SetInterval(500);
             tmrTalkCursorBlink.SetEnabled(true);
         }
-    } else {
+        break;
+    }
+    case WaitFor::Click:
         promptX = View.Box[CurrentBox].CurrentX;
         promptColor = View.Box[CurrentBox].TextColor;
         timeoutLimit = 2 * waitLength;
         tmrTalkCursorBlink.SetInterval(500);
         tmrTalkCursorBlink.SetEnabled(true);
+        break;
+    case WaitFor::Nothing:
+        break;
     }
     tickCount = 0;
 }
 
+void TalkEngine::EndWait(WaitResult result) {
+    TalkWaitResult = result;
+    WaitMode = WaitFor::Nothing;
+    WaitTimed = false;
+}
+
 void TalkEngine::OnBlinkTick() {
-    const int m = WaitMode;
-    if (m < 0 && ++tickCount > timeoutLimit) {
+    if (WaitTimed && ++tickCount > timeoutLimit) {
         tickCount = 0;
         TimeOut();
         return;
     }
-    if (m == 3 || m == -3)
+    if (WaitMode == WaitFor::Menu)
         HoverCheck(true);
-    else if (m == 1 || m == -1)
+    else if (WaitMode == WaitFor::Click)
         PromptBlink(false);
 }
 
@@ -300,57 +311,63 @@ void TalkEngine::PromptBlink(bool ending) {
 }
 
 void TalkEngine::Answer(int value) {
-    const int m = WaitMode;
-    if (m == 3 || m == -3) {
+    switch (WaitMode) {
+    case WaitFor::Menu:
         tmrTalkCursorBlink.SetEnabled(false);
         HoverCheck(false);
         if (value >= 1 && value <= 9)
             View.Menu.TextColor[value] = 0xFFFF00;
         View.Changed();
         TalkAnswer = value;
-    } else if (m == 2 || m == -2) {
+        break;
+    case WaitFor::Input:
         if (!ReadInput())
             return;
         tmrTalkCursorBlink.SetEnabled(false);
-    } else if (m == 1 || m == -1) {
+        break;
+    case WaitFor::Click:
         if (value != CurrentBox)
             return;
         tmrTalkCursorBlink.SetEnabled(false);
         PromptBlink(true);
-    } else {
+        break;
+    case WaitFor::Nothing:
         return;
     }
-    TalkWaitResult = 11;
-    WaitMode = 0;
+    EndWait(WaitResult::Answered);
 }
 
 void TalkEngine::TimeOut() {
-    const int m = WaitMode;
     tmrTalkCursorBlink.SetEnabled(false);
-    if (m == -3) {
+    switch (WaitMode) {
+    case WaitFor::Menu:
         TalkAnswer = 0;
-    } else if (m == -1) {
+        break;
+    case WaitFor::Click:
         PromptBlink(true);
-    } else if (m == -2) {
+        break;
+    case WaitFor::Input:
+        // What was typed by then counts as the answer.
         if (ReadInput(false)) {
-            TalkWaitResult = 11;
-            WaitMode = 0;
+            EndWait(WaitResult::Answered);
             return;
         }
         View.Input.Visible = false;
         View.Changed();
+        break;
+    case WaitFor::Nothing:
+        break;
     }
-    TalkWaitResult = 10;
-    WaitMode = 0;
+    EndWait(WaitResult::TimedOut);
 }
 
 void TalkEngine::OnTalkBoxClick(int box) {
-    if (WaitMode == 1 || WaitMode == -1)
+    if (WaitMode == WaitFor::Click)
         Answer(box);
 }
 
 void TalkEngine::OnMenuClick(int item) {
-    if (WaitMode != 3 && WaitMode != -3)
+    if (WaitMode != WaitFor::Menu)
         return;
     if (item >= 1 && item <= 9)
         View.Menu.Opaque[item] = true;
@@ -358,7 +375,7 @@ void TalkEngine::OnMenuClick(int item) {
 }
 
 void TalkEngine::OnInputConfirm() {
-    if (WaitMode == 2 || WaitMode == -2)
+    if (WaitMode == WaitFor::Input)
         Answer(0);
 }
 

@@ -31,11 +31,17 @@ public:
     QString TalkVar[11];  // 10 holds the player's name
     int TalkAnswer = 0;
     QString TalkInputText;
-    int TalkWaitResult = 0;  // 1 waiting, 10 timed out, 11 answered
+    // How the last wait ended; the story sets None itself before it watches for the end.
+    enum class WaitResult { None, Waiting, TimedOut, Answered };
+    WaitResult TalkWaitResult = WaitResult::None;
 
     QString TalkScript;
     QString TalkPhrase;
-    int WaitMode = 0;  // 1 ▼, 2 ◆, 3 ★, -1 ▽, -2 ◇, -3 ☆
+    // What the open wait takes: "▼" a click on the box, "◆" a typed answer, "★" a menu choice;
+    // their timed twins "▽", "◇" and "☆" also end by themselves.
+    enum class WaitFor { Nothing, Click, Input, Menu };
+    WaitFor WaitMode = WaitFor::Nothing;
+    bool WaitTimed = false;
     int CurrentTalk = 0;
     QList<int> History;  // the talk numbers asked for, in order
     int MalformedStops = 0;  // talks cut short as malformed (each is reported on stderr)
@@ -83,6 +89,7 @@ private:
     void OnBlinkTick();
     bool PauseRunning();
     void BeginWait();
+    void EndWait(WaitResult result);
     void Answer(int value);
     void TimeOut();
     void PromptBlink(bool ending);

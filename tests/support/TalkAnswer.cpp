@@ -4,23 +4,20 @@ namespace kirune {
 
 void AnswerTalkWait(TalkEngine& talk, int menuItem, const QString& typed) {
     switch (talk.WaitMode) {
-    case 1:
-    case -1:
+    case TalkEngine::WaitFor::Click:
         talk.OnTalkBoxClick(talk.CurrentBox);
         break;
-    case 3:
-    case -3:
+    case TalkEngine::WaitFor::Menu:
         if (menuItem > 0)
             talk.OnMenuClick(menuItem);
         break;
-    case 2:
-    case -2:
+    case TalkEngine::WaitFor::Input:
         if (!typed.isEmpty()) {
             talk.View.Input.Text = typed;
             talk.OnInputConfirm();
         }
         break;
-    default:
+    case TalkEngine::WaitFor::Nothing:
         break;
     }
 }
