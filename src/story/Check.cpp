@@ -8,6 +8,17 @@ namespace {
 
 constexpr double kResultsShownSeconds = 1.5;
 
+// What the partner makes of a press on 完成; the number picks the partner's talk.
+enum class Verdict {
+    NoAnswer = 0,     // the question was left unanswered
+    NotYet = 1,       // the player said not yet
+    FewEmpty = 2,     // a first check with less than a third of the cells empty
+    ManyEmpty = 3,    // a first check with more
+    StillEmpty = 4,   // a later check with cells still empty
+    FirstCheck = 5,   // the board is full: the first sweep
+    CheckAgain = 6,   // the board is full: a later sweep
+};
+
 }  // namespace
 
 void Story::CheckAnswers() {
@@ -21,27 +32,27 @@ void Story::CheckAnswers() {
             if (stage.Mas[stage.Cell(r, c)].Entered == kEmptyCell)
                 ++empty;
 
-    int result;
+    Verdict result;
     if (empty > 0 && CheckCount == 0) {
-        result = empty < (stage.MasMaxX * stage.MasMaxY) / 3 ? 2 : 3;
+        result = empty < (stage.MasMaxX * stage.MasMaxY) / 3 ? Verdict::FewEmpty : Verdict::ManyEmpty;
     } else if (empty > 0) {
-        result = 4;
+        result = Verdict::StillEmpty;
     } else {
         talk.SetWaitLength(6);
         anim.Say(P + 2110, QStringLiteral("+1"));
         talk.TalkAnswer = 0;
         talk.Talk(2115);
         if (talk.TalkAnswer == 1)
-            result = CheckCount == 0 ? 5 : 6;
+            result = CheckCount == 0 ? Verdict::FirstCheck : Verdict::CheckAgain;
         else
-            result = talk.TalkAnswer == 2 ? 1 : 0;
+            result = talk.TalkAnswer == 2 ? Verdict::NotYet : Verdict::NoAnswer;
     }
-    if (result >= 2 && result <= 4) {
+    const bool sweep = result == Verdict::FirstCheck || result == Verdict::CheckAgain;
+    if (empty > 0)
         Exclaim(2121, 3);
-    }
-    anim.Say(P + 2200 + 4 * result, QStringLiteral("-1"));
+    anim.Say(P + 2200 + 4 * int(result), QStringLiteral("-1"));
     talk.Talk(1213);
-    if (result == 5 || result == 6) {
+    if (sweep) {
         ++CheckCount;
         RevealAnswers();
     }
