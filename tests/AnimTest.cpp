@@ -239,7 +239,7 @@ TEST_F(Stage, WordEffectsStepAsDesigned) {
     EXPECT_EQ(sizes.front(), 16);
     EXPECT_EQ(sizes.back(), 76) << "16 + 60 in steps of 2, as remembered";
     anim.SetStageArea(130, 96, 385, 330);
-    EXPECT_EQ(anim.EffectSettings[2], 2);
+    EXPECT_EQ(anim.EffectSettings.riseSpeed, 2);
     EXPECT_EQ(anim.lblWordEf[0].Color, 0xFFFFFFu);
 }
 
@@ -280,7 +280,7 @@ TEST_F(Stage, TheStageShakesWipesAndZooms) {
     EXPECT_TRUE(anim.SpotVisible);
     EXPECT_FALSE(anim.tmrAnim.Enabled());
     anim.ZoomStage(10, 320, 0, -1);
-    EXPECT_EQ(anim.EffectSettings[10], 0) << "-1 toggles back out";
+    EXPECT_EQ(anim.EffectSettings.zoomDirection, 0) << "-1 toggles back out";
     EXPECT_EQ(anim.ZoomRect, QRect(0, 0, 385, 330));
     anim.HideSpotStage();
     EXPECT_FALSE(anim.SpotVisible);

@@ -80,7 +80,14 @@ public:
 
     // Word effects.
     int ShadowOffset = 2;
-    qint32 EffectSettings[12] = {};
+    // The effects' last arguments: an argument of 0 keeps the one remembered here.
+    struct Settings {
+        qint32 riseColour = 0, riseSize = 0, riseSpeed = 0;
+        qint32 slideColour = 0, slideSize = 0, slideSpeed = 0;
+        qint32 shakeAmplitude = 0, shakeSpeed = 0;
+        qint32 wipeColour = 0;
+        qint32 zoomPercentage = 0, zoomDirection = 0;  // direction: 1 in, 0 out
+    } EffectSettings;
     WordLabel lblWordEf[2];
     // The size of a text in the bold effect face at a point size; the window measures it.
     std::function<QSize(const QString& text, int points)> MeasureText;

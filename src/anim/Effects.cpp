@@ -55,21 +55,21 @@ void Anim::PlacePair(int x, int y) {
 
 void Anim::RiseWord(const QString& text, int colour, int size, int speed) {
     if (size != 0)
-        EffectSettings[1] = size;
+        EffectSettings.riseSize = size;
     if (colour != 0)
-        EffectSettings[0] = colour;
+        EffectSettings.riseColour = colour;
     if (speed != 0)
-        EffectSettings[2] = speed;
-    const int S = kRiseSize[Number(EffectSettings[1])];
-    const int E = S + kRiseGrowth[Number(EffectSettings[2])];
-    const int k = Number(EffectSettings[2]);
+        EffectSettings.riseSpeed = speed;
+    const int S = kRiseSize[Number(EffectSettings.riseSize)];
+    const int E = S + kRiseGrowth[Number(EffectSettings.riseSpeed)];
+    const int k = Number(EffectSettings.riseSpeed);
     for (WordLabel& label : lblWordEf) {
         label.PointSize = S;
         label.Text = text;
         label.OnSpotStage = SpotVisible;
     }
     lblWordEf[0].Color = 0xFFFFFF;
-    lblWordEf[1].Color = EffectColor(EffectSettings[0]);
+    lblWordEf[1].Color = EffectColor(EffectSettings.riseColour);
     int y = StageH / 2;
     int x = (StageW - LabelSize(S).width()) / 2;
     PlacePair(x, y);
@@ -90,20 +90,20 @@ void Anim::RiseWord(const QString& text, int colour, int size, int speed) {
 
 void Anim::SlideWord(const QString& text, int direction, int colour, int size, int speed) {
     if (colour != 0)
-        EffectSettings[3] = colour;
+        EffectSettings.slideColour = colour;
     if (size != 0)
-        EffectSettings[4] = size;
+        EffectSettings.slideSize = size;
     if (speed != 0)
-        EffectSettings[5] = speed;
-    const int points = kSlideSize[Number(EffectSettings[4])];
-    const int p = kSlideStep[Number(EffectSettings[5])];
+        EffectSettings.slideSpeed = speed;
+    const int points = kSlideSize[Number(EffectSettings.slideSize)];
+    const int p = kSlideStep[Number(EffectSettings.slideSpeed)];
     for (WordLabel& label : lblWordEf) {
         label.PointSize = points;
         label.Text = text;
         label.OnSpotStage = false;
     }
     lblWordEf[0].Color = 0xFFFFFF;
-    lblWordEf[1].Color = EffectColor(EffectSettings[3]);
+    lblWordEf[1].Color = EffectColor(EffectSettings.slideColour);
     const QSize size1 = LabelSize(points);
     const int W1 = size1.width(), H1 = size1.height();
     int x = 0, y = 0, n = 0;
@@ -134,11 +134,11 @@ void Anim::SlideWord(const QString& text, int direction, int colour, int size, i
 
 void Anim::ShakeStage(int kind, int amplitude, int speed) {
     if (amplitude != 0)
-        EffectSettings[6] = amplitude;
+        EffectSettings.shakeAmplitude = amplitude;
     if (speed != 0)
-        EffectSettings[7] = speed;
-    const int A = kShakeAmplitude[Number(EffectSettings[6])];
-    const double D = kShakePause[Number(EffectSettings[7])];
+        EffectSettings.shakeSpeed = speed;
+    const int A = kShakeAmplitude[Number(EffectSettings.shakeAmplitude)];
+    const double D = kShakePause[Number(EffectSettings.shakeSpeed)];
     StopAnim();
     picWork = picStage.copy();
     WorkX = WorkY = 0;
@@ -163,8 +163,8 @@ void Anim::ShakeStage(int kind, int amplitude, int speed) {
 
 void Anim::WipeStage(int kind, int colour, double pause) {
     if (colour != 0)
-        EffectSettings[8] = colour;
-    const QColor c = QColor::fromRgb(QRgb(0xFF000000u | EffectColor(EffectSettings[8])));
+        EffectSettings.wipeColour = colour;
+    const QColor c = QColor::fromRgb(QRgb(0xFF000000u | EffectColor(EffectSettings.wipeColour)));
     StopAnim();
     for (int pass = 0; pass < 8; ++pass) {
         {
@@ -199,11 +199,11 @@ void Anim::HideSpotStage() {
 void Anim::ZoomStage(int cx, int cy, int percentage, int direction) {
     StartAnim();
     if (percentage != 0)
-        EffectSettings[9] = percentage;
-    const int P = EffectSettings[9];
+        EffectSettings.zoomPercentage = percentage;
+    const int P = EffectSettings.zoomPercentage;
     if (direction == -1)
-        direction = EffectSettings[10] == 0 ? 1 : 0;
-    EffectSettings[10] = direction;
+        direction = EffectSettings.zoomDirection == 0 ? 1 : 0;
+    EffectSettings.zoomDirection = direction;
     SpotVisible = true;
     Changed();
     auto step = [&](int z) {

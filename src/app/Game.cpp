@@ -12,8 +12,8 @@ Game::Game(Host& host)
       story(host, screen, library, talk, anim, scene, effect),
       tmrSoundInterval(host.Timers(), 20, [this] {
           // The sound tick only counts; nothing switches its timer on.
-          if (++anim.EffectSettings[11] > 1000000)
-              anim.EffectSettings[11] = 1;
+          if (++SoundTick > 1000000)
+              SoundTick = 1;
       }) {
     story.InitSoundTimer = [this] { tmrSoundInterval.SetInterval(1000); };
     story.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };

@@ -28,8 +28,9 @@ public:
     Story story;
     Keypad keypad;
 
-    // The main window's last timer; sound pacing, never switched on.
+    // The main window's last timer; sound pacing, never switched on, and what it counts.
     GameTimer tmrSoundInterval;
+    qint32 SoundTick = 0;
 
     [[noreturn]] void EndGame() { story.EndGame(); }
 };
