@@ -12,7 +12,7 @@ TEST(BoardView, ASmallGridIsCentredWithoutScrollBars) {
     EXPECT_EQ(s.picCrossBase, (Box{199, 147, 245, 231, true}));
     EXPECT_FALSE(s.picCrossStageMoveHVisible);
     EXPECT_FALSE(s.picCrossStageMoveVVisible);
-    EXPECT_EQ(game.story.ScrollMode, 0);
+    EXPECT_EQ(game.story.ScrollMode, Story::Scroll::None);
     EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Left, 70);
     EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Top, 33);
 }
@@ -22,13 +22,13 @@ TEST(BoardView, EachGridShapeGetsItsFrameAndBars) {
         int rows, columns;
         Box base;
         bool h, v;
-        int mode;
+        Story::Scroll mode;
     };
     const Case cases[] = {
-        {12, 9, {164, 98, 315, 330, true}, false, true, 2},
-        {8, 13, {129, 131, 385, 264, true}, true, false, 1},
-        {12, 13, {129, 98, 385, 330, true}, true, true, 3},
-        {10, 11, {129, 98, 385, 330, true}, false, false, 0},
+        {12, 9, {164, 98, 315, 330, true}, false, true, Story::Scroll::Vertical},
+        {8, 13, {129, 131, 385, 264, true}, true, false, Story::Scroll::Horizontal},
+        {12, 13, {129, 98, 385, 330, true}, true, true, Story::Scroll::Both},
+        {10, 11, {129, 98, 385, 330, true}, false, false, Story::Scroll::None},
     };
     for (const Case& c : cases) {
         SimGame game({{PatternGrid(c.rows, c.columns)}});
@@ -50,7 +50,7 @@ protected:
 TEST_F(BigBoard, ScrollsOneColumnWhenTheCursorLeavesTheView) {
     EXPECT_EQ(story.ViewLeftMax, 5);
     EXPECT_EQ(story.ViewTopMax, 6);
-    EXPECT_EQ(story.ScrollMode, 3);
+    EXPECT_EQ(story.ScrollMode, Story::Scroll::Both);
     game.Keys(QStringLiteral("AAAAAAAAAA"));  // ten letters: the cursor reaches column 11
     game.RunFor(6.0);
     ASSERT_EQ(game.CursorCell(), game.Cell(1, 11));

@@ -49,7 +49,7 @@ void Story::LayoutBoard() {
     base.Visible = true;
     screen.picCrossStageMoveHVisible = wide;
     screen.picCrossStageMoveVVisible = tall;
-    ScrollMode = (wide ? 1 : 0) + (tall ? 2 : 0);
+    ScrollMode = wide ? (tall ? Scroll::Both : Scroll::Horizontal) : (tall ? Scroll::Vertical : Scroll::None);
     screen.Changed(Screen::Part::Board);
 }
 
@@ -61,14 +61,14 @@ void Story::PlaceCrossStage() {
 
 void Story::ScrollToCursor() {
     if (CurStep == 1) {
-        if (ScrollMode == 2)
+        if (ScrollMode == Scroll::Vertical)
             return;
         const int col = stage.Column(CurMas);
         if (ViewLeft <= col && col <= ViewLeft + kViewColumns - 1)
             return;
         ViewLeft += col > ViewLeft ? 1 : -1;
     } else {
-        if (ScrollMode == 1)
+        if (ScrollMode == Scroll::Horizontal)
             return;
         const int row = stage.Row(CurMas);
         if (ViewTop <= row && row <= ViewTop + kViewRows - 1)
@@ -102,16 +102,16 @@ void Story::ScrollToWordHV() { ScrollToWord(true, true); }
 
 void Story::ScrollToNewWord() {
     switch (ScrollMode) {
-    case 1:
+    case Scroll::Horizontal:
         ScrollToWordH();
         break;
-    case 2:
+    case Scroll::Vertical:
         ScrollToWordV();
         break;
-    case 3:
+    case Scroll::Both:
         ScrollToWordHV();
         break;
-    default:
+    case Scroll::None:
         break;
     }
 }

@@ -149,7 +149,7 @@ void Story::MoveInWord(int dir) {
     }
     PlaySound(SoundMove);
     MoveCursor(CurMas, CurMas + d);
-    if (ScrollMode != 0)
+    if (ScrollMode != Scroll::None)
         ScrollToCursor();
 }
 

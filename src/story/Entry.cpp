@@ -59,7 +59,7 @@ void Story::PlaceNextInput() {
     const int next = CurMas + CurStep;
     if (stage.Mas[next].Select == CurStep) {
         MoveCursor(CurMas, next);
-        if (ScrollMode != 0)
+        if (ScrollMode != Scroll::None)
             ScrollToCursor();
     } else {
         // Characters typed beyond the end of the word are dropped.

@@ -112,7 +112,9 @@ public:
     // Board view and scrolling.
     int MasWidth = 35, MasHeight = 33;
     int ViewLeft = 1, ViewTop = 1, ViewLeftMax = 1, ViewTopMax = 1;
-    int ScrollMode = 0;  // 0 none, 1 horizontal, 2 vertical, 3 both
+    // Which way a board larger than the view scrolls.
+    enum class Scroll { None, Horizontal, Vertical, Both };
+    Scroll ScrollMode = Scroll::None;
 
     // Cell size and the bars of the cell animation, from the designed size of lblCell(0).
     void SetCellMetrics(int width, int height);
