@@ -14,9 +14,8 @@ namespace kirune {
 namespace {
 
 const RomaKanaTable* Table() {
-    static const auto table =
-        RomaKanaTable::Load(QStringLiteral(KIRUNE_PROGRAM_DIR "/sys/RomaKana/新ローマ字かな変換.txt"), nullptr);
-    return table ? &*table : nullptr;
+    static const auto table = RomaKanaTable::Load(QStringLiteral(KIRUNE_PROGRAM_DIR "/sys/RomaKana/新ローマ字かな変換.txt"));
+    return table ? &table.value : nullptr;
 }
 
 // Four header lines, so the body starts at line 5.

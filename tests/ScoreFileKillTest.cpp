@@ -102,10 +102,10 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
         QFile file(folder + QLatin1String(ScoreRecords::kScoreFile));
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         // The game's own reading must agree with the raw bytes.
-        ASSERT_EQ(reader.SetupLogFile(QLatin1String(ScoreRecords::kPlayFile), folder, ScoreRecords::kStages), 1);
+        ASSERT_TRUE(reader.SetupLogFile(QLatin1String(ScoreRecords::kPlayFile), folder, ScoreRecords::kStages));
         std::vector<qint32> clear(ScoreRecords::kStages + 1, 0);
         const auto lines = ReadByteLines(file.fileName());
-        const bool readable = lines && lines->size() == 5 && reader.ReadLogStatus(clear) == 1 &&
+        const bool readable = lines && lines->size() == 5 && reader.ReadLogStatus(clear) &&
                               (clear == ScoreRecords::kWritten[0].status || clear == ScoreRecords::kWritten[1].status) &&
                               (reader.ReadPlayerName() == ScoreRecords::kWritten[0].name ||
                                reader.ReadPlayerName() == ScoreRecords::kWritten[1].name);

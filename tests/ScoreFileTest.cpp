@@ -18,7 +18,7 @@ namespace {
 class ScoreFile : public ::testing::Test {
 protected:
     ScoreFile() : library(host) {}
-    void SetUp() override { ASSERT_EQ(library.SetupLogFile(QStringLiteral("abc.vxl"), dir.path() + u'/', 3), 1); }
+    void SetUp() override { ASSERT_TRUE(library.SetupLogFile(QStringLiteral("abc.vxl"), dir.path() + u'/', 3)); }
     QString Path() const { return dir.filePath(QStringLiteral("abc.log")); }
     QStringList Lines() const { return ReadTextFile(Path())->lines; }
     void Write(const QStringList& lines) { ASSERT_TRUE(WriteTextFile(Path(), lines)); }
@@ -45,7 +45,7 @@ TEST_F(ScoreFile, ANewFileHasFiveLinesAndOneZeroPerStage) {
 TEST_F(ScoreFile, ReadsOneValuePerStageAndWritesThemBack) {
     Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"), QStringLiteral(";d"),
            QStringLiteral("0,1,1,0,1"), QStringLiteral("sixth")});
-    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(clear, (std::vector<qint32>{0, 0, 1, 1}));
     clear[1] = 1;
     library.WriteLogStatus(clear);
@@ -64,13 +64,13 @@ TEST_F(ScoreFile, EverythingSolvedAsksToStartOver) {
     struct Case {
         QString status;
         int answer;
-        int result;
+        bool result;
         QString after;
     };
     const Case cases[] = {
-        {QStringLiteral("1,1,1"), AnswerYes, 1, QStringLiteral("0,0,0")},
-        {QStringLiteral("1,1,1"), AnswerNo, 0, QStringLiteral("1,1,1")},
-        {QStringLiteral("2,1,1"), AnswerNo, 0, QStringLiteral("2,1,1")},  // no "0": nothing left to play
+        {QStringLiteral("1,1,1"), AnswerYes, true, QStringLiteral("0,0,0")},
+        {QStringLiteral("1,1,1"), AnswerNo, false, QStringLiteral("1,1,1")},
+        {QStringLiteral("2,1,1"), AnswerNo, false, QStringLiteral("2,1,1")},  // no "0": nothing left to play
     };
     for (const Case& c : cases) {
         Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("未登録"), QStringLiteral(";d"), c.status});
@@ -87,12 +87,12 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     // Fewer values than stages: the play file gained a stage, which is unsolved.
     Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("未登録"), QStringLiteral(";d"),
            QStringLiteral("1,1")});
-    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(clear, (std::vector<qint32>{0, 1, 1, 0}));
 
     // Three lines only: the name is read, and the status line is added where it belongs.
     Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン")});
-    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(library.ReadPlayerName(), QStringLiteral("ケン"));
     clear = {0, 1, 0, 0};
     library.WriteLogStatus(clear);
@@ -103,7 +103,7 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     // Unreadable values are unsolved stages, never solved ones, and are written back as such.
     Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"), QStringLiteral(";d"),
            QStringLiteral("1,？,")});
-    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(clear, (std::vector<qint32>{0, 1, 0, 0}));
     EXPECT_EQ(Lines()[4], QStringLiteral("1,0,0"));
 
@@ -113,10 +113,10 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     file.write("\x81\x7f\xff\r\n\xfe");
     file.close();
     host.reports.clear();
-    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(library.ReadPlayerName(), QString());
     library.SavePlayerName(QStringLiteral("ユミ"));
-    EXPECT_EQ(library.ReadLogStatus(clear), 1);
+    EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(clear, (std::vector<qint32>{0, 0, 0, 0}));
     EXPECT_EQ(Lines()[4], QStringLiteral("0,0,0"));
     EXPECT_TRUE(host.reports.empty()) << "never \"everything is solved\"";

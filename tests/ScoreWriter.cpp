@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
 
     SimHost host;
     Library library(host);
-    if (library.SetupLogFile(QString::fromLocal8Bit(ScoreRecords::kPlayFile), QString::fromLocal8Bit(argv[1]) + u'/',
-                             ScoreRecords::kStages) != 1) {
+    if (!library.SetupLogFile(QString::fromLocal8Bit(ScoreRecords::kPlayFile), QString::fromLocal8Bit(argv[1]) + u'/',
+                             ScoreRecords::kStages)) {
         std::fprintf(stderr, "kirune_score_writer: cannot set up the score file in %s\n", argv[1]);
         return 2;
     }
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         if (round == 0) {
             // Whatever the last kill left behind (a scratch file among it), this write must land.
             std::vector<qint32> status(record.status.size(), 0);
-            if (library.ReadLogStatus(status) != 1 || status != record.status ||
+            if (!library.ReadLogStatus(status) || status != record.status ||
                 library.ReadPlayerName() != record.name) {
                 std::fprintf(stderr, "kirune_score_writer: the first record did not read back\n");
                 return 3;

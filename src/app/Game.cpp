@@ -30,10 +30,10 @@ Game::Game(Host& host)
     story.ClearDispKeyBuff = [this] { keypad.ClearDispKeyBuff(); };
     story.ShowKeypad = [this] { keypad.ShowKeypad(); };
     story.SetKeypad = [this] {
-        QString error;
-        if (keypad.SetKeypad(this->host.ProgramFolder(), &error))
+        const auto error = keypad.SetKeypad(this->host.ProgramFolder());
+        if (!error)
             return;
-        this->host.ShowReport(ReportBox{QStringLiteral("Kirune"), QStringLiteral("ローマ字かな変換表を読めません。\r\n") + error,
+        this->host.ShowReport(ReportBox{QStringLiteral("Kirune"), QStringLiteral("ローマ字かな変換表を読めません。\r\n") + *error,
                                         ReportIcon::Exclamation, ReportButtons::Ok, false});
         story.EndGame();
     };

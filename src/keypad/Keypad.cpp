@@ -2,11 +2,11 @@
 
 namespace kirune {
 
-bool Keypad::SetKeypad(const QString& programFolder, QString* error) {
-    auto loaded = RomaKanaTable::Load(programFolder + QStringLiteral("sys/RomaKana/新ローマ字かな変換.txt"), error);
+std::optional<QString> Keypad::SetKeypad(const QString& programFolder) {
+    auto loaded = RomaKanaTable::Load(programFolder + QStringLiteral("sys/RomaKana/新ローマ字かな変換.txt"));
     if (!loaded)
-        return false;
-    table = std::move(*loaded);
+        return loaded.error;
+    table = std::move(loaded.value);
     for (int i = 1; i <= kCells; ++i) {
         Roma[i].clear();
         Kana[i].clear();
@@ -17,7 +17,7 @@ bool Keypad::SetKeypad(const QString& programFolder, QString* error) {
     CellsInUse = kCells;
     if (changed)
         changed();
-    return true;
+    return std::nullopt;
 }
 
 void Keypad::ShowKeypad() {

@@ -15,7 +15,8 @@ public:
     static constexpr int kNarrow = 17, kWide = 20;  // widths of a kana cell
 
     // Loads the table from the program folder; false with the reason when it cannot.
-    bool SetKeypad(const QString& programFolder, QString* error);
+    // Loads the romaji table; the reason when it cannot.
+    std::optional<QString> SetKeypad(const QString& programFolder);
     // Shows or hides the window.
     void ShowKeypad();
     void ClearDispKeyBuff();

@@ -35,13 +35,9 @@ QStringList QuotedFields(const QString& line) {
     return fields;
 }
 
-std::optional<RomaKanaTable> RomaKanaTable::Load(const QString& path, QString* error) {
+Result<RomaKanaTable> RomaKanaTable::Load(const QString& path) {
     const auto file = ReadTextFile(path);
-    auto fail = [&](const QString& why) {
-        if (error)
-            *error = why;
-        return std::nullopt;
-    };
+    auto fail = [](const QString& why) { return Result<RomaKanaTable>{{}, why}; };
     if (!file)
         return fail(QStringLiteral("%1 cannot be opened").arg(path));
     const QStringList& lines = file->lines;
@@ -60,7 +56,7 @@ std::optional<RomaKanaTable> RomaKanaTable::Load(const QString& path, QString* e
                 return fail(QStringLiteral("%1: line %2 is not a table row").arg(path).arg(row + 1));
             table.Keys[keys].push_back({fields[1], fields[2], fields[3]});
         }
-    return table;
+    return {std::move(table), std::nullopt};
 }
 
 const KanaEntry* RomaKanaTable::Find(const QString& keys) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +23,7 @@ struct RomaKanaTable {
     std::vector<KanaEntry> Keys[4];  // index = number of keys
 
     // Reads the CP932 table file; the error names what is wrong.
-    static std::optional<RomaKanaTable> Load(const QString& path, QString* error);
+    static Result<RomaKanaTable> Load(const QString& path);
     const KanaEntry* Find(const QString& keys) const;
 };
 

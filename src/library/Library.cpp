@@ -18,32 +18,26 @@ int Library::ShowReport(int code, int leftAloneSeconds) {
     return host.ShowReport(box);
 }
 
-int Library::ChoosePlayFile(int kind, QString& name, QString& folder) {
-    name.clear();
-    folder.clear();
+std::optional<ChosenPlayFile> Library::ChoosePlayFile(int kind) {
     if (kind != 1)
-        return 0;
+        return std::nullopt;
     const QString path =
         host.ChooseOpenFile(host.ProgramFolder(), QStringLiteral("Vexal ﾌｧｲﾙ を指定してください (*.vxl)"));
-    const auto chosen = SplitChosenPath(path);
-    if (path.isEmpty() || !chosen)
-        return 0;
-    name = chosen->name;
-    folder = chosen->folder;
-    return 1;
+    if (path.isEmpty())
+        return std::nullopt;
+    return SplitChosenPath(path);
 }
 
-int Library::SelectPlayFile(QString& name, QString& folder) {
-    name.clear();
+std::optional<ChosenPlayFile> Library::SelectPlayFile() {
     for (;;) {
-        while (ChoosePlayFile(1, name, folder) == 0)
+        std::optional<ChosenPlayFile> chosen;
+        while (!(chosen = ChoosePlayFile(1)))
             if (ShowReport(101) != AnswerYes)
-                return 0;
-        if (!FindFile(folder + name).isEmpty())
-            return 1;
+                return std::nullopt;
+        if (!FindFile(chosen->folder + chosen->name).isEmpty())
+            return chosen;
         if (ShowReport(102) != AnswerYes)
-            return 0;
-        name.clear();
+            return std::nullopt;
     }
 }
 

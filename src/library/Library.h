@@ -2,6 +2,7 @@
 
 #include "host/Host.h"
 #include "library/Random.h"
+#include "library/WorkFolder.h"
 #include "model/Crossword.h"
 
 #include <vector>
@@ -26,20 +27,21 @@ public:
     // leftAloneSeconds > 0: the box closes by itself after that long (see ReportBox).
     int ShowReport(int code, int leftAloneSeconds = 0);
 
-    // File choice: 1 with name ("base.vxl") and folder ("/.../") set, 0 when none was chosen.
-    int ChoosePlayFile(int kind, QString& name, QString& folder);
-    // The choice with its retry reports 101 and 102; 0 when the player gives up.
-    int SelectPlayFile(QString& name, QString& folder);
+    // File choice (kind 1, the play file, is the only kind): nothing when none was chosen.
+    std::optional<ChosenPlayFile> ChoosePlayFile(int kind);
+    // The choice with its retry reports 101 and 102; nothing when the player gives up.
+    std::optional<ChosenPlayFile> SelectPlayFile();
     // The file's name when it exists, else empty text.
     QString FindFile(const QString& path) const;
 
     // The personal score file beside the play file, or in the temporary folder.
     QString LogFileName, LogFolder;
-    int SetupLogFile(const QString& playFileName, const QString& playFolder, int stageMax);
-    int CreateLogFile(const QString& path, int kind, int stageMax);
-    // Fills StageClear (entries 1..stageMax); 0 when every stage is solved and the player
+    // False when the game cannot go on (the reports have said why).
+    bool SetupLogFile(const QString& playFileName, const QString& playFolder, int stageMax);
+    bool CreateLogFile(const QString& path, int kind, int stageMax);
+    // Fills StageClear (entries 1..stageMax); false when every stage is solved and the player
     // declines to start over.
-    int ReadLogStatus(std::vector<qint32>& StageClear);
+    bool ReadLogStatus(std::vector<qint32>& StageClear);
     void WriteLogStatus(const std::vector<qint32>& StageClear);
     QString ReadPlayerName() const;
     void SavePlayerName(const QString& name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Crossword.h"
+#include "model/Result.h"
 
 #include <QString>
 
@@ -30,11 +31,7 @@ struct PlayFileError {
 };
 
 template <typename T>
-struct PlayFileRead {
-    T value{};
-    std::optional<PlayFileError> error;
-    explicit operator bool() const { return !error; }
-};
+using PlayFileRead = Result<T, PlayFileError>;
 
 // Grids larger than this in either direction are refused as impossible.
 inline constexpr int kMaxGridSide = 200;

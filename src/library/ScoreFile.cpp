@@ -66,42 +66,40 @@ bool Library::ReplaceScoreFile(const QList<QByteArray>& lines) {
     return false;
 }
 
-int Library::SetupLogFile(const QString& playFileName, const QString& playFolder, int stageMax) {
+bool Library::SetupLogFile(const QString& playFileName, const QString& playFolder, int stageMax) {
     LogFileName = playFileName.section(u'.', 0, 0) + QStringLiteral(".log");
     stageCount = stageMax;
     LogFolder = playFolder;
     if (!FindFile(LogPath()).isEmpty())
-        return 1;
+        return true;
     if (CreateLogFile(LogPath(), 0, stageMax))
-        return 1;
+        return true;
     if (TempFolder.isEmpty()) {
         ShowReport(10001);
-        return 0;
+        return false;
     }
     if (!FindFile(TempFolder + LogFileName).isEmpty()) {
         LogFolder = TempFolder;
-        return 1;
+        return true;
     }
     if (!CreateLogFile(TempFolder + LogFileName, 1, stageMax)) {
         ShowReport(10002);
-        return 0;
+        return false;
     }
     LogFolder = TempFolder;
     ShowReport(10003);
-    return 1;
+    return true;
 }
 
-int Library::CreateLogFile(const QString& path, int kind, int stageMax) {
+bool Library::CreateLogFile(const QString& path, int kind, int stageMax) {
     QStringList zeros;
     for (int i = 0; i < std::max(stageMax, 1); ++i)
         zeros << QStringLiteral("0");
     return WriteTextFile(path, {kind == 1 ? kComment1Temp : kComment1, kComment2, kNoName, kComment4,
-                                zeros.join(u',')})
-               ? 1
-               : 0;
+                                zeros.join(u',')});
 }
 
-int Library::ReadLogStatus(std::vector<qint32>& StageClear) {
+bool Library::ReadLogStatus(std::vector<qint32>& StageClear) {
     const auto lines = ReadByteLines(LogPath()).value_or(QList<QByteArray>());
     // A stage the file has no value for (the play file gained stages, or the line is lost)
     // counts as unsolved, and so does one whose value cannot be read; either is written back.
@@ -122,13 +120,13 @@ int Library::ReadLogStatus(std::vector<qint32>& StageClear) {
     if (unsolved) {
         if (repaired)
             WriteLogStatus(StageClear);
-        return 1;
+        return true;
     }
     if (ShowReport(1001) != AnswerYes)
-        return 0;
+        return false;
     std::fill(StageClear.begin(), StageClear.end(), 0);
     WriteLogStatus(StageClear);
-    return 1;
+    return true;
 }
 
 void Library::WriteLogStatus(const std::vector<qint32>& StageClear) {

@@ -136,8 +136,12 @@ std::optional<PlayFileError> Story::CheckPlayFile() {
 
 void Story::OpenPlayFile() {
     for (;;) {
-        if (library.SelectPlayFile(PlayFileName, PlayFolder) == 0)
+        PlayFileName.clear();
+        const auto chosen = library.SelectPlayFile();
+        if (!chosen)
             EndGame();
+        PlayFileName = chosen->name;
+        PlayFolder = chosen->folder;
         screen.lblTitle = PlayFileName.section(u'.', 0, 0);
         screen.Changed(Screen::Part::Labels);
         const auto error = CheckPlayFile();
@@ -148,9 +152,9 @@ void Story::OpenPlayFile() {
             EndGame();
     }
     StageClear.assign(size_t(StageMax) + 1, 0);
-    if (library.SetupLogFile(PlayFileName, PlayFolder, StageMax) == 0)
+    if (!library.SetupLogFile(PlayFileName, PlayFolder, StageMax))
         EndGame();
-    if (library.ReadLogStatus(StageClear) == 0)
+    if (!library.ReadLogStatus(StageClear))
         EndGame();
     InputMode = ReadInputMode(PlayFolder + PlayFileName).value;
     if (InputMode == 1 && SetKeypad)

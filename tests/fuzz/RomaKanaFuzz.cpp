@@ -11,9 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QDir().mkpath(FuzzFolder() + QStringLiteral("sys/RomaKana"));
     WriteFuzzFile(QStringLiteral("sys/RomaKana/新ローマ字かな変換.txt"), data, size);
     Keypad keypad;
-    QString error;
-    if (!keypad.SetKeypad(FuzzFolder(), &error)) {
-        FuzzCheck(!error.isEmpty(), "a refused table without a reason");
+    if (const auto error = keypad.SetKeypad(FuzzFolder())) {
+        FuzzCheck(!error->isEmpty(), "a refused table without a reason");
         return 0;
     }
     // Single keys, doubled letters, a three-key syllable, "NN", a dash and a key no row has.

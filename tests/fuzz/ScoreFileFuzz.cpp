@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Play files of different lengths meet the same score file.
     std::vector<qint32> clear(size_t(1 + size % 40), -1);
-    if (library.ReadLogStatus(clear) == 0)
+    if (!library.ReadLogStatus(clear))
         return 0;
     const QString name = library.ReadPlayerName();
 

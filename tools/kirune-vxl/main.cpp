@@ -79,16 +79,15 @@ int Build(const QString& sourcePath, const QString& outputPath) {
     }
     // Kana grids are checked against the table the keypad of this program folder converts with.
     const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
-    QString tableError;
-    const auto table = RomaKanaTable::Load(tablePath, &tableError);
-    const BuildResult built = BuildPlayFile(SplitLines(text), table ? &*table : nullptr);
+    const auto table = RomaKanaTable::Load(tablePath);
+    const BuildResult built = BuildPlayFile(SplitLines(text), table ? &table.value : nullptr);
     for (const SourceError& e : built.errors)
         Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(sourcePath).arg(e.line).arg(e.text)
                                : QStringLiteral("%1: %2").arg(sourcePath, e.text));
     if (!built.errors.empty()) {
         QFile::remove(outputPath);  // a stale file must not pass for the build's result
         if (!table)
-            Say(stderr, tableError);
+            Say(stderr, *table.error);
         return 1;
     }
     if (!WriteTextFile(outputPath, built.lines)) {
