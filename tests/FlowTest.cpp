@@ -353,11 +353,6 @@ TEST(Flow, F1AppendsTheWordToTheReportFile) {
     EXPECT_EQ(file->lines[9], QStringLiteral("[OK]でこの情報をセーブ化します。"));
 }
 
-}  // namespace
-}  // namespace kirune
-
-namespace kirune {
-namespace {
 
 TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
     SimGame game({kRing, kSmall});
@@ -381,11 +376,6 @@ TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
     EXPECT_EQ(game.Stage().MasMaxX, 5);
 }
 
-}  // namespace
-}  // namespace kirune
-
-namespace kirune {
-namespace {
 
 TEST(Flow, MissingAssetsStopTheGameWithAMessageNamingThem) {
     QTemporaryDir empty;
@@ -427,31 +417,6 @@ TEST(Flow, MissingAssetsStopTheGameWithAMessageNamingThem) {
     EXPECT_TRUE(noTable.endedAtStart);
     ASSERT_EQ(noTable.host.reports.size(), 1u);
     EXPECT_TRUE(noTable.host.reports[0].text.contains(QStringLiteral("新ローマ字かな変換.txt")));
-}
-
-}  // namespace
-}  // namespace kirune
-
-namespace kirune {
-namespace {
-
-TEST(Sound, SlotsMusicAndTheirRules) {
-    SimGame game({kSmall});
-    SimHost& host = game.host;
-    EXPECT_EQ(host.slotSound[0], QStringLiteral("dummy")) << "every slot holds the placeholder from the start";
-    EXPECT_EQ(host.slotSound[3], QStringLiteral("dummy"));
-    game.game.effect.PlaySound(QStringLiteral("ピポポン"));
-    game.game.effect.PlaySound(QStringLiteral("ザッ"));
-    EXPECT_EQ(host.slotSound[1], QStringLiteral("ザッ")) << "a second sound takes the slot of the first";
-    game.game.effect.StopSound(-1);
-    EXPECT_TRUE(host.effectPlaying) << "slot -1 only ever holds the placeholder";
-    game.game.effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
-    const qsizetype started = host.tunes.size();
-    game.game.effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
-    EXPECT_EQ(host.tunes.size(), started + 1) << "the playing tune starts again";
-    EXPECT_EQ(game.game.talk.tmrTalk.Enabled(), true);
-    EXPECT_EQ(game.game.tmrSoundInterval.Interval(), 1000);
-    EXPECT_FALSE(game.game.tmrSoundInterval.Enabled());
 }
 
 }  // namespace

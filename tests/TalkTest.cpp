@@ -108,11 +108,12 @@ TEST_F(Talking, TimedClickWaitsEndByThemselves) {
     const qint64 start = host.NowMs();
     Run(QStringLiteral("¶2▽"));
     EXPECT_EQ(talk.TalkWaitResult, TalkEngine::WaitResult::TimedOut);
-    // The fifth 500 ms tick makes the count exceed 2 x 2 (the script starts on the next talk tick).
-    EXPECT_NEAR(double(host.NowMs() - start), 2500.0, 30.0);
+    // The fifth 500 ms tick makes the count exceed 2 x 2: 2.5 s after the wait began on the
+    // second talk tick (the first takes "¶2").
+    EXPECT_EQ(host.NowMs() - start, 2530);
     const qint64 again = host.NowMs();
     Run(QStringLiteral("▽"));
-    EXPECT_NEAR(double(host.NowMs() - again), 5500.0, 30.0) << "the next wait has the length 5 again";
+    EXPECT_EQ(host.NowMs() - again, 5515) << "the next wait has the length 5 again";
 }
 
 TEST_F(Talking, AClickWaitEndsOnlyOnItsOwnBox) {
