@@ -96,101 +96,120 @@ void TalkEngine::InterpreterStep() {
     busy = true;
     const QChar c = TalkScript.front();
     TalkScript.remove(0, 1);
-    // Text up to the closing bracket, taken off the script with it; nullopt when it is open.
-    auto takeUpTo = [this](QChar close) -> std::optional<QString> {
-        const qsizetype end = TalkScript.indexOf(close);
-        if (end < 0)
-            return std::nullopt;
-        QString text = TalkScript.left(end);
-        TalkScript.remove(0, end + 1);
-        return text;
-    };
+    if (Find(c))
+        StartPhrase(c);
+    else
+        RunCommand(c);
+    if (WaitMode != WaitFor::Nothing)
+        AwaitAnswer();
+    busy = false;
+}
 
-    if (Find(c)) {
-        SpeakAs(c);
-        const QChar open = TalkScript.isEmpty() ? QChar() : TalkScript.front();
-        if (open != u'〈' && open != u'《') {
-            Malformed(QStringLiteral("talker %1 without 〈 or 《").arg(c));
-        } else {
-            TalkScript.remove(0, 1);
-            const auto text = takeUpTo(open == u'〈' ? u'〉' : u'》');
-            const auto phrase = text ? Substitute(*text) : std::nullopt;
-            if (!text)
-                Malformed(QStringLiteral("%1 never closed").arg(open));
-            if (phrase) {
-                lipSync = open == u'《';
-                if (lipSync) {
-                    const Talker* talker = Find(BoxSpeaker[CurrentBox]);
-                    lipSprite = talker ? talker->Sprite : 0;
-                    if (SetSpritePose && lipSprite)
-                        SetSpritePose(lipSprite, 2);
-                }
-                TalkPhrase = *phrase;
-            }
-        }
-        busy = false;
+std::optional<QString> TalkEngine::TakeUpTo(QChar close) {
+    const qsizetype end = TalkScript.indexOf(close);
+    if (end < 0)
+        return std::nullopt;
+    QString text = TalkScript.left(end);
+    TalkScript.remove(0, end + 1);
+    return text;
+}
+
+void TalkEngine::StartPhrase(QChar talker) {
+    SpeakAs(talker);
+    const QChar open = TalkScript.isEmpty() ? QChar() : TalkScript.front();
+    if (open != u'〈' && open != u'《') {
+        Malformed(QStringLiteral("talker %1 without 〈 or 《").arg(talker));
         return;
     }
+    TalkScript.remove(0, 1);
+    const auto text = TakeUpTo(open == u'〈' ? u'〉' : u'》');
+    if (!text) {
+        Malformed(QStringLiteral("%1 never closed").arg(open));
+        return;
+    }
+    const auto phrase = Substitute(*text);
+    if (!phrase)
+        return;
+    lipSync = open == u'《';
+    if (lipSync) {
+        const Talker* speaker = Find(BoxSpeaker[CurrentBox]);
+        lipSprite = speaker ? speaker->Sprite : 0;
+        if (SetSpritePose && lipSprite)
+            SetSpritePose(lipSprite, 2);
+    }
+    TalkPhrase = *phrase;
+}
 
+void TalkEngine::RunCommand(QChar c) {
     switch (c.unicode()) {
-    case u'【': {
-        const auto text = takeUpTo(u'】');
-        if (!text) {
-            Malformed(QStringLiteral("【 never closed"));
-            break;
-        }
-        const QStringList pieces = text->split(u'●');
-        for (int k = 0; k < pieces.size() && k <= 10; ++k)
-            if (!pieces[k].isEmpty())
-                TalkVar[k] = pieces[k];
-        break;
-    }
-    case u'『': {
-        const auto text = takeUpTo(u'』');
-        const auto choices = text ? Substitute(*text) : std::nullopt;
-        if (!text)
-            Malformed(QStringLiteral("『 never closed"));
-        if (choices)
-            ShowMenu(*choices);
-        break;
-    }
+    case u'【': SetVariables(); break;
+    case u'『': OpenMenu(); break;
     case u'⊿': HideMenu(); break;
     case u'×': CloseBox(CurrentBox); break;
-    case u'※':
-        HideMenu();
-        while (BoxLayout != 0)
-            CloseBox(CurrentBox);
-        break;
-    case u'▼': WaitMode = WaitFor::Click; break;
-    case u'▽': WaitMode = WaitFor::Click, WaitTimed = true; break;
-    case u'◆': WaitMode = WaitFor::Input; break;
-    case u'◇': WaitMode = WaitFor::Input, WaitTimed = true; break;
-    case u'★': WaitMode = WaitFor::Menu; break;
-    case u'☆': WaitMode = WaitFor::Menu, WaitTimed = true; break;
-    case u'¶':
-        if (!TalkScript.isEmpty()) {
-            const QChar digit = TalkScript.front();
-            TalkScript.remove(0, 1);
-            waitLength = digit.isDigit() ? digit.digitValue() : 0;
-        }
-        break;
+    case u'※': CloseEverything(); break;
+    case u'▼': Await(WaitFor::Click, false); break;
+    case u'▽': Await(WaitFor::Click, true); break;
+    case u'◆': Await(WaitFor::Input, false); break;
+    case u'◇': Await(WaitFor::Input, true); break;
+    case u'★': Await(WaitFor::Menu, false); break;
+    case u'☆': Await(WaitFor::Menu, true); break;
+    case u'¶': TakeWaitLength(); break;
     case u'〈':
-    case u'《':
-        Malformed(QStringLiteral("%1 without a registered talker").arg(c));
-        break;
-    default:
-        break;  // "∴" and anything else the mark-up does not know
+    case u'《': Malformed(QStringLiteral("%1 without a registered talker").arg(c)); break;
+    default: break;  // "∴" and anything else the mark-up does not know
     }
+}
 
-    if (WaitMode != WaitFor::Nothing) {
-        tmrTalk.SetEnabled(false);
-        BeginWait();
-        while (WaitMode != WaitFor::Nothing)
-            host.Pump();
-        waitLength = 5;
-        tmrTalk.SetEnabled(true);
+void TalkEngine::SetVariables() {
+    const auto text = TakeUpTo(u'】');
+    if (!text) {
+        Malformed(QStringLiteral("【 never closed"));
+        return;
     }
-    busy = false;
+    // Piece k goes to variable k; an empty piece leaves its variable as it was.
+    const QStringList pieces = text->split(u'●');
+    for (int k = 0; k < pieces.size() && k <= 10; ++k)
+        if (!pieces[k].isEmpty())
+            TalkVar[k] = pieces[k];
+}
+
+void TalkEngine::OpenMenu() {
+    const auto text = TakeUpTo(u'』');
+    if (!text) {
+        Malformed(QStringLiteral("『 never closed"));
+        return;
+    }
+    if (const auto choices = Substitute(*text))
+        ShowMenu(*choices);
+}
+
+void TalkEngine::CloseEverything() {
+    HideMenu();
+    while (BoxLayout != 0)
+        CloseBox(CurrentBox);
+}
+
+void TalkEngine::Await(WaitFor kind, bool timed) {
+    WaitMode = kind;
+    WaitTimed = timed;
+}
+
+void TalkEngine::TakeWaitLength() {
+    if (TalkScript.isEmpty())
+        return;
+    const QChar digit = TalkScript.front();
+    TalkScript.remove(0, 1);
+    waitLength = digit.isDigit() ? digit.digitValue() : 0;
+}
+
+void TalkEngine::AwaitAnswer() {
+    // The talk timer rests while the player answers; the script resumes where it stopped.
+    tmrTalk.SetEnabled(false);
+    BeginWait();
+    while (WaitMode != WaitFor::Nothing)
+        host.Pump();
+    waitLength = 5;
+    tmrTalk.SetEnabled(true);
 }
 
 void TalkEngine::TypewriterStep() {

@@ -86,6 +86,16 @@ public:
 
 private:
     void OnTalkTick();
+    // The interpreter's commands, one each.
+    std::optional<QString> TakeUpTo(QChar close);  // text up to the bracket, taken off the script
+    void StartPhrase(QChar talker);
+    void RunCommand(QChar c);
+    void SetVariables();
+    void OpenMenu();
+    void CloseEverything();
+    void Await(WaitFor kind, bool timed);
+    void TakeWaitLength();
+    void AwaitAnswer();
     void OnBlinkTick();
     bool PauseRunning();
     void BeginWait();
