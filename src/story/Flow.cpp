@@ -1,10 +1,11 @@
+#include "host/Wait.h"
+#include "library/WorkFolder.h"
 #include "model/StageCheck.h"
 #include "story/Busy.h"
 #include "story/Story.h"
-#include "host/Wait.h"
 
-#include "library/WorkFolder.h"
-
+#include <map>
+#include <vector>
 
 namespace kirune {
 
@@ -243,59 +244,56 @@ void Story::ConfirmEnd() {
         Farewell(FarewellKind::Stop);
 }
 
+namespace {
+
+// One line of a farewell before the partner's last words: a partner's line (its number added to
+// the partner's) said with a mood word, or, without one, a plain talk.
+struct FarewellLine {
+    int talk;
+    const char16_t* moodWord = nullptr;
+};
+
+// Every farewell: its lines, then talk 1223, the walk-off, the narrator's closing talk and the
+// partner's word sliding across. Those that come with nobody at the keyboard end with report 11.
+struct FarewellSteps {
+    std::vector<FarewellLine> lines;
+    int closing;
+    int slideSpeed1;  // the slide's speed on the 9x family; the NT family's is always 2
+    bool shake;
+    bool unattended;
+};
+
+const FarewellSteps& StepsOf(FarewellKind kind) {
+    static const std::map<FarewellKind, FarewellSteps> steps = {
+        {FarewellKind::Stop, {{{1720, u"=5"}}, 1731, 3, false, false}},
+        {FarewellKind::AllSolved, {{{2510, u"=4"}, {1213}, {2520, u"=5"}}, 2525, 2, false, false}},
+        {FarewellKind::NoMore, {{}, 2613, 2, false, false}},
+        {FarewellKind::TimeUp, {{{3100, u"-1"}, {1211}, {3110, u"=5"}}, 3121, 2, false, true}},
+        {FarewellKind::AdviceExhausted, {{{1211}, {3000, u"=1"}}, 3011, 2, true, true}},
+        {FarewellKind::LeftAlone, {{{1211}, {3250, u"=1"}}, 3261, 2, true, true}},
+    };
+    return steps.at(kind);
+}
+
+}  // namespace
+
 void Story::Farewell(FarewellKind kind) {
-    const int P = PartnerKind;
+    const FarewellSteps& steps = StepsOf(kind);
     farewellStarted = true;
-    bool reportEnd = false;
-    switch (kind) {
-    case FarewellKind::Stop:
-        anim.Say(P + 1720, QStringLiteral("=5"));
-        talk.Talk(1223);
-        scene.PartnerWalkOff();
-        talk.Talk(1731);
-        Slide(3, 2, PartnerWord());
-        break;
-    case FarewellKind::AllSolved:
-        anim.Say(P + 2510, QStringLiteral("=4"));
-        talk.Talk(1213);
-        anim.Say(P + 2520, QStringLiteral("=5"));
-        talk.Talk(1223);
-        scene.PartnerWalkOff();
-        talk.Talk(2525);
-        Slide(2, 2, PartnerWord());
-        break;
-    case FarewellKind::NoMore:
-        talk.Talk(1223);
-        scene.PartnerWalkOff();
-        talk.Talk(2613);
-        Slide(2, 2, PartnerWord());
-        break;
-    case FarewellKind::TimeUp:
-        anim.Say(P + 3100, QStringLiteral("-1"));
-        talk.Talk(1211);
-        anim.Say(P + 3110, QStringLiteral("=5"));
-        talk.Talk(1223);
-        scene.PartnerWalkOff();
-        talk.Talk(3121);
-        Slide(2, 2, PartnerWord());
-        reportEnd = true;
-        break;
-    case FarewellKind::AdviceExhausted:
-    case FarewellKind::LeftAlone: {
-        const bool advice = kind == FarewellKind::AdviceExhausted;
-        talk.Talk(1211);
-        anim.Say(P + (advice ? 3000 : 3250), QStringLiteral("=1"));
-        talk.Talk(1223);
-        scene.PartnerWalkOff();
-        talk.Talk(advice ? 3011 : 3261);
-        Slide(2, 2, PartnerWord());
+    for (const FarewellLine& line : steps.lines) {
+        if (line.moodWord)
+            anim.Say(PartnerKind + line.talk, QString::fromUtf16(line.moodWord));
+        else
+            talk.Talk(line.talk);
+    }
+    talk.Talk(1223);
+    scene.PartnerWalkOff();
+    talk.Talk(steps.closing);
+    Slide(steps.slideSpeed1, 2, PartnerWord());
+    if (steps.shake)
         anim.ShakeStage(2468, 1, 3);
-        reportEnd = true;
-        break;
-    }
-    }
     Wait(host, 2.0);
-    if (reportEnd) {
+    if (steps.unattended) {
         endsUnattended = true;
         library.ShowReport(11, kReportLeftAloneSeconds);
     }
