@@ -55,7 +55,7 @@ void Anim::AnimTick() {
         SpriteRec& s = Sprites[i];
         if (s.Active != 1 || s.Mode < 0)
             continue;
-        if (s.Mode == 0) {
+        if (s.Mode == SpriteMode::Scenery) {
             const bool inView = s.X > ViewX - s.W && s.X < ViewX + StageW && s.Y > ViewY - s.H && s.Y < ViewY + StageH;
             if (!inView)
                 continue;
@@ -70,16 +70,16 @@ void Anim::AnimTick() {
             FrameStep(s);
             JitterStep(s);
             MotionStep(s);
-            if (s.Mode == 21 && s.WrapArmed == 0) {
+            if (s.Mode == SpriteMode::ReEnters && s.WrapArmed == 0) {
                 s.WrapAt = 0;
                 s.WrapArmed = 1;
             }
             Paint(s);
-        } else if (s.Mode == 11) {
+        } else if (s.Mode == SpriteMode::MovesOn) {
             MotionStep(s);
-        } else if (s.Mode == 21) {
+        } else if (s.Mode == SpriteMode::ReEnters) {
             ReentryStep(s);
-        } else if (s.Mode == 31) {
+        } else if (s.Mode == SpriteMode::Vanishes) {
             s.Active = 0;
         }
     }

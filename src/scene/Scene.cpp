@@ -110,7 +110,7 @@ void Scene::SetUpPlayStage(int inputMode, const QString& partnerName) {
     anim.SetSpritePos(BackSprite, 0, 0);
     anim.SetSpritePos(CloudSprite, 45, -6);
     if (Moves())
-        anim.SetSpriteMove(CloudSprite, 21, 6, ByPlatform(4, 16), 1, ByPlatform(1200, 5000));
+        anim.SetSpriteMove(CloudSprite, SpriteMode::ReEnters, 6, ByPlatform(4, 16), 1, ByPlatform(1200, 5000));
     anim.HideSpotStage();
 }
 
@@ -120,9 +120,9 @@ void Scene::PartnerWalkIn() {
     const int P = PartnerSprite;
     anim.SetSpritePos(P, 160, 0);
     anim.SetSpriteJitter(P, 28, ByPlatform(4, 16), 2);
-    anim.SetSpriteMove(P, 11, 4, ByPlatform(1, 2), ByPlatform(3, 1), 1);
+    anim.SetSpriteMove(P, SpriteMode::MovesOn, 4, ByPlatform(1, 2), ByPlatform(3, 1), 1);
     anim.FollowSprite(P, 0, 0);
-    anim.SetSpriteMove(P, 0, 4, ByPlatform(4, 16), 1, 1);
+    anim.SetSpriteMove(P, SpriteMode::Scenery, 4, ByPlatform(4, 16), 1, 1);
     anim.SetSpriteJitter(P, 28, ByPlatform(61, 233), 1);
 }
 
@@ -136,12 +136,12 @@ void Scene::PartnerWalkOff() {
         return;
     const int P = PartnerSprite;
     anim.SetSpriteJitter(P, 28, ByPlatform(4, 16), 2);
-    anim.SetSpriteMove(P, 11, 6, ByPlatform(1, 2), ByPlatform(3, 1), 1);
+    anim.SetSpriteMove(P, SpriteMode::MovesOn, 6, ByPlatform(1, 2), ByPlatform(3, 1), 1);
     anim.FollowSprite(P, 160, 0);
     int x = 0, y = 0;
     for (anim.GetSpritePos(P, x, y); x < 160; anim.GetSpritePos(P, x, y))
         host.Pump();
-    anim.SetSpriteMove(P, 0, 4, ByPlatform(4, 16), 1, 1);
+    anim.SetSpriteMove(P, SpriteMode::Scenery, 4, ByPlatform(4, 16), 1, 1);
     anim.SetSpriteJitter(P, 0, ByPlatform(61, 233), 1);
 }
 
