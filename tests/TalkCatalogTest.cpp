@@ -7,6 +7,7 @@
 #include "support/TalkAnswer.h"
 #include "talk/TalkData.h"
 #include "talk/TalkEngine.h"
+#include "talk/TalkNumbers.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -21,34 +22,19 @@ namespace {
 
 const QString kTalkFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/Talk/");
 
-const std::vector<int> kCommon = {1211, 1212, 1213, 1223, 1231, 1232, 1243, 1301, 1302, 1311, 1312, 1321,
-                                  1331, 1332, 1333, 1401, 1421, 1501, 1601, 1615, 1731, 1801, 1915, 2101,
-                                  2115, 2121, 2401, 2525, 2535, 2613, 2801, 3011, 3121, 3261};
+int Hint(int P, int h) { return TalkNo::Of(TalkNo::Hint, P, h); }
 
-int Hint(int P, int h) { return P + 2900 + 4 * h; }
-
-// Every talk of partner P, by the flow's formulas.
+// Every talk of partner P, from the game's own table.
 std::vector<int> PartnerTalks(int P) {
     std::vector<int> n;
-    for (int base : {1410, 1430, 1510, 1610, 1720, 1900, 1904, 1910, 2110, 2300, 2500, 2504, 2510, 2520, 2530, 3000,
-                     3100, 3110, 3250})
-        n.push_back(P + base);
-    for (int r = 0; r <= 2; ++r)
-        for (int base : {1700, 2000, 2600})
-            n.push_back(P + base + 4 * r);
-    for (int r = 0; r <= 6; ++r)
-        n.push_back(P + 2200 + 4 * r);
-    for (int k = 0; k <= 3; ++k)
-        n.push_back(P + 2700 + 4 * k);
-    for (int h = 0; h <= 22; ++h)
-        n.push_back(Hint(P, h));
-    for (int k = 0; k <= 10; ++k)
-        n.push_back(P + 3200 + 4 * k);
+    for (const TalkNo::Family& family : TalkNo::kFamilies)
+        for (int m = 0; m < family.members; ++m)
+            n.push_back(TalkNo::Of(family, P, m));
     return n;
 }
 
 std::set<int> AllTalks() {
-    std::set<int> all(kCommon.begin(), kCommon.end());
+    std::set<int> all(std::begin(TalkNo::kShared), std::end(TalkNo::kShared));
     for (int P = 1; P <= 4; ++P)
         for (int n : PartnerTalks(P))
             EXPECT_TRUE(all.insert(n).second) << "two formulas give talk " << n;
@@ -57,7 +43,7 @@ std::set<int> AllTalks() {
 
 TEST(TalkCatalog, TheDataHoldsEveryTalkTheGameAsksForAndNoOther) {
     const std::set<int> wanted = AllTalks();
-    EXPECT_EQ(wanted.size(), kCommon.size() + 4 * PartnerTalks(1).size());
+    EXPECT_EQ(wanted.size(), std::size(TalkNo::kShared) + 4 * PartnerTalks(1).size());
 
     TalkData data;
     ASSERT_TRUE(data.Open(kTalkFolder));

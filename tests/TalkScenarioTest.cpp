@@ -4,6 +4,7 @@
 
 #include "library/Cp932Text.h"
 #include "support/SimGame.h"
+#include "talk/TalkNumbers.h"
 #include "support/TalkAnswer.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace kirune {
 namespace {
 
 
-int Hint(int P, int h) { return P + 2900 + 4 * h; }
+int Hint(int P, int h) { return TalkNo::Of(TalkNo::Hint, P, h); }
 
 QList<int> Since(const SimGame& game, qsizetype from) { return game.game.talk.History.mid(from); }
 

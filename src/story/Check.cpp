@@ -1,5 +1,6 @@
 #include "story/Sounds.h"
 #include "story/Story.h"
+#include "talk/TalkNumbers.h"
 #include "host/Wait.h"
 
 namespace kirune {
@@ -23,7 +24,7 @@ enum class Verdict {
 
 void Story::CheckAnswers() {
     const int P = PartnerKind;
-    Exclaim(2101, 2);
+    Exclaim(TalkNo::CheckCalled, 2);
     effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
 
     int empty = 0;
@@ -39,9 +40,9 @@ void Story::CheckAnswers() {
         result = Verdict::StillEmpty;
     } else {
         talk.SetWaitLength(6);
-        anim.Say(P + 2110, QStringLiteral("+1"));
+        anim.Say(TalkNo::Of(TalkNo::AskCheck, P), QStringLiteral("+1"));
         talk.TalkAnswer = 0;
-        talk.Talk(2115);
+        talk.Talk(TalkNo::CheckMenu);
         if (talk.TalkAnswer == 1)
             result = CheckCount == 0 ? Verdict::FirstCheck : Verdict::CheckAgain;
         else
@@ -49,9 +50,9 @@ void Story::CheckAnswers() {
     }
     const bool sweep = result == Verdict::FirstCheck || result == Verdict::CheckAgain;
     if (empty > 0)
-        Exclaim(2121, 3);
-    anim.Say(P + 2200 + 4 * int(result), QStringLiteral("-1"));
-    talk.Talk(1213);
+        Exclaim(TalkNo::CellsEmpty, 3);
+    anim.Say(TalkNo::Of(TalkNo::CheckReply, P, int(result)), QStringLiteral("-1"));
+    talk.Talk(TalkNo::ThenClose);
     if (sweep) {
         ++CheckCount;
         RevealAnswers();
@@ -67,8 +68,8 @@ void Story::ShowControls() {
 
 void Story::RevealAnswers() {
     talk.SetWaitLength(3);
-    anim.Say(PartnerKind + 2300, QStringLiteral("-1"));
-    talk.Talk(1213);
+    anim.Say(TalkNo::Of(TalkNo::SweepStarts, PartnerKind), QStringLiteral("-1"));
+    talk.Talk(TalkNo::ThenClose);
 
     ResetCellColours();
     screen.picControlerVisible[1] = screen.picControlerVisible[2] = false;
@@ -199,13 +200,13 @@ void Story::CheckResult(int wrong) {
     const int P = PartnerKind;
     if (wrong > 0) {
         const int k = std::min(CheckCount, 4) - 1;
-        anim.Say(P + 2700 + 4 * std::max(k, 0), QStringLiteral("-1"));
-        talk.Talk(1213);
+        anim.Say(TalkNo::Of(TalkNo::StillWrong, P, std::max(k, 0)), QStringLiteral("-1"));
+        talk.Talk(TalkNo::ThenClose);
         anim.SetMood(QStringLiteral("+1"));
         return;
     }
-    Exclaim(2401, 3);
-    anim.Say(P + (CheckCount == 1 ? 2500 : 2504), QStringLiteral("=5"));
+    Exclaim(TalkNo::Solved, 3);
+    anim.Say(TalkNo::Of(TalkNo::SolvedCheer, P, CheckCount == 1 ? 0 : 1), QStringLiteral("=5"));
 
     StageClear[size_t(StageNmb)] = 1;
     library.WriteLogStatus(StageClear);
@@ -213,11 +214,11 @@ void Story::CheckResult(int wrong) {
     const int next = NextUnsolvedStage(StageNmb);
     if (next == 0)
         Farewell(FarewellKind::AllSolved);
-    const int r = AskPartner(P + 2530, QStringLiteral("=5"), 2535);
-    anim.Say(P + 2600 + 4 * r, QStringLiteral("=3"));
+    const int r = AskPartner(TalkNo::Of(TalkNo::AskNext, P), QStringLiteral("=5"), TalkNo::NextMenu);
+    anim.Say(TalkNo::Of(TalkNo::NextReply, P, r), QStringLiteral("=3"));
     if (r == 2)
         Farewell(FarewellKind::NoMore);
-    talk.Talk(1213);
+    talk.Talk(TalkNo::ThenClose);
     SetupStageOrReport(next);
     CheckCount = 0;
 }
@@ -267,12 +268,12 @@ void Story::GiveAdvice() {
         talk.TalkVar[4] = across ? QStringLiteral("縦") : QStringLiteral("横");
     }
     if (h == 13 || h == 14) {
-        Exclaim(2801, 3);
+        Exclaim(TalkNo::HintCalled, 3);
     }
-    anim.Say(P + 2900 + 4 * h, QStringLiteral("=") + QString::number(m));
+    anim.Say(TalkNo::Of(TalkNo::Hint, P, h), QStringLiteral("=") + QString::number(m));
     if (h == 19)
         Farewell(FarewellKind::AdviceExhausted);
-    talk.Talk(1213);
+    talk.Talk(TalkNo::ThenClose);
 }
 
 void Story::ChangeStage() {
@@ -281,18 +282,18 @@ void Story::ChangeStage() {
     if (next == 0) {
         if (!ChangeAsked) {
             ChangeAsked = true;
-            Exclaim(1801, 3);
-            anim.Say(P + 1900, QStringLiteral("+1"));
+            Exclaim(TalkNo::NoOtherStage, 3);
+            anim.Say(TalkNo::Of(TalkNo::NoStageLeft, P), QStringLiteral("+1"));
         } else {
-            anim.Say(P + 1904, QStringLiteral("-1"));
+            anim.Say(TalkNo::Of(TalkNo::NoStageLeft, P, 1), QStringLiteral("-1"));
         }
     } else {
-        const int r = AskPartner(P + 1910, QStringLiteral("-1"), 1915);
+        const int r = AskPartner(TalkNo::Of(TalkNo::AskChange, P), QStringLiteral("-1"), TalkNo::ChangeMenu);
         if (r == 1)
             SetupStageOrReport(next);
-        anim.Say(P + 2000 + 4 * r, QStringLiteral("+1"));
+        anim.Say(TalkNo::Of(TalkNo::ChangeReply, P, r), QStringLiteral("+1"));
     }
-    talk.Talk(1213);
+    talk.Talk(TalkNo::ThenClose);
 }
 
 }  // namespace kirune

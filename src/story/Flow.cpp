@@ -3,6 +3,7 @@
 #include "model/StageCheck.h"
 #include "story/Busy.h"
 #include "story/Story.h"
+#include "talk/TalkNumbers.h"
 
 #include <map>
 #include <vector>
@@ -58,40 +59,40 @@ void Story::TitleSequence() {
     effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
 
     talk.TalkWaitResult = TalkEngine::WaitResult::None;
-    talk.Talk(1301);
+    talk.Talk(TalkNo::Welcome);
     anim.ShakeStage(2468, 2, 5);
     do {
         talk.SetWaitLength(1);
-        talk.Talk(1211);
+        talk.Talk(TalkNo::Pause);
         while (!WaitEnded())
             host.Pump();
         if (talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut)
             scene.PlayIdleGesture();
     } while (talk.TalkWaitResult != TalkEngine::WaitResult::Answered);
-    talk.Talk(1212);
-    talk.Talk(1302);
-    talk.Talk(1211);
+    talk.Talk(TalkNo::ClearTitle);
+    talk.Talk(TalkNo::ClickToBegin);
+    talk.Talk(TalkNo::Pause);
     while (!WaitEnded())
         host.Pump();
     if (talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut)
         scene.PlayIdleGesture();
-    talk.Talk(1212);
+    talk.Talk(TalkNo::ClearTitle);
 
     OpenPlayFile();
     effect.StopMusic();
 
-    talk.Talk(FirstPlay ? 1311 : 1312);
-    talk.Talk(1321);
+    talk.Talk(FirstPlay ? TalkNo::FirstVisit : TalkNo::Returning);
+    talk.Talk(TalkNo::ChoosePartner);
     talk.TalkAnswer = 0;
     while (talk.TalkAnswer == 0) {
         talk.SetWaitLength(5);
-        talk.Talk(1231);
+        talk.Talk(TalkNo::PartnerMenu);
         while (talk.TalkWaitResult != TalkEngine::WaitResult::TimedOut && talk.TalkAnswer == 0)
             host.Pump();
         if (talk.TalkAnswer == 0)
             scene.PlayIdleGesture();
     }
-    talk.Talk(1232);
+    talk.Talk(TalkNo::PartnerChosen);
     PartnerKind = std::clamp(talk.TalkAnswer, 1, 4);
     PartnerName = kPartnerNames[PartnerKind];
 
@@ -99,15 +100,15 @@ void Story::TitleSequence() {
         talk.TalkAnswer = 0;
         while (talk.TalkAnswer != 1) {
             talk.TalkInputText.clear();
-            talk.Talk(1331);
+            talk.Talk(TalkNo::AskName);
             if (talk.TalkInputText.isEmpty()) {
-                talk.Talk(1332);
+                talk.Talk(TalkNo::NameOffered);
                 talk.TalkInputText = talk.TalkVar[PartnerKind];
             }
             talk.TalkVar[10] = talk.TalkInputText;
             talk.TalkAnswer = 0;
-            talk.Talk(1333);
-            talk.Talk(1243);
+            talk.Talk(TalkNo::NameRepeated);
+            talk.Talk(TalkNo::NameConfirmMenu);
         }
         library.SavePlayerName(talk.TalkVar[10]);
     }
@@ -198,26 +199,26 @@ void Story::StartPlay() {
     // The greeting is not to be interrupted by a button that starts a talk of its own.
     const BusyWhile busy(ModalBusy);
     if (!FirstPlay) {
-        talk.Talk(1501);
+        talk.Talk(TalkNo::ReturningGreeting);
         Slide(3, 2, talk.TalkVar[0] + talk.TalkVar[10]);
         scene.PartnerWalkIn();
-        talk.Talk(PartnerKind + 1510);
+        talk.Talk(TalkNo::Of(TalkNo::GreetReturning, PartnerKind));
     } else {
-        talk.Talk(1401);
+        talk.Talk(TalkNo::FirstGreeting);
         if (InputMode == 1) {
             if (ClearDispKeyBuff)
                 ClearDispKeyBuff();
             if (ShowKeypad)
                 ShowKeypad();
-            talk.Talk(1421);
+            talk.Talk(TalkNo::FirstGreetingKana);
             Slide(3, 2, PartnerWord());
             scene.PartnerWalkIn();
-            talk.Talk(PartnerKind + 1430);
-            talk.Talk(0);
+            talk.Talk(TalkNo::Of(TalkNo::GreetKana, PartnerKind));
+            talk.Talk(TalkNo::AfterLast);
         } else {
             Slide(3, 2, PartnerWord());
             scene.PartnerWalkIn();
-            talk.Talk(PartnerKind + 1410);
+            talk.Talk(TalkNo::Of(TalkNo::GreetAlphabet, PartnerKind));
         }
     }
     scene.PartnerSettle();
@@ -235,25 +236,26 @@ int Story::NextUnsolvedStage(int n) const {
 
 void Story::ConfirmEnd() {
     const int P = PartnerKind;
-    Exclaim(1601, 2);
+    Exclaim(TalkNo::EndCalled, 2);
     effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
-    const int r = AskPartner(P + 1610, QStringLiteral("-1"), 1615);
-    anim.Say(P + 1700 + 4 * r, QStringLiteral("+1"));
-    talk.Talk(1213);
+    const int r = AskPartner(TalkNo::Of(TalkNo::AskStop, P), QStringLiteral("-1"), TalkNo::EndMenu);
+    anim.Say(TalkNo::Of(TalkNo::StopReply, P, r), QStringLiteral("+1"));
+    talk.Talk(TalkNo::ThenClose);
     if (r == 1)
         Farewell(FarewellKind::Stop);
 }
 
 namespace {
 
-// One line of a farewell before the partner's last words: a partner's line (its number added to
-// the partner's) said with a mood word, or, without one, a plain talk.
+// One line of a farewell before the partner's last words: the partner's own line with a mood
+// word, or a shared talk.
 struct FarewellLine {
-    int talk;
+    TalkNo::Family partner{0};
     const char16_t* moodWord = nullptr;
+    int shared = 0;
 };
 
-// Every farewell: its lines, then talk 1223, the walk-off, the narrator's closing talk and the
+// Every farewell: its lines, then the last words, the walk-off, the narrator's closing talk and the
 // partner's word sliding across. Those that come with nobody at the keyboard end with report 11.
 struct FarewellSteps {
     std::vector<FarewellLine> lines;
@@ -265,12 +267,18 @@ struct FarewellSteps {
 
 const FarewellSteps& StepsOf(FarewellKind kind) {
     static const std::map<FarewellKind, FarewellSteps> steps = {
-        {FarewellKind::Stop, {{{1720, u"=5"}}, 1731, 3, false, false}},
-        {FarewellKind::AllSolved, {{{2510, u"=4"}, {1213}, {2520, u"=5"}}, 2525, 2, false, false}},
-        {FarewellKind::NoMore, {{}, 2613, 2, false, false}},
-        {FarewellKind::TimeUp, {{{3100, u"-1"}, {1211}, {3110, u"=5"}}, 3121, 2, false, true}},
-        {FarewellKind::AdviceExhausted, {{{1211}, {3000, u"=1"}}, 3011, 2, true, true}},
-        {FarewellKind::LeftAlone, {{{1211}, {3250, u"=1"}}, 3261, 2, true, true}},
+        {FarewellKind::Stop, {{{TalkNo::StopGoodbye, u"=5"}}, TalkNo::StopClosing, 3, false, false}},
+        {FarewellKind::AllSolved,
+         {{{TalkNo::AllSolvedCheer, u"=4"}, {.shared = TalkNo::ThenClose}, {TalkNo::AllSolvedGoodbye, u"=5"}},
+          TalkNo::AllSolvedClosing, 2, false, false}},
+        {FarewellKind::NoMore, {{}, TalkNo::NoMoreClosing, 2, false, false}},
+        {FarewellKind::TimeUp,
+         {{{TalkNo::TimeUp, u"-1"}, {.shared = TalkNo::Pause}, {TalkNo::TimeUpGoodbye, u"=5"}},
+          TalkNo::TimeUpClosing, 2, false, true}},
+        {FarewellKind::AdviceExhausted,
+         {{{.shared = TalkNo::Pause}, {TalkNo::HintsGoodbye, u"=1"}}, TalkNo::HintsClosing, 2, true, true}},
+        {FarewellKind::LeftAlone,
+         {{{.shared = TalkNo::Pause}, {TalkNo::LeftAloneGoodbye, u"=1"}}, TalkNo::LeftAloneClosing, 2, true, true}},
     };
     return steps.at(kind);
 }
@@ -282,11 +290,11 @@ void Story::Farewell(FarewellKind kind) {
     farewellStarted = true;
     for (const FarewellLine& line : steps.lines) {
         if (line.moodWord)
-            anim.Say(PartnerKind + line.talk, QString::fromUtf16(line.moodWord));
+            anim.Say(TalkNo::Of(line.partner, PartnerKind), QString::fromUtf16(line.moodWord));
         else
-            talk.Talk(line.talk);
+            talk.Talk(line.shared);
     }
-    talk.Talk(1223);
+    talk.Talk(TalkNo::LastWords);
     scene.PartnerWalkOff();
     talk.Talk(steps.closing);
     Slide(steps.slideSpeed1, 2, PartnerWord());

@@ -1,5 +1,6 @@
 #include "story/Busy.h"
 #include "story/Story.h"
+#include "talk/TalkNumbers.h"
 
 #include <QTime>
 
@@ -123,10 +124,10 @@ void Story::MinuteEvents() {
         return;
     effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
     const int L0 = anim.Mood;
-    anim.Say(PartnerKind + 3200 + 4 * kind, moodWord);
+    anim.Say(TalkNo::Of(TalkNo::Remark, PartnerKind, kind), moodWord);
     if (kind == 10)
         Farewell(FarewellKind::LeftAlone);
-    anim.Say(1213, QStringLiteral("=") + QString::number(L0));
+    anim.Say(TalkNo::ThenClose, QStringLiteral("=") + QString::number(L0));
 }
 
 void Story::StartClock() {
