@@ -4,12 +4,14 @@ namespace kirune {
 
 Game::Game(Host& host)
     : host(host),
-      library(host),
+      tmrVexal(host.Timers(), 100, [this] { story.OnVexalTick(); }),
+      library(host, &tmrVexal),
       effect(host),
       talk(host, effect),
       anim(host, library.Rnd, talk),
       scene(host, library.Rnd, screen, talk, anim),
-      story(host, screen, library, talk, anim, scene, effect),
+      story(host, screen, library, talk, anim, scene, effect, tmrVexal),
+      keypad(&anim.tmrAnim),
       tmrSoundInterval(host.Timers(), 20, [this] {
           // The sound tick only counts; nothing switches its timer on.
           if (++SoundTick > 1000000)
@@ -18,7 +20,6 @@ Game::Game(Host& host)
     story.InitSoundTimer = [this] { tmrSoundInterval.SetInterval(1000); };
     story.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };
 
-    keypad.tmrAnim = &anim.tmrAnim;
     talk.SetSpritePose = [this](int sprite, int pose) { anim.SetSpritePose(sprite, pose); };
     anim.assetError = [this](const QString& what) {
         this->host.ShowReport(ReportBox{QStringLiteral("Kirune"),

@@ -20,6 +20,8 @@ public:
 
     Host& host;
     Screen screen;
+    // The game timer of the main window: the clock, placed entries and the partner's remarks.
+    GameTimer tmrVexal;
     Library library;
     Effect effect;
     TalkEngine talk;

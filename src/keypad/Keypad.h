@@ -14,8 +14,11 @@ public:
     static constexpr int kCells = 10;
     static constexpr int kNarrow = 17, kWide = 20;  // widths of a kana cell
 
-    // Loads the table from the program folder; false with the reason when it cannot.
-    // Loads the romaji table; the reason when it cannot.
+    // tmrAnim: the stage animation, which a drag of the window holds (none in tests that only
+    // convert).
+    explicit Keypad(GameTimer* tmrAnim = nullptr) : tmrAnim(tmrAnim) {}
+
+    // Loads the romaji table from the program folder; the reason when it cannot.
     std::optional<QString> SetKeypad(const QString& programFolder);
     // Shows or hides the window.
     void ShowKeypad();
@@ -27,7 +30,6 @@ public:
     // A drag of the window holds the stage animation until the button is released.
     void BeginDrag();
     void EndDrag();
-    GameTimer* tmrAnim = nullptr;
 
     // What the window shows, 1-based like its cells.
     bool Shown = false;
@@ -43,6 +45,7 @@ public:
 private:
     void Display(QChar key, const QString& shown);
     RomaKanaTable table;
+    GameTimer* tmrAnim;
     bool animWasRunning = false;
 };
 

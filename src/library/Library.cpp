@@ -9,7 +9,7 @@
 
 namespace kirune {
 
-Library::Library(Host& host) : host(host) {}
+Library::Library(Host& host, GameTimer* tmrVexal) : host(host), tmrVexal(tmrVexal) {}
 
 int Library::ShowReport(int code, int leftAloneSeconds) {
     const TimerPause clockStops(tmrVexal);

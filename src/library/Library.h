@@ -13,7 +13,9 @@ namespace kirune {
 // reports, the choice of play file, the personal score file and the debug report.
 class Library {
 public:
-    explicit Library(Host& host);
+    // tmrVexal: the game clock's timer, switched off while a report box is open (none in tests
+    // of the files alone).
+    explicit Library(Host& host, GameTimer* tmrVexal = nullptr);
 
     int OSPlatform = 0;
     QString TempFolder;  // ends in "/", or empty when the environment names none
@@ -22,8 +24,6 @@ public:
     int RndUpTo(int n) { return Rnd.RndUpTo(n); }
     int RndOneTo(int n) { return Rnd.RndOneTo(n); }
 
-    // The game clock's timer, switched off while a report box is open.
-    GameTimer* tmrVexal = nullptr;
     // leftAloneSeconds > 0: the box closes by itself after that long (see ReportBox).
     int ShowReport(int code, int leftAloneSeconds = 0);
 
@@ -57,6 +57,7 @@ private:
     bool ReplaceScoreFile(const QList<QByteArray>& lines);
 
     Host& host;
+    GameTimer* tmrVexal;
     int stageCount = 0;  // the play file's stages, for a status line made afresh
 };
 

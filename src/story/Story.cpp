@@ -8,8 +8,8 @@
 namespace kirune {
 
 Story::Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Dressing& scene,
-             Effect& effect)
-    : tmrVexal(host.Timers(), 100, [this] { OnVexalTick(); }),
+             Effect& effect, GameTimer& tmrVexal)
+    : tmrVexal(tmrVexal),
       host(host),
       screen(screen),
       library(library),
@@ -17,7 +17,6 @@ Story::Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Ani
       anim(anim),
       scene(scene),
       effect(effect) {
-    library.tmrVexal = &tmrVexal;
     CurStep = 0;
     SetCellMetrics(screen.CellWidth, screen.CellHeight);
 }

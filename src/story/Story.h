@@ -23,8 +23,9 @@ enum class FarewellKind { Stop, AllSolved, NoMore, TimeUp, AdviceExhausted, Left
 // game timer. It writes what the board shows into Screen and reaches the outside through Host.
 class Story {
 public:
+    // tmrVexal is the main window's game timer; its ticks are OnVexalTick's.
     Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Dressing& scene,
-          Effect& effect);
+          Effect& effect, GameTimer& tmrVexal);
 
     // Game flags, tested by every handler before it acts. The title lets no key reach the board.
     enum class Phase { Title, Play };
@@ -127,7 +128,7 @@ public:
     void ScrollBoardV(int k);
 
     // Game timer and clock.
-    GameTimer tmrVexal;
+    GameTimer& tmrVexal;
     qint32 VexalTick = 0;
     qint32 StartTime = 0, DayRest = 0;
     qint32 PassedH = 0, PassedM = 0, PassedS = 0, LastMinute = 0;
