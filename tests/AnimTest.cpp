@@ -152,6 +152,24 @@ TEST_F(Stage, TheCounterWrapsWithPendingReentries) {
     EXPECT_EQ(S(cloud).WrapAt, 5);
 }
 
+// The view goes along with a walking sprite, keeping it where it stands on the stage, until
+// the limit or the world's edge; either way, and then back.
+TEST_F(Stage, TheViewFollowsAWalkingSprite) {
+    const int walker = anim.LoadSprite(QStringLiteral("玉"));
+    anim.StartAnim();
+    anim.SetView(0, 0, 0);
+    anim.SetSpritePos(walker, 180, 100);  // in the middle of the stage already
+    anim.SetSpriteMove(walker, SpriteMode::MovesOn, 6, 1, 2, 1);
+    anim.FollowSprite(walker, 200, 0);
+    EXPECT_GE(anim.ViewX, 200);
+    EXPECT_NEAR(S(walker).X - anim.ViewX, 180, 8) << "the sprite kept its place on the stage";
+
+    anim.SetSpriteMove(walker, SpriteMode::MovesOn, 4, 1, 2, 1);
+    anim.FollowSprite(walker, 50, 0);
+    EXPECT_LE(anim.ViewX, 50);
+    EXPECT_NEAR(S(walker).X - anim.ViewX, 180, 8);
+}
+
 TEST_F(Stage, ViewsClampAndSwapsKeepTheCentre) {
     anim.SetView(-20, anim.ViewMaxY + 50, 0);
     EXPECT_EQ(anim.ViewX, 0);

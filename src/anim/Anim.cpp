@@ -3,8 +3,29 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 namespace kirune {
+
+namespace {
+
+// The way a keypad direction moves the view: along x or y, forwards or back.
+struct Way {
+    bool horizontal;
+    int sign;
+};
+
+std::optional<Way> WayOf(int direction) {
+    switch (direction) {
+    case 6: return Way{true, 1};
+    case 4: return Way{true, -1};
+    case 2: return Way{false, 1};
+    case 8: return Way{false, -1};
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
 
 Anim::Anim(Host& host, Random& random, TalkEngine& talk)
     : tmrAnim(host.Timers(), 10, [this] { AnimTick(); }), host(host), random(random), talk(talk) {
@@ -174,9 +195,9 @@ void Anim::WaitTick() {
 void Anim::FollowSprite(int sprite, int limitX, int limitY) {
     SpriteRec& s = Sprites[size_t(sprite)];
     const int step = s.MoveStep + 1;
-    const bool horizontal = s.MoveDir == 4 || s.MoveDir == 6;
-    const bool vertical = s.MoveDir == 2 || s.MoveDir == 8;
-    if (horizontal || vertical) {
+    // First the view comes to the sprite, until it stands in the middle of the stage.
+    if (const auto way = WayOf(s.MoveDir)) {
+        const bool horizontal = way->horizontal;
         int& pos = horizontal ? s.X : s.Y;
         int& view = horizontal ? ViewX : ViewY;
         const int viewMax = horizontal ? ViewMaxX : ViewMaxY;
@@ -197,43 +218,22 @@ void Anim::FollowSprite(int sprite, int limitX, int limitY) {
                 host.Pump();
         }
     }
+    // Then keep the sprite where it stands on the stage while the view can still move its way.
     const int sx = s.X - ViewX, sy = s.Y - ViewY;
     for (;;) {
-        switch (s.MoveDir) {
-        case 6:
-            if (ViewX >= limitX || ViewX >= ViewMaxX)
-                return;
-            while (sx < (s.X - ViewX) - s.MoveStep / 2) {
-                ViewX += step;
-                WaitTick();
-            }
-            break;
-        case 4:
-            if (ViewX <= limitX || ViewX < 1)
-                return;
-            while (sx > (s.X - ViewX) + s.MoveStep / 2) {
-                ViewX -= step;
-                WaitTick();
-            }
-            break;
-        case 2:
-            if (ViewY >= limitY || ViewY >= ViewMaxY)
-                return;
-            while (sy < (s.Y - ViewY) - s.MoveStep / 2) {
-                ViewY += step;
-                WaitTick();
-            }
-            break;
-        case 8:
-            if (ViewY <= limitY || ViewY < 1)
-                return;
-            while (sy > (s.Y - ViewY) + s.MoveStep / 2) {
-                ViewY -= step;
-                WaitTick();
-            }
-            break;
-        default:
+        const auto way = WayOf(s.MoveDir);
+        if (!way)
             return;
+        int& view = way->horizontal ? ViewX : ViewY;
+        const int limit = way->horizontal ? limitX : limitY;
+        const int viewMax = way->horizontal ? ViewMaxX : ViewMaxY;
+        if (way->sign > 0 ? view >= limit || view >= viewMax : view <= limit || view < 1)
+            return;
+        const int startOnStage = way->horizontal ? sx : sy;
+        auto onStage = [&] { return (way->horizontal ? s.X : s.Y) - view; };
+        while (way->sign > 0 ? startOnStage < onStage() - s.MoveStep / 2 : startOnStage > onStage() + s.MoveStep / 2) {
+            view += way->sign * step;
+            WaitTick();
         }
         host.Pump();
     }
