@@ -6,15 +6,18 @@
 
 #include <QFileInfo>
 
-
 namespace kirune {
 
 Library::Library(Host& host, GameTimer* tmrVexal) : host(host), tmrVexal(tmrVexal) {}
 
 int Library::ShowReport(int code, int leftAloneSeconds) {
-    const TimerPause clockStops(tmrVexal);
     ReportBox box = ReportFor(code, LogFolder);
     box.leftAloneSeconds = leftAloneSeconds;
+    return ShowWithClockStopped(box);
+}
+
+int Library::ShowWithClockStopped(const ReportBox& box) {
+    const TimerPause clockStops(tmrVexal);
     return host.ShowReport(box);
 }
 
@@ -59,11 +62,7 @@ void Library::ShowDebugReport(const QuesRec& q) {
     };
     const ReportBox box{QStringLiteral("■デバッグ用■"), lines.join(QStringLiteral("\r\n")), ReportIcon::Information,
                         ReportButtons::OkCancel, true};
-    const int answer = [&] {
-        const TimerPause clockStops(tmrVexal);
-        return host.ShowReport(box);
-    }();
-    if (answer != AnswerOk)
+    if (ShowWithClockStopped(box) != AnswerOk)
         return;
     const QStringList entry = QStringList{QString(), QStringLiteral("問題：") + q.QuesText} + lines;
     // An installed program folder is read-only: the entry then goes where the score files go.

@@ -54,6 +54,8 @@ public:
 
 private:
     QString LogPath() const { return LogFolder + LogFileName; }
+    // A report box with the game clock off while it is open.
+    int ShowWithClockStopped(const ReportBox& box);
     bool ReplaceScoreFile(const QList<QByteArray>& lines);
 
     Host& host;

@@ -77,12 +77,13 @@ ReportBox ReportFor(int code, const QString& logFolder) {
                     QStringLiteral("ゲーム終了時に、このファイルを残すか選択できます。"), kRule});
     case 10004: {
         // Nobody answered: keeping the file loses nothing.
-        ReportBox box = Box(QStringLiteral("選択：個人成績ファイルの処理"), E, YesNo,
-                   {QStringLiteral("プレイファイルのフォルダが読み取り専用なので"),
-                    QStringLiteral("個人成績ファイルは、一時作業用フォルダ内"), QStringLiteral("　") + logFolder,
-                    QStringLiteral("にあります。"), QString(), QStringLiteral("このファイルを残して、次回も使えるようにしますか。"),
-                    QStringLiteral("それとも削除しますか。"), QString(), QStringLiteral("［はい］で残します。"),
-                    QStringLiteral("［いいえ］で削除します。"), kRule});
+        ReportBox box = Box(
+            QStringLiteral("選択：個人成績ファイルの処理"), E, YesNo,
+            {QStringLiteral("プレイファイルのフォルダが読み取り専用なので"),
+             QStringLiteral("個人成績ファイルは、一時作業用フォルダ内"), QStringLiteral("　") + logFolder,
+             QStringLiteral("にあります。"), QString(), QStringLiteral("このファイルを残して、次回も使えるようにしますか。"),
+             QStringLiteral("それとも削除しますか。"), QString(), QStringLiteral("［はい］で残します。"),
+             QStringLiteral("［いいえ］で削除します。"), kRule});
         box.leftAloneAnswer = AnswerYes;
         return box;
     }

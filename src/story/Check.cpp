@@ -1,7 +1,7 @@
+#include "host/Wait.h"
 #include "story/Sounds.h"
 #include "story/Story.h"
 #include "talk/TalkNumbers.h"
-#include "host/Wait.h"
 
 namespace kirune {
 
