@@ -78,32 +78,15 @@ TEST(ArtFiles, WindowPicturesHaveTheSizesTheWindowPlacesThemAt) {
     }
 }
 
-TEST(ArtFiles, TheCastTableIsCp932WithCrLfAndEachNameFindsItsOwnRowFirst) {
-    for (const char* file : {"CastData.csv", "CastData9X.csv"}) {
-        QFile raw(kCast + QString::fromUtf8(file));
-        ASSERT_TRUE(raw.open(QIODevice::ReadOnly)) << file;
-        const QByteArray bytes = raw.readAll();
-        EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n")) << file << ": every line ends in CR LF";
-        const auto table = ReadTextFile(raw.fileName());
-        ASSERT_TRUE(table);
-        EXPECT_TRUE(table->badLines.isEmpty()) << file;
-        for (const QString& name : SpriteNames()) {
-            // The game takes the first row that starts with the name.
-            const auto row = std::find_if(table->lines.begin(), table->lines.end(),
-                                          [&](const QString& line) { return line.startsWith(name); });
-            ASSERT_NE(row, table->lines.end()) << qPrintable(name);
-            EXPECT_EQ(row->section(u',', 0, 0), name);
-        }
-    }
-}
-
 TEST(ArtFiles, SpriteStripsAreBlackAroundEachFigureAndWhiteAroundEachMask) {
     const auto table = ReadTextFile(kCast + QStringLiteral("CastData.csv"));
     ASSERT_TRUE(table);
     for (const QString& name : SpriteNames()) {
-        const QString row = *std::find_if(table->lines.begin(), table->lines.end(),
-                                    [&](const QString& line) { return line.startsWith(name); });
-        const QStringList f = row.split(u',');
+        // The game takes the first row that starts with the name.
+        const auto row = std::find_if(table->lines.begin(), table->lines.end(),
+                                      [&](const QString& line) { return line.startsWith(name); });
+        ASSERT_NE(row, table->lines.end()) << qPrintable(name);
+        const QStringList f = row->split(u',');
         const int w = f[1].toInt(), h = f[2].toInt(), last = f[9].toInt();
         const QImage strip = Strip(name);
         ASSERT_FALSE(strip.isNull()) << qPrintable(name);
