@@ -21,14 +21,13 @@ void SetupStageBench(benchmark::State& state) {
                                        PlayFileText({{PatternGrid(side, side)}, {PatternGrid(side, side)}}));
     SimHost host;
     Game game(host);
-    game.story.PlayFolder = dir.path() + u'/';
-    game.story.PlayFileName = QStringLiteral("bench.vxl");
-    if (auto error = game.story.SetupStage(1)) {
+    game.story.flow.UsePlayFile(dir.path() + u'/', QStringLiteral("bench.vxl"));
+    if (auto error = game.story.flow.SetupStage(1)) {
         state.SkipWithError(error->Describe().toStdString().c_str());
         return;
     }
     for (auto _ : state) {
-        auto error = game.story.SetupStage(2);
+        auto error = game.story.flow.SetupStage(2);
         benchmark::DoNotOptimize(error);
     }
     state.counters["cells"] = side * side;

@@ -12,7 +12,7 @@ TEST(BoardView, ASmallGridIsCentredWithoutScrollBars) {
     EXPECT_EQ(s.picCrossBase, (Box{199, 147, 245, 231, true}));
     EXPECT_FALSE(s.picCrossStageMoveHVisible);
     EXPECT_FALSE(s.picCrossStageMoveVVisible);
-    EXPECT_EQ(game.story.ScrollMode, Story::Scroll::None);
+    EXPECT_EQ(game.story.board.ScrollMode(), Board::Scroll::None);
     EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Left, 70);
     EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Top, 33);
 }
@@ -22,20 +22,20 @@ TEST(BoardView, EachGridShapeGetsItsFrameAndBars) {
         int rows, columns;
         Box base;
         bool h, v;
-        Story::Scroll mode;
+        Board::Scroll mode;
     };
     const Case cases[] = {
-        {12, 9, {164, 98, 315, 330, true}, false, true, Story::Scroll::Vertical},
-        {8, 13, {129, 131, 385, 264, true}, true, false, Story::Scroll::Horizontal},
-        {12, 13, {129, 98, 385, 330, true}, true, true, Story::Scroll::Both},
-        {10, 11, {129, 98, 385, 330, true}, false, false, Story::Scroll::None},
+        {12, 9, {164, 98, 315, 330, true}, false, true, Board::Scroll::Vertical},
+        {8, 13, {129, 131, 385, 264, true}, true, false, Board::Scroll::Horizontal},
+        {12, 13, {129, 98, 385, 330, true}, true, true, Board::Scroll::Both},
+        {10, 11, {129, 98, 385, 330, true}, false, false, Board::Scroll::None},
     };
     for (const Case& c : cases) {
         SimGame game({{PatternGrid(c.rows, c.columns)}});
         EXPECT_EQ(game.screen.picCrossBase, c.base) << c.rows << "x" << c.columns;
         EXPECT_EQ(game.screen.picCrossStageMoveHVisible, c.h);
         EXPECT_EQ(game.screen.picCrossStageMoveVVisible, c.v);
-        EXPECT_EQ(game.story.ScrollMode, c.mode);
+        EXPECT_EQ(game.story.board.ScrollMode(), c.mode);
     }
 }
 
@@ -48,24 +48,24 @@ protected:
 };
 
 TEST_F(BigBoard, ScrollsOneColumnWhenTheCursorLeavesTheView) {
-    EXPECT_EQ(story.ViewLeftMax, 5);
-    EXPECT_EQ(story.ViewTopMax, 6);
-    EXPECT_EQ(story.ScrollMode, Story::Scroll::Both);
+    EXPECT_EQ(story.board.ViewLeftMax(), 5);
+    EXPECT_EQ(story.board.ViewTopMax(), 6);
+    EXPECT_EQ(story.board.ScrollMode(), Board::Scroll::Both);
     game.Keys(QStringLiteral("AAAAAAAAAA"));  // ten letters: the cursor reaches column 11
     game.RunFor(6.0);
     ASSERT_EQ(game.CursorCell(), game.Cell(1, 11));
-    EXPECT_EQ(story.ViewLeft, 1);
+    EXPECT_EQ(story.board.ViewLeft(), 1);
     game.Keys(QStringLiteral("A"));
     game.RunFor(1.0);
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 12));
-    EXPECT_EQ(story.ViewLeft, 2) << "the view moves to columns 2..12";
+    EXPECT_EQ(story.board.ViewLeft(), 2) << "the view moves to columns 2..12";
     EXPECT_EQ(StageLeft(), -35);
 }
 
 TEST_F(BigBoard, ScrollBarsMoveTheViewAndRefuseAtTheEnds) {
     game.TakeSounds();
     story.OnScrollClick(true, 4);
-    EXPECT_EQ(story.ViewLeft, 5);
+    EXPECT_EQ(story.board.ViewLeft(), 5);
     EXPECT_EQ(StageLeft(), -140);
     story.OnScrollClick(true, 4);
     story.OnScrollClick(true, 3);
@@ -76,8 +76,8 @@ TEST_F(BigBoard, ScrollBarsMoveTheViewAndRefuseAtTheEnds) {
     EXPECT_EQ(game.TakeSounds(), (QStringList{QStringLiteral("ビィヨン"), QStringLiteral("ザッ"), QStringLiteral("ザッ"),
                                               QStringLiteral("ビィヨン"), QStringLiteral("ビィヨン"),
                                               QStringLiteral("ビィヨン"), QStringLiteral("ザッ")}));
-    EXPECT_EQ(story.ViewLeft, 4);
-    EXPECT_EQ(story.ViewTop, 1);
+    EXPECT_EQ(story.board.ViewLeft(), 4);
+    EXPECT_EQ(story.board.ViewTop(), 1);
     EXPECT_EQ(game.screen.picCrossStage.Top, 0);
 }
 
@@ -86,32 +86,32 @@ TEST_F(BigBoard, ANewWordIsBroughtIntoView) {
     const int downInColumn14 = game.Stage().Mas[game.Cell(1, 14)].DownOf;
     ASSERT_NE(downInColumn14, 0);
     story.OnCellClick(game.Cell(2, 14));
-    EXPECT_EQ(story.CurQuesNmb, downInColumn14);
+    EXPECT_EQ(story.board.CurQuesNmb(), downInColumn14);
     // A click selects without scrolling; moving to the next word and back scrolls.
-    story.HandleKey(Key::Left);
-    story.HandleKey(Key::Right);
-    EXPECT_EQ(story.CurQuesNmb, downInColumn14);
-    EXPECT_EQ(story.ViewLeft, 5) << "min(14 - 5, 5)";
-    EXPECT_EQ(story.ViewTop, 1);
+    story.board.HandleKey(Key::Left);
+    story.board.HandleKey(Key::Right);
+    EXPECT_EQ(story.board.CurQuesNmb(), downInColumn14);
+    EXPECT_EQ(story.board.ViewLeft(), 5) << "min(14 - 5, 5)";
+    EXPECT_EQ(story.board.ViewTop(), 1);
 
     // The last across word lies in row 15: whole from its first column, its row five from the top.
     story.OnCellClick(game.Cell(1, 1));
     story.OnCellClick(game.Cell(1, 2));  // across word 1 at (1,2)
-    story.HandleKey(Key::Up);
-    EXPECT_EQ(story.CurQuesNmb, game.Stage().QuesDownFirst - 1);
-    EXPECT_EQ(story.ViewTop, 6) << "clamp(15 - 5, 1, 6)";
-    EXPECT_EQ(story.ViewLeft, 1);
+    story.board.HandleKey(Key::Up);
+    EXPECT_EQ(story.board.CurQuesNmb(), game.Stage().QuesDownFirst - 1);
+    EXPECT_EQ(story.board.ViewTop(), 6) << "clamp(15 - 5, 1, 6)";
+    EXPECT_EQ(story.board.ViewLeft(), 1);
     EXPECT_EQ(game.screen.picCrossStage.Top, -5 * 33);
 }
 
 TEST_F(BigBoard, MovingDownAWordScrollsRows) {
     story.OnCellClick(game.Cell(2, 1));  // column 1: one down word of 15 cells
-    ASSERT_EQ(story.CurStep, game.Stage().MasStride);
+    ASSERT_EQ(story.board.CurStep(), game.Stage().MasStride);
     for (int i = 0; i < 10; ++i)
-        story.HandleKey(Key::Down);
+        story.board.HandleKey(Key::Down);
     EXPECT_EQ(game.CursorCell(), game.Cell(12, 1));
-    EXPECT_EQ(story.ViewTop, 3);
-    EXPECT_EQ(story.ViewLeft, 1);
+    EXPECT_EQ(story.board.ViewTop(), 3);
+    EXPECT_EQ(story.board.ViewLeft(), 1);
 }
 
 }  // namespace

@@ -10,18 +10,18 @@ namespace {
 
 TEST(Clock, RunsAcrossMidnight) {
     SimGame game({kSmall}, 0, 23 * 3600 + 59 * 60 + 30);
-    ASSERT_GT(game.story.StartTime, 86000);
+    ASSERT_GT(game.story.clock.StartTime(), 86000);
     // Sixty seconds after the stage began, well into the next day (the greeting may already
     // have run past midnight). Sampled by a posted input, which arrives on time even while a
     // remark of the partner waits inside the game timer.
-    const double elapsed = std::fmod(game.host.SecondsSinceMidnight() - game.story.StartTime + 86400.0, 86400.0);
+    const double elapsed = std::fmod(game.host.SecondsSinceMidnight() - game.story.clock.StartTime() + 86400.0, 86400.0);
     ASSERT_LT(elapsed, 60.0);
     double seconds = 0;
     int h = -1, m = -1, s = -1;
     QString shown;
     game.host.Post(qint64((60.2 - elapsed) * 1000), [&] {
         seconds = game.host.SecondsSinceMidnight();
-        h = game.story.PassedH, m = game.story.PassedM, s = game.story.PassedS;
+        h = game.story.clock.PassedH(), m = game.story.clock.PassedM(), s = game.story.clock.PassedS();
         shown = game.screen.lblPassedTime;
     });
     game.RunFor(61.0 - elapsed);
@@ -45,7 +45,7 @@ TEST(Clock, TheCursorBlinksEveryHalfSecond) {
     EXPECT_EQ(seen[1], seen[3]);
     for (Rgb color : seen)
         EXPECT_TRUE(color == CellColor::Selected || color == CellColor::Cursor);
-    game.story.SetupStage(1);
+    game.story.flow.SetupStage(1);
     EXPECT_EQ(game.screen.lblPassedTime, QStringLiteral("00:00")) << "a stage's clock starts at 00:00";
 }
 
@@ -58,7 +58,7 @@ TEST(Clock, TenHoursOnOneStageEndTheGameByItself) {
     for (int minute = 0; minute < 601; ++minute)
         game.host.Post(minute * 60000 + 30000, [&game] { game.story.OnKeyDown(Key::Right, false); });
     EXPECT_THROW(game.RunFor(10 * 3600.0 + 1.0), GameEnded);
-    EXPECT_EQ(game.story.PassedH, 10);
+    EXPECT_EQ(game.story.clock.PassedH(), 10);
     ASSERT_EQ(game.host.reports.size(), 1u);
     EXPECT_EQ(game.host.reports[0].title, QStringLiteral("Kiruneの終了"));
     const QList<int> farewell = {3101, 1211, 3111, 1223, 3121};

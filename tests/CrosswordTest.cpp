@@ -91,10 +91,10 @@ TEST(SetupStage, AFailedLoadLeavesTheBoardAsItWas) {
     game.RunFor(1.0);
     const QString before = game.Row(1);
     const QString title = game.screen.lblTitle;
-    EXPECT_TRUE(game.story.SetupStage(2).has_value()) << "there is no stage 2";
+    EXPECT_TRUE(game.story.flow.SetupStage(2).has_value()) << "there is no stage 2";
     EXPECT_EQ(game.Row(1), before);
     EXPECT_EQ(game.screen.lblTitle, title);
-    EXPECT_EQ(game.story.StageNmb, 1);
+    EXPECT_EQ(game.story.flow.StageNmb(), 1);
     EXPECT_EQ(game.screen.lblCell.size(), size_t(game.Stage().MasLast + 1));
 }
 

@@ -12,7 +12,7 @@ const QString kSelected = QStringLiteral("ピイイン");
 
 TEST(Entry, TypingPastTheEndOfAWordDropsTheRest) {
     SimGame game({kRing});
-    EXPECT_EQ(game.story.CurQuesNmb, 1) << "a stage starts on word 1";
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 1) << "a stage starts on word 1";
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 1));
     game.TakeSounds();
 
@@ -22,10 +22,10 @@ TEST(Entry, TypingPastTheEndOfAWordDropsTheRest) {
     game.RunFor(2.0);
     EXPECT_EQ(game.Row(1), QStringLiteral("ＸＹＺ"));
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 3));
-    EXPECT_TRUE(game.story.InputBuff.isEmpty());
+    EXPECT_TRUE(game.story.board.InputBuff().isEmpty());
     EXPECT_EQ(game.TakeSounds(), QStringList({kPlaced, kPlaced, kPlaced}));
     EXPECT_EQ(game.Caption(game.Cell(1, 2)), QStringLiteral("Ｙ"));
-    EXPECT_EQ(game.story.EntryCount, 3);
+    EXPECT_EQ(game.story.board.EntryCount(), 3);
 }
 
 TEST(Entry, TypingWhatACellHoldsOnlyMovesOn) {
@@ -41,7 +41,7 @@ TEST(Entry, TypingWhatACellHoldsOnlyMovesOn) {
     game.Keys(QStringLiteral("X"));
     game.RunFor(0.15);
     EXPECT_EQ(game.TakeSounds(), QStringList({kMoved}));
-    EXPECT_FALSE(game.story.MasAnimBusy);
+    EXPECT_FALSE(game.story.board.MasAnimBusy());
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 2));
     EXPECT_EQ(game.Stage().Mas[game.Cell(1, 1)].UndoChr, QChar(0x3000)) << "nothing changed, nothing to undo";
 }
@@ -50,18 +50,18 @@ TEST(Entry, WordMovesWrapWithinTheirDirection) {
     SimGame game({kRing});
     game.Key(Key::Up);  // on an across word, up goes to the previous word
     game.RunFor(0.1);
-    EXPECT_EQ(game.story.CurQuesNmb, 2) << "before the first across word comes the last";
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 2) << "before the first across word comes the last";
     EXPECT_EQ(game.CursorCell(), game.Cell(3, 1));
-    EXPECT_EQ(game.story.CurStep, 1);
+    EXPECT_EQ(game.story.board.CurStep(), 1);
 
     game.Click(game.Cell(2, 3));  // a cell of down word 4 only
     game.RunFor(0.1);
-    EXPECT_EQ(game.story.CurQuesNmb, 4);
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 4);
     game.Key(Key::Right);  // on a down word, right goes to the next word
     game.RunFor(0.1);
-    EXPECT_EQ(game.story.CurQuesNmb, 3) << "after the last down word comes the first";
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 3) << "after the last down word comes the first";
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 1));
-    EXPECT_EQ(game.story.CurStep, game.Stage().MasStride);
+    EXPECT_EQ(game.story.board.CurStep(), game.Stage().MasStride);
     EXPECT_TRUE(game.screen.picControlerVisible[2]);
     EXPECT_FALSE(game.screen.picControlerVisible[1]);
 }
@@ -75,12 +75,12 @@ TEST(Entry, TurningWorksOnlyAtACrossing) {
     game.Key(Key::Space);
     game.RunFor(0.1);
     EXPECT_EQ(game.TakeSounds(), QStringList({kRefused}));
-    EXPECT_EQ(game.story.CurQuesNmb, 1);
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 1);
 
     game.Key(Key::Left);
     game.Key(Key::Space);
     game.RunFor(0.1);
-    EXPECT_EQ(game.story.CurQuesNmb, 3);
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 3);
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 1)) << "the cursor stays on its cell";
     EXPECT_EQ(game.Back(game.Cell(1, 2)), CellColor::Plain);
     EXPECT_EQ(game.Back(game.Cell(2, 1)), CellColor::Selected);
@@ -91,10 +91,10 @@ TEST(Entry, TurningWorksOnlyAtACrossing) {
 TEST(Entry, AClickedCrossingTurnsTowardsTheWordThatCrossesTheSelection) {
     SimGame game({kRing});
     game.story.OnCellClick(game.Cell(2, 1));  // down word 3
-    ASSERT_EQ(game.story.CurQuesNmb, 3);
+    ASSERT_EQ(game.story.board.CurQuesNmb(), 3);
     // (3,3) starts down word 4, but its across word 2 crosses word 3 at (3,1).
     game.story.OnCellClick(game.Cell(3, 3));
-    EXPECT_EQ(game.story.CurQuesNmb, 2);
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 2);
     EXPECT_EQ(game.CursorCell(), game.Cell(3, 3));
     EXPECT_EQ(game.Back(game.Cell(3, 3)), CellColor::Cursor);
     EXPECT_EQ(game.Back(game.Cell(3, 1)), CellColor::Selected);
@@ -157,8 +157,8 @@ TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
     };
     game.Keys(QStringLiteral("Q"));
     game.RunFor(1.0);
-    EXPECT_EQ(game.story.RollOffset1, 30);
-    EXPECT_EQ(game.story.RollOffset2, 24);
+    EXPECT_EQ(game.story.board.RollOffset1(), 30);
+    EXPECT_EQ(game.story.board.RollOffset2(), 24);
     EXPECT_EQ(s.shpRollCell1[0].Width, 5);
     EXPECT_EQ(s.shpRollCell2[0].Width, 11);
     // Each step waits 0.1 s.
@@ -170,13 +170,13 @@ TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
     };
     ASSERT_GE(frames.size(), 8);
     EXPECT_EQ(frames.mid(0, 8), expected) << frames.join(u'\n').toStdString();
-    EXPECT_FALSE(game.story.MasAnimBusy);
+    EXPECT_FALSE(game.story.board.MasAnimBusy());
 }
 
 TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
     SimGame game({kRing}, 1);
     QString pending;
-    game.story.RomaKanaConvWChr = [&](QChar key) {
+    game.story.hooks.RomaKanaConvWChr = [&](QChar key) {
         pending += key;
         if (pending == QStringLiteral("K"))
             return QString();
@@ -185,10 +185,10 @@ TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
         return kana;
     };
     int cleared = 0;
-    game.story.ClearDispKeyBuff = [&] { ++cleared; };
+    game.story.hooks.ClearDispKeyBuff = [&] { ++cleared; };
     game.Keys(QStringLiteral("K"));
     game.RunFor(0.1);
-    EXPECT_TRUE(game.story.InputBuff.isEmpty());
+    EXPECT_TRUE(game.story.board.InputBuff().isEmpty());
     game.Keys(QStringLiteral("A-"));
     game.RunFor(2.0);
     EXPECT_EQ(game.Row(1), QStringLiteral("カー　"));
@@ -210,7 +210,7 @@ TEST(Entry, KeysWaitForThePartnerToFinish) {
     };
     duringTheHint([&] { game.story.OnKeyDown(Key::A + ('X' - 'A'), false); });
     game.RunFor(20.0);
-    EXPECT_FALSE(game.story.ModalBusy) << "the hint is over";
+    EXPECT_FALSE(game.story.Flags().ModalBusy) << "the hint is over";
     EXPECT_EQ(game.Row(1), QStringLiteral("　　　"));
 
     duringTheHint([&] { game.story.OnKeyDown(Key::F4, true); });

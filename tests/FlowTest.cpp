@@ -19,9 +19,9 @@ bool Ran(const SimGame& game, int talk) { return game.game.talk.History.contains
 
 TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
     SimGame game({kSmall, kRing});
-    EXPECT_EQ(game.story.GamePhase, Story::Phase::Play);
-    EXPECT_EQ(game.story.StageNmb, 1);
-    EXPECT_TRUE(game.story.FirstPlay);
+    EXPECT_EQ(game.story.Flags().GamePhase, Phase::Play);
+    EXPECT_EQ(game.story.flow.StageNmb(), 1);
+    EXPECT_TRUE(game.story.flow.FirstPlay());
     EXPECT_TRUE(game.host.reports.empty()) << "a writable play folder needs no report";
     EXPECT_EQ(game.ScoreFile(), QStringLiteral(";このファイルはKiruneで使う個人成績データです。\n;プレーヤー名\n"
                                                "ケン\n;解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み\n0,0"));
@@ -43,9 +43,9 @@ TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
     game.Solve();
     game.story.OnAnswerOpenClick();
     EXPECT_EQ(statusWhenAsked, QStringLiteral("1,0")) << "written before the next-stage question";
-    EXPECT_EQ(game.story.StageNmb, 2);
+    EXPECT_EQ(game.story.flow.StageNmb(), 2);
     EXPECT_EQ(game.Stage().MasMaxX, 5);
-    EXPECT_EQ(game.story.CheckCount, 0);
+    EXPECT_EQ(game.story.checker.CheckCount(), 0);
     EXPECT_TRUE(Ran(game, 2501)) << "solved at the first check";
     EXPECT_TRUE(game.host.sounds.contains(QStringLiteral("正解")));
     EXPECT_FALSE(QFile::exists(game.folder.filePath(QStringLiteral("temp.log"))));
@@ -68,9 +68,9 @@ TEST(Flow, AFailedCheckMarksWrongCellsAndPutsTheCursorOnTheFirst) {
     game.story.OnCellClick(game.Cell(3, 2));
     game.Type(QStringLiteral("Z"));  // (3,2) now wrong
     game.story.OnAnswerOpenClick();
-    EXPECT_EQ(game.story.CheckCount, 1);
+    EXPECT_EQ(game.story.checker.CheckCount(), 1);
     EXPECT_EQ(game.CursorCell(), game.Cell(3, 2));
-    EXPECT_EQ(game.story.CurQuesNmb, 2);
+    EXPECT_EQ(game.story.board.CurQuesNmb(), 2);
     EXPECT_TRUE(game.screen.picControlerVisible[1]);
     EXPECT_TRUE(game.host.sounds.contains(QStringLiteral("不正解")));
     EXPECT_TRUE(Ran(game, 2701)) << "the first failed check";
@@ -89,7 +89,7 @@ TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
     const int wrongCell = game.Cell(5, 5);
     game.story.OnCellClick(wrongCell);
     game.Type(QStringLiteral("Q"));
-    ASSERT_EQ(game.story.CountWrongCells(), 1);
+    ASSERT_EQ(game.story.checker.CountWrongCells(), 1);
 
     // Cut the sweep short while the third word is highlighted, then watch for the whole board.
     auto results = [&] {
@@ -128,7 +128,7 @@ TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
             resetAt = game.host.NowMs();
     };
     game.story.OnAnswerOpenClick();
-    EXPECT_TRUE(game.story.SpeedUp);
+    EXPECT_TRUE(game.story.checker.SpeedUp());
     EXPECT_TRUE(allAtOnce);
     EXPECT_GE(resetAt - shownAt, 1500) << "the results stay on the board before the cursor moves";
     EXPECT_EQ(results(), soundsAtClick) << "no cell of the cut sweep sounds";
@@ -154,7 +154,7 @@ TEST(Flow, ChecksAreIgnoredWhileEntriesAreQueuedAndButtonsWhileThePartnerTalks) 
         game.story.OnEndClick();
     });
     game.RunFor(20.0);
-    EXPECT_EQ(game.story.AdviceStep, 1);
+    EXPECT_EQ(game.story.checker.AdviceStep(), 1);
     for (int talk : {1801, 1911, 2101, 1601})
         EXPECT_FALSE(Ran(game, talk)) << talk;
 }
@@ -173,7 +173,7 @@ TEST(Flow, TheFirstCheckComplainsByHowManyCellsAreEmpty) {
         }
         game.story.OnAnswerOpenClick();
         EXPECT_TRUE(Ran(game, talk)) << filled;
-        EXPECT_EQ(game.story.CheckCount, 0);
+        EXPECT_EQ(game.story.checker.CheckCount(), 0);
     }
 }
 
@@ -190,8 +190,8 @@ TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
     ASSERT_FALSE(again.endedAtStart);
     EXPECT_EQ(again.host.reports[0].title, QStringLiteral("報告：クロスワードはすべて解き終えています"));
     EXPECT_EQ(again.ScoreFile().section(u'\n', 4, 4), QStringLiteral("0,0"));
-    EXPECT_EQ(again.story.StageNmb, 1);
-    EXPECT_FALSE(again.story.FirstPlay) << "the name was kept";
+    EXPECT_EQ(again.story.flow.StageNmb(), 1);
+    EXPECT_FALSE(again.story.flow.FirstPlay()) << "the name was kept";
     EXPECT_TRUE(Ran(again, 1501));
 
     SimGame declined({kSmall, kRing}, 0, 9 * 3600.0, [&](SimGame& g) {
@@ -227,7 +227,7 @@ TEST(Flow, AnUnwritablePlayFolderKeepsTheScoreFileInTheTemporaryFolder) {
     {
         SimGame second({kSmall}, 0, 9 * 3600.0, blocked);
         EXPECT_TRUE(second.host.reports.empty()) << "the kept file is taken up without a report";
-        EXPECT_FALSE(second.story.FirstPlay);
+        EXPECT_FALSE(second.story.flow.FirstPlay());
         second.host.reportAnswers = {AnswerNo};  // delete it
         EXPECT_THROW(second.story.EndGame(), GameEnded);
     }
@@ -254,7 +254,7 @@ TEST(Flow, FileChoiceRetriesUntilThePlayerGivesUp) {
     EXPECT_EQ(game.host.reports[0].title, QStringLiteral("報告：ファイルを指定してください"));
     EXPECT_EQ(game.host.reports[1].title, QStringLiteral("報告：ファイルが見つかりません"));
     EXPECT_EQ(game.host.reports[2].title, QStringLiteral("報告：ファイルが読めません"));
-    EXPECT_EQ(game.story.StageNmb, 1);
+    EXPECT_EQ(game.story.flow.StageNmb(), 1);
 
     SimGame givesUp({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
         g.host.fileChoices = {QString()};
@@ -311,7 +311,7 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
     SimGame game({kSmall});
     game.story.OnCrossChangeClick();
     game.story.OnCrossChangeClick();
-    EXPECT_TRUE(game.story.ChangeAsked);
+    EXPECT_TRUE(game.story.checker.ChangeAsked());
     EXPECT_EQ(game.game.talk.History.count(1801), 1);
     EXPECT_TRUE(Ran(game, 1901));
     EXPECT_TRUE(Ran(game, 1905));
@@ -319,7 +319,7 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
     SimGame two({kSmall, kRing});
     AnswerQuestions(two, true, true, true);
     two.story.OnCrossChangeClick();
-    EXPECT_EQ(two.story.StageNmb, 2);
+    EXPECT_EQ(two.story.flow.StageNmb(), 2);
     EXPECT_TRUE(Ran(two, 2005)) << "item 1: the change was made";
 }
 
@@ -343,7 +343,7 @@ TEST(Flow, F1AppendsTheWordToTheReportFile) {
         game.story.OnKeyDown(Key::F1, false);
     EXPECT_EQ(game.host.reports[0].title, QStringLiteral("■デバッグ用■"));
     EXPECT_TRUE(game.host.reports[0].secondIsDefault);
-    EXPECT_TRUE(game.story.tmrVexal.Enabled());
+    EXPECT_TRUE(game.story.clock.tmrVexal.Enabled());
     const auto file = ReadTextFile(program.filePath(QStringLiteral("Report.txt")));
     ASSERT_TRUE(file);
     ASSERT_EQ(file->lines.size(), 20) << "two entries of ten lines";
@@ -371,8 +371,8 @@ TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
     EXPECT_TRUE(std::any_of(game.host.reports.begin(), game.host.reports.end(), [](const ReportBox& box) {
         return box.title == QStringLiteral("報告：ファイルが読めません");
     }));
-    EXPECT_EQ(game.story.PlayFileName, QStringLiteral("other.vxl"));
-    EXPECT_EQ(game.story.StageNmb, 1);
+    EXPECT_EQ(game.story.flow.PlayFileName(), QStringLiteral("other.vxl"));
+    EXPECT_EQ(game.story.flow.StageNmb(), 1);
     EXPECT_EQ(game.Stage().MasMaxX, 5);
 }
 

@@ -115,7 +115,7 @@ TEST(KanaPuzzle, IsSolvedByTypingRomaji) {
     EXPECT_EQ(game.Row(1), QStringLiteral("ラーメン"));
     EXPECT_EQ(game.Row(3), QStringLiteral("オレンジ"));
     EXPECT_EQ(game.Column(1), QStringLiteral("ライオン"));
-    EXPECT_EQ(game.story.CountWrongCells(), 0);
+    EXPECT_EQ(game.story.checker.CountWrongCells(), 0);
     game.menuAnswers = {{2115, 1}};
     EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "solved: the only stage, so the game ends";
 }

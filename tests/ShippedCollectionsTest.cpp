@@ -29,18 +29,18 @@ void SolveEveryStage(const QString& fileName) {
     game.menuAnswers = {{2115, 1}, {2535, 1}};
 
     for (int solved = 1; solved <= stageMax.value; ++solved) {
-        const int n = game.story.StageNmb;
+        const int n = game.story.flow.StageNmb();
         SCOPED_TRACE(QStringLiteral("%1 stage %2").arg(fileName).arg(n).toStdString());
         for (int w = 1; w <= game.Stage().QuesNmbMax; ++w) {
             const QString& answer = game.Stage().Ques[w].AnswerText;
             game.Select(w);
             game.Type(mode.value == 1 ? Romaji(answer) : answer);
         }
-        ASSERT_EQ(game.story.CountWrongCells(), 0);
+        ASSERT_EQ(game.story.checker.CountWrongCells(), 0);
         if (solved < stageMax.value) {
             game.story.OnAnswerOpenClick();
             ASSERT_EQ(game.ScoreFile().section(u'\n', 4, 4).split(u',').at(n - 1), QStringLiteral("1"));
-            ASSERT_NE(game.story.StageNmb, n) << "a solved stage leads to the next";
+            ASSERT_NE(game.story.flow.StageNmb(), n) << "a solved stage leads to the next";
         } else {
             EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "the last solved stage ends the game";
         }

@@ -143,13 +143,13 @@ void Soak::NewGame() {
         };
     });
     ASSERT_FALSE(game->endedAtStart) << "game " << games << " ended during start-up";
-    clearSeen = game->story.StageClear;
+    clearSeen = game->story.flow.StageClear();
     CheckAtRest();
 }
 
 // Stages that turned solved since the last look; starting over clears them all.
 void Soak::CountSolved() {
-    const std::vector<qint32>& clear = game->story.StageClear;
+    const std::vector<qint32>& clear = game->story.flow.StageClear();
     for (size_t i = 1; i < clear.size(); ++i)
         if (clear[i] == 1 && (i >= clearSeen.size() || clearSeen[i] == 0))
             ++solved;
@@ -159,7 +159,7 @@ void Soak::CountSolved() {
 void Soak::EndOfGame() {
     CountSolved();
     endings[Ending(game->game.talk)]++;
-    const QStringList broken = CheckScoreFile(game->ScoreFilePath(), game->story.StageClear, game->typedName);
+    const QStringList broken = CheckScoreFile(game->ScoreFilePath(), game->story.flow.StageClear(), game->typedName);
     EXPECT_TRUE(broken.isEmpty()) << "after game " << games << ": " << broken.join(u'\n').toStdString();
     pastMs += game->host.NowMs();
     game.reset();
@@ -300,7 +300,7 @@ void Soak::Step() {
                          {1615, Chance(0.8) ? 2 : 1}};
     // Out of a hundred steps: 55 words typed, 7 bursts of keys, 7 button presses, 5 hints,
     // 4 stage changes, half an end, 6 checks, the rest only thinking. A full grid is checked.
-    const bool allRight = game->story.CountWrongCells() == 0;
+    const bool allRight = game->story.checker.CountWrongCells() == 0;
     const int roll = Pick(100);
     if (allRight ? roll < 70 : roll >= 79 && roll < 85) {
         Check();
@@ -328,13 +328,13 @@ void Soak::Step() {
 
 void Soak::CheckAtRest() {
     Story& story = game->story;
-    game->host.RunUntil([&] { return story.InputBuff.isEmpty() && !story.MasAnimBusy; }, 30.0);
+    game->host.RunUntil([&] { return story.board.InputBuff().isEmpty() && !story.board.MasAnimBusy(); }, 30.0);
     ++invariantChecks;
     CountSolved();
     const QStringList broken = CheckModelInvariants(story, game->screen) +
-                               CheckScoreFile(game->ScoreFilePath(), story.StageClear, game->typedName);
+                               CheckScoreFile(game->ScoreFilePath(), story.flow.StageClear(), game->typedName);
     ASSERT_TRUE(broken.isEmpty()) << name.toStdString() << ", game " << games << ", step " << steps << ", stage "
-                                  << story.StageNmb << ", " << PlayedMs() / 1000 << " s played:\n"
+                                  << story.flow.StageNmb() << ", " << PlayedMs() / 1000 << " s played:\n"
                                   << broken.join(u'\n').toStdString();
 }
 

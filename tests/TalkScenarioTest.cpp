@@ -42,7 +42,7 @@ const std::set<int> kKindsByStep[9] = {
 // Asks for one hint at the given strength and checks what the partner said.
 void HintAt(SimGame& game, int P, int step) {
     const qsizetype mark = game.game.talk.History.size();
-    game.story.AdviceStep = step;
+    game.story.checker.SetAdviceStep(step);
     game.story.OnAdviceClick();
     QList<int> said = Since(game, mark);
     ASSERT_FALSE(said.isEmpty());
@@ -79,7 +79,7 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
                              g.typedName.clear();
                      });
         TalkEngine& talk = game.game.talk;
-        ASSERT_EQ(game.story.PartnerKind, P);
+        ASSERT_EQ(game.story.flow.PartnerKind(), P);
         EXPECT_EQ(talk.History, Title(P, named));
 
         // The name: typed, or the one the navigator offered; the partner's word is kept apart.
@@ -121,7 +121,7 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
         }
         game.story.OnAnswerOpenClick();
         EXPECT_EQ(Since(game, mark), expected << P + 2530 << 2535 << P + 2604 << 1213);
-        EXPECT_EQ(game.story.StageNmb, 2);
+        EXPECT_EQ(game.story.flow.StageNmb(), 2);
 
         mark = talk.History.size();
         game.host.reportAnswers = {AnswerOk};
@@ -129,7 +129,7 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
             EXPECT_THROW(game.story.OnEndClick(), GameEnded);
             EXPECT_EQ(Since(game, mark), (QList<int>{1601, P + 1610, 1615, P + 1704, 1213, P + 1720, 1223, 1731}));
         } else {
-            game.story.AdviceStep = 9;
+            game.story.checker.SetAdviceStep(9);
             EXPECT_THROW(game.story.OnAdviceClick(), GameEnded);
             EXPECT_EQ(Since(game, mark), (QList<int>{Hint(P, 19), 1211, P + 3000, 1223, 3011}));
         }

@@ -17,8 +17,8 @@ Game::Game(Host& host)
           if (++SoundTick > 1000000)
               SoundTick = 1;
       }) {
-    story.InitSoundTimer = [this] { tmrSoundInterval.SetInterval(1000); };
-    story.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };
+    story.hooks.InitSoundTimer = [this] { tmrSoundInterval.SetInterval(1000); };
+    story.hooks.TalkTimerInterval = [this](int ms) { talk.tmrTalk.SetInterval(ms); };
 
     talk.SetSpritePose = [this](int sprite, int pose) { anim.SetSpritePose(sprite, pose); };
     anim.assetError = [this](const QString& what) {
@@ -27,10 +27,10 @@ Game::Game(Host& host)
                                         ReportIcon::Exclamation, ReportButtons::Ok, false});
         story.EndGame();
     };
-    story.RomaKanaConvWChr = [this](QChar key) { return keypad.RomaKanaConvWChr(key); };
-    story.ClearDispKeyBuff = [this] { keypad.ClearDispKeyBuff(); };
-    story.ShowKeypad = [this] { keypad.ShowKeypad(); };
-    story.SetKeypad = [this] {
+    story.hooks.RomaKanaConvWChr = [this](QChar key) { return keypad.RomaKanaConvWChr(key); };
+    story.hooks.ClearDispKeyBuff = [this] { keypad.ClearDispKeyBuff(); };
+    story.hooks.ShowKeypad = [this] { keypad.ShowKeypad(); };
+    story.hooks.SetKeypad = [this] {
         const auto error = keypad.SetKeypad(this->host.ProgramFolder());
         if (!error)
             return;

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     QtHost host;
     Game game(host);
     MainWindow window({game.story, game.screen, game.talk, game.anim, game.keypad, host.ProgramFolder()});
-    game.story.ShowMainWindow = [&window] { window.show(); };
+    game.story.hooks.ShowMainWindow = [&window] { window.show(); };
     // The title and the greeting run here; afterwards the game lives on the window's events.
     game.story.Main();
     return app.exec();

@@ -1,5 +1,4 @@
-#include "story/Sounds.h"
-#include "story/Story.h"
+#include "story/Board.h"
 
 #include <algorithm>
 
@@ -30,93 +29,89 @@ int AcrossAxis(int pos, int view, int span, int viewMax) {
 
 }  // namespace
 
-void Story::LayoutBoard() {
-    ViewLeftMax = std::max(stage.MasMaxX - 10, 1);
-    ViewTopMax = std::max(stage.MasMaxY - 9, 1);
-    ViewLeft = 1;
-    ViewTop = 1;
-    const int W = MasWidth * stage.MasMaxX;
-    const int H = MasHeight * stage.MasMaxY;
+void Board::LayoutBoard() {
+    viewLeftMax = std::max(stage.MasMaxX - 10, 1);
+    viewTopMax = std::max(stage.MasMaxY - 9, 1);
+    viewLeft = 1;
+    viewTop = 1;
+    const int W = masWidth * stage.MasMaxX;
+    const int H = masHeight * stage.MasMaxY;
     screen.picCrossStage = Box{0, 0, W, H, screen.picCrossStage.Visible};
 
     const bool wide = stage.MasMaxX > kViewColumns;
     const bool tall = stage.MasMaxY > kViewRows;
     Box& base = screen.picCrossBase;
-    base.Left = wide ? kBoardLeft : (kViewColumns * MasWidth - W) / 2 + kBoardLeft;
-    base.Top = tall ? kBoardTop : (kViewRows * MasHeight - H) / 2 + kBoardTop;
-    base.Width = wide ? kViewColumns * MasWidth : W;
-    base.Height = tall ? kViewRows * MasHeight : H;
+    base.Left = wide ? kBoardLeft : (kViewColumns * masWidth - W) / 2 + kBoardLeft;
+    base.Top = tall ? kBoardTop : (kViewRows * masHeight - H) / 2 + kBoardTop;
+    base.Width = wide ? kViewColumns * masWidth : W;
+    base.Height = tall ? kViewRows * masHeight : H;
     base.Visible = true;
     screen.picCrossStageMoveHVisible = wide;
     screen.picCrossStageMoveVVisible = tall;
-    ScrollMode = wide ? (tall ? Scroll::Both : Scroll::Horizontal) : (tall ? Scroll::Vertical : Scroll::None);
+    scrollMode = wide ? (tall ? Scroll::Both : Scroll::Horizontal) : (tall ? Scroll::Vertical : Scroll::None);
     screen.Changed(Screen::Part::Board);
 }
 
-void Story::PlaceCrossStage() {
-    screen.picCrossStage.Left = -(ViewLeft - 1) * MasWidth;
-    screen.picCrossStage.Top = -(ViewTop - 1) * MasHeight;
+void Board::PlaceCrossStage() {
+    screen.picCrossStage.Left = -(viewLeft - 1) * masWidth;
+    screen.picCrossStage.Top = -(viewTop - 1) * masHeight;
     screen.Changed(Screen::Part::Board);
 }
 
-void Story::ScrollToCursor() {
-    if (CurStep == 1) {
-        if (ScrollMode == Scroll::Vertical)
+void Board::ScrollToCursor() {
+    if (curStep == 1) {
+        if (scrollMode == Scroll::Vertical)
             return;
-        const int col = stage.Column(CurMas);
-        if (ViewLeft <= col && col <= ViewLeft + kViewColumns - 1)
+        const int col = stage.Column(curMas);
+        if (viewLeft <= col && col <= viewLeft + kViewColumns - 1)
             return;
-        ViewLeft += col > ViewLeft ? 1 : -1;
+        viewLeft += col > viewLeft ? 1 : -1;
     } else {
-        if (ScrollMode == Scroll::Horizontal)
+        if (scrollMode == Scroll::Horizontal)
             return;
-        const int row = stage.Row(CurMas);
-        if (ViewTop <= row && row <= ViewTop + kViewRows - 1)
+        const int row = stage.Row(curMas);
+        if (viewTop <= row && row <= viewTop + kViewRows - 1)
             return;
-        ViewTop += row > ViewTop ? 1 : -1;
+        viewTop += row > viewTop ? 1 : -1;
     }
     PlaceCrossStage();
 }
 
-void Story::ScrollToWord(bool horizontal, bool vertical) {
-    const int col = stage.Column(CurQuesStart);
-    const int row = stage.Row(CurQuesStart);
-    const bool across = CurStep == 1;
-    int left = ViewLeft, top = ViewTop;
+void Board::ScrollToWord(bool horizontal, bool vertical) {
+    const int col = stage.Column(curQuesStart);
+    const int row = stage.Row(curQuesStart);
+    const bool across = curStep == 1;
+    int left = viewLeft, top = viewTop;
     if (horizontal)
-        left = across ? AlongAxis(col, CurQuesLen, ViewLeft, kViewColumns, ViewLeftMax)
-                      : AcrossAxis(col, ViewLeft, kViewColumns, ViewLeftMax);
+        left = across ? AlongAxis(col, curQuesLen, viewLeft, kViewColumns, viewLeftMax)
+                      : AcrossAxis(col, viewLeft, kViewColumns, viewLeftMax);
     if (vertical)
-        top = across ? AcrossAxis(row, ViewTop, kViewRows, ViewTopMax)
-                     : AlongAxis(row, CurQuesLen, ViewTop, kViewRows, ViewTopMax);
-    if (left == ViewLeft && top == ViewTop)
+        top = across ? AcrossAxis(row, viewTop, kViewRows, viewTopMax)
+                     : AlongAxis(row, curQuesLen, viewTop, kViewRows, viewTopMax);
+    if (left == viewLeft && top == viewTop)
         return;
-    ViewLeft = left;
-    ViewTop = top;
+    viewLeft = left;
+    viewTop = top;
     PlaceCrossStage();
 }
 
-void Story::ScrollToWordH() { ScrollToWord(true, false); }
-void Story::ScrollToWordV() { ScrollToWord(false, true); }
-void Story::ScrollToWordHV() { ScrollToWord(true, true); }
-
-void Story::ScrollToNewWord() {
-    switch (ScrollMode) {
+void Board::ScrollToNewWord() {
+    switch (scrollMode) {
     case Scroll::Horizontal:
-        ScrollToWordH();
+        ScrollToWord(true, false);
         break;
     case Scroll::Vertical:
-        ScrollToWordV();
+        ScrollToWord(false, true);
         break;
     case Scroll::Both:
-        ScrollToWordHV();
+        ScrollToWord(true, true);
         break;
     case Scroll::None:
         break;
     }
 }
 
-void Story::ScrollBoard(int k, int& view, int viewMax, int stagePosition, int cellSize) {
+void Board::ScrollBoard(int k, int& view, int viewMax, int stagePosition, int cellSize) {
     switch (k) {
     case 1: view = 1; break;
     case 2: if (view > 1) --view; break;
@@ -125,15 +120,15 @@ void Story::ScrollBoard(int k, int& view, int viewMax, int stagePosition, int ce
     default: return;
     }
     if (stagePosition == -(view - 1) * cellSize) {
-        PlaySound(SoundRefused);
+        ctx.PlaySound(SoundRefused);
         return;
     }
-    PlaySound(SoundMove);
+    ctx.PlaySound(SoundMove);
     PlaceCrossStage();
 }
 
-void Story::ScrollBoardH(int k) { ScrollBoard(k, ViewLeft, ViewLeftMax, screen.picCrossStage.Left, MasWidth); }
+void Board::ScrollBoardH(int k) { ScrollBoard(k, viewLeft, viewLeftMax, screen.picCrossStage.Left, masWidth); }
 
-void Story::ScrollBoardV(int k) { ScrollBoard(k, ViewTop, ViewTopMax, screen.picCrossStage.Top, MasHeight); }
+void Board::ScrollBoardV(int k) { ScrollBoard(k, viewTop, viewTopMax, screen.picCrossStage.Top, masHeight); }
 
 }  // namespace kirune

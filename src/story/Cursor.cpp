@@ -1,17 +1,16 @@
-#include "story/Sounds.h"
-#include "story/Story.h"
+#include "story/Board.h"
 
 #include "library/PlayFile.h"
 
 namespace kirune {
 
-void Story::ClickCell(int c) {
+void Board::ClickCell(int c) {
     const MasRec& m = stage.Mas[c];
     if (m.Kind == KindBlack) {
-        PlaySound(SoundRefused);
+        ctx.PlaySound(SoundRefused);
         return;
     }
-    if (CurQuesNmb == 0) {
+    if (curQuesNmb == 0) {
         switch (m.Kind) {
         case KindAcross:
             SelectWord(c, 1);
@@ -25,32 +24,32 @@ void Story::ClickCell(int c) {
             else if (m.DownNo != 0)
                 SelectWord(c, stage.MasStride);
             else
-                SelectWord(c, CurStep == 0 ? 1 : CurStep);
+                SelectWord(c, curStep == 0 ? 1 : curStep);
             break;
         default:
-            PlaySound(SoundRefused);
+            ctx.PlaySound(SoundRefused);
         }
         return;
     }
-    if (c == CurMas) {
-        PlaySound(SoundRefused);
+    if (c == curMas) {
+        ctx.PlaySound(SoundRefused);
     } else if (m.Select > 0) {
-        PlaySound(SoundSelect);
-        MoveCursor(CurMas, c);
+        ctx.PlaySound(SoundSelect);
+        MoveCursor(curMas, c);
     } else {
         const int s = StepForCell(c);
         if (s == 0) {
-            PlaySound(SoundRefused);
+            ctx.PlaySound(SoundRefused);
             return;
         }
-        DeselectWord(CurStep);
+        DeselectWord(curStep);
         SelectWord(c, s);
-        if (InputMode == 1 && ClearDispKeyBuff)
-            ClearDispKeyBuff();
+        if (inputMode == 1)
+            ctx.hooks.ClearKeypad();
     }
 }
 
-int Story::StepForCell(int c) const {
+int Board::StepForCell(int c) const {
     const MasRec& m = stage.Mas[c];
     switch (m.Kind) {
     case KindAcross:
@@ -80,39 +79,39 @@ int Story::StepForCell(int c) const {
         return 1;
     if (m.DownNo > 0)
         return stage.MasStride;
-    return CurStep == 0 ? 1 : CurStep;
+    return curStep == 0 ? 1 : curStep;
 }
 
-void Story::SelectWord(int c, int step) {
+void Board::SelectWord(int c, int step) {
     const int w = step == 1 ? stage.Mas[c].AcrossOf : stage.Mas[c].DownOf;
     if (w == 0) {
         // Only an inconsistent grid has a white cell outside the word of its direction.
-        PlaySound(SoundRefused);
+        ctx.PlaySound(SoundRefused);
         return;
     }
-    PlaySound(SoundSelect);
+    ctx.PlaySound(SoundSelect);
     const QuesRec& q = stage.Ques[w];
-    CurQuesStart = q.Start;
-    CurQuesLen = q.Length;
-    CurQuesNmb = step == 1 ? stage.Mas[q.Start].AcrossNo : stage.Mas[q.Start].DownNo;
-    for (int i = 0; i < CurQuesLen; ++i) {
-        const int cell = CurQuesStart + i * step;
+    curQuesStart = q.Start;
+    curQuesLen = q.Length;
+    curQuesNmb = step == 1 ? stage.Mas[q.Start].AcrossNo : stage.Mas[q.Start].DownNo;
+    for (int i = 0; i < curQuesLen; ++i) {
+        const int cell = curQuesStart + i * step;
         screen.lblCell[cell].BackColor = CellColor::Selected;
         stage.Mas[cell].Select = step;
     }
-    ShowClue(CurQuesNmb);
-    if (step != CurStep) {
+    ShowClue(curQuesNmb);
+    if (step != curStep) {
         screen.picControlerVisible[1] = step == 1;
         screen.picControlerVisible[2] = step != 1;
         screen.Changed(Screen::Part::Controls);
-        CurStep = step;
+        curStep = step;
     }
     screen.lblCell[c].BackColor = CellColor::Cursor;
-    CurMas = c;
+    curMas = c;
     screen.Changed(Screen::Part::Cells);
 }
 
-void Story::ShowClue(int w) {
+void Board::ShowClue(int w) {
     screen.lblQuesNmb = FullWidthDigits(w);
     const QString& clue = stage.Ques[w].QuesText;
     // Long clues get a smaller face so they still fit the two lines of the clue panel.
@@ -121,40 +120,40 @@ void Story::ShowClue(int w) {
     screen.Changed(Screen::Part::Labels);
 }
 
-void Story::DeselectWord(int step) {
-    for (int i = 0; i < CurQuesLen; ++i) {
-        const int cell = CurQuesStart + i * step;
+void Board::DeselectWord(int step) {
+    for (int i = 0; i < curQuesLen; ++i) {
+        const int cell = curQuesStart + i * step;
         screen.lblCell[cell].BackColor = CellColor::Plain;
         stage.Mas[cell].Select = 0;
     }
     screen.lblQuesNmb.clear();
     screen.lblQues.clear();
-    CurQuesNmb = 0;
+    curQuesNmb = 0;
     screen.Changed(Screen::Part::Labels);
     screen.Changed(Screen::Part::Cells);
 }
 
-void Story::MoveCursor(int from, int to) {
+void Board::MoveCursor(int from, int to) {
     screen.lblCell[from].BackColor = CellColor::Selected;
     screen.lblCell[to].BackColor = CellColor::Cursor;
-    CurMas = to;
+    curMas = to;
     screen.Changed(Screen::Part::Cells);
 }
 
-void Story::MoveInWord(int dir) {
-    const int d = dir == 1 ? -CurStep : CurStep;
-    if (stage.Mas[CurMas + d].Select != CurStep) {
-        PlaySound(SoundRefused);
+void Board::MoveInWord(int dir) {
+    const int d = dir == 1 ? -curStep : curStep;
+    if (stage.Mas[curMas + d].Select != curStep) {
+        ctx.PlaySound(SoundRefused);
         return;
     }
-    PlaySound(SoundMove);
-    MoveCursor(CurMas, CurMas + d);
-    if (ScrollMode != Scroll::None)
+    ctx.PlaySound(SoundMove);
+    MoveCursor(curMas, curMas + d);
+    if (scrollMode != Scroll::None)
         ScrollToCursor();
 }
 
-void Story::MoveToWord(int dir) {
-    const int w = CurQuesNmb;
+void Board::MoveToWord(int dir) {
+    const int w = curQuesNmb;
     if (w == 0)
         return;
     const bool across = stage.IsAcrossWord(w);
@@ -165,33 +164,33 @@ void Story::MoveToWord(int dir) {
         target = w == first ? last : w - 1;
     else
         target = w == last ? first : w + 1;
-    DeselectWord(CurStep);
+    DeselectWord(curStep);
     SelectWord(stage.Ques[target].Start, stage.IsAcrossWord(target) ? 1 : stage.MasStride);
-    if (InputMode == 1 && ClearDispKeyBuff)
-        ClearDispKeyBuff();
+    if (inputMode == 1)
+        ctx.hooks.ClearKeypad();
     ScrollToNewWord();
 }
 
-void Story::TurnDirection() {
-    if (stage.Mas[CurMas].Kind != KindCrossing) {
-        PlaySound(SoundRefused);
+void Board::TurnDirection() {
+    if (stage.Mas[curMas].Kind != KindCrossing) {
+        ctx.PlaySound(SoundRefused);
         return;
     }
-    if (CurStep == 1) {
+    if (curStep == 1) {
         DeselectWord(1);
-        SelectWord(CurMas, stage.MasStride);
+        SelectWord(curMas, stage.MasStride);
     } else {
         DeselectWord(stage.MasStride);
-        SelectWord(CurMas, 1);
+        SelectWord(curMas, 1);
     }
-    if (InputMode == 1 && ClearDispKeyBuff)
-        ClearDispKeyBuff();
+    if (inputMode == 1)
+        ctx.hooks.ClearKeypad();
 }
 
-void Story::BlinkCursor() {
-    if (CurMas <= 0 || CurMas >= int(screen.lblCell.size()))
+void Board::BlinkCursor() {
+    if (curMas <= 0 || curMas >= int(screen.lblCell.size()))
         return;
-    Rgb& back = screen.lblCell[CurMas].BackColor;
+    Rgb& back = screen.lblCell[curMas].BackColor;
     if (back == CellColor::Cursor)
         back = CellColor::Selected;
     else if (back == CellColor::Selected)
@@ -199,6 +198,32 @@ void Story::BlinkCursor() {
     else
         return;
     screen.Changed(Screen::Part::Cells);
+}
+
+}  // namespace kirune
+
+namespace kirune {
+
+void Board::SweepTo(int w) {
+    const QuesRec& q = stage.Ques[w];
+    ShowClue(w);
+    curStep = stage.IsAcrossWord(w) ? 1 : stage.MasStride;
+    curMas = curQuesStart = q.Start;
+    curQuesLen = q.Length;
+    ScrollToNewWord();
+}
+
+void Board::ClearSelection() {
+    for (MasRec& m : stage.Mas)
+        m.Select = 0;
+    curQuesNmb = 0;
+}
+
+void Board::ShowControls() {
+    const bool across = curStep == 1;
+    screen.picControlerVisible[1] = across;
+    screen.picControlerVisible[2] = !across;
+    screen.Changed(Screen::Part::Controls);
 }
 
 }  // namespace kirune

@@ -1,25 +1,20 @@
-#include "story/Sounds.h"
-#include "story/Story.h"
+#include "story/Board.h"
 #include "host/Wait.h"
 
 namespace kirune {
 
-void Story::HandleKey(int keyCode) {
-    if (AnswerOpenBusy) {
-        Focus();
-        return;
-    }
-    KeyTime = TimerSeconds();
-    const int select = stage.Mas[CurMas].Select;
+void Board::HandleKey(int keyCode) {
+    keyTime = ctx.TimerSeconds();
+    const int select = stage.Mas[curMas].Select;
     if (keyCode >= Key::A && keyCode <= Key::Z) {
         const QChar letter(char16_t(u'A' + (keyCode - Key::A)));
-        if (InputMode == 0)
-            InputBuff += QChar(char16_t(0xFF21 + (keyCode - Key::A)));  // full-width capital
-        else if (InputMode == 1 && RomaKanaConvWChr)
-            InputBuff += RomaKanaConvWChr(letter);
+        if (inputMode == 0)
+            inputBuff += QChar(char16_t(0xFF21 + (keyCode - Key::A)));  // full-width capital
+        else if (inputMode == 1 && ctx.hooks.RomaKanaConvWChr)
+            inputBuff += ctx.hooks.RomaKanaConvWChr(letter);
     } else if (keyCode == Key::Minus) {
-        if (InputMode == 1 && RomaKanaConvWChr)
-            InputBuff += RomaKanaConvWChr(QChar(u'-'));
+        if (inputMode == 1 && ctx.hooks.RomaKanaConvWChr)
+            inputBuff += ctx.hooks.RomaKanaConvWChr(QChar(u'-'));
     } else if (keyCode == Key::Up || keyCode == Key::Down || keyCode == Key::Left || keyCode == Key::Right) {
         // The arrows mean the same on screen whichever way the selected word runs.
         if (select != 0) {
@@ -33,68 +28,72 @@ void Story::HandleKey(int keyCode) {
     } else if (keyCode == Key::Space) {
         TurnDirection();
     } else if (keyCode == Key::Delete) {
-        if (InputBuff.isEmpty() && !MasAnimBusy)
+        if (inputBuff.isEmpty() && !masAnimBusy)
             EraseCell();
     } else if (keyCode == Key::Esc) {
-        if (InputBuff.isEmpty() && !MasAnimBusy)
+        if (inputBuff.isEmpty() && !masAnimBusy)
             UndoCell();
     } else if (keyCode == Key::F1) {
-        library.ShowDebugReport(CurQuesNmb > 0 ? stage.Ques[CurQuesNmb] : QuesRec{});
+        ctx.library.ShowDebugReport(curQuesNmb > 0 ? stage.Ques[curQuesNmb] : QuesRec{});
     }
-    Focus();
+    ctx.Focus();
 }
 
-void Story::PlaceNextInput() {
-    const QChar ch = InputBuff.front();
-    InputBuff.remove(0, 1);
-    MasRec& m = stage.Mas[CurMas];
+void Board::PlaceNextInput() {
+    const QChar ch = inputBuff.front();
+    inputBuff.remove(0, 1);
+    MasRec& m = stage.Mas[curMas];
     if (m.Entered != ch) {
         m.UndoChr = m.Entered;
         m.Entered = ch;
-        AnimateCell(1);
-        ++EntryCount;
+        AnimateCell(curMas, CellAnimation::Entry);
+        ++entryCount;
     } else {
-        PlaySound(SoundMove);
+        ctx.PlaySound(SoundMove);
     }
-    const int next = CurMas + CurStep;
-    if (stage.Mas[next].Select == CurStep) {
-        MoveCursor(CurMas, next);
-        if (ScrollMode != Scroll::None)
+    const int next = curMas + curStep;
+    if (stage.Mas[next].Select == curStep) {
+        MoveCursor(curMas, next);
+        if (scrollMode != Scroll::None)
             ScrollToCursor();
     } else {
         // Characters typed beyond the end of the word are dropped.
-        InputBuff.clear();
+        inputBuff.clear();
     }
 }
 
-void Story::EraseCell() {
-    MasRec& m = stage.Mas[CurMas];
+void Board::EraseCell() {
+    MasRec& m = stage.Mas[curMas];
     if (m.Entered != kEmptyCell) {
         m.UndoChr = m.Entered;
         m.Entered = kEmptyCell;
-        AnimateCell(1);
+        AnimateCell(curMas, CellAnimation::Entry);
     } else {
-        PlaySound(SoundMove);
+        ctx.PlaySound(SoundMove);
     }
 }
 
-void Story::UndoCell() {
-    MasRec& m = stage.Mas[CurMas];
+void Board::UndoCell() {
+    MasRec& m = stage.Mas[curMas];
     std::swap(m.Entered, m.UndoChr);
-    AnimateCell(1);
+    AnimateCell(curMas, CellAnimation::Entry);
 }
 
-void Story::AnimateCell(int kind) {
-    MasAnimBusy = true;
-    const int c = CurMas;
-    const int serial = StageSerial;
+void Board::JudgeCell(int c) {
+    curMas = c;
+    AnimateCell(c, CellAnimation::Judge);
+}
+
+void Board::AnimateCell(int c, CellAnimation kind) {
+    masAnimBusy = true;
+    const int serial = stageSerial;
     // A stage change may run while the bars roll; its board must not get this cell's ending.
     auto stageChanged = [&] {
-        if (serial == StageSerial)
+        if (serial == stageSerial)
             return false;
         for (Box* bars : {screen.shpRollCell1, screen.shpRollCell2})
             bars[0].Visible = bars[1].Visible = false;
-        MasAnimBusy = false;
+        masAnimBusy = false;
         return true;
     };
     const int left = screen.lblCell[c].Left;
@@ -109,38 +108,38 @@ void Story::AnimateCell(int kind) {
         screen.Changed(Screen::Part::Board);
     };
 
-    if (kind == 1)
-        PlaySound(SoundEntry);
-    showBars(screen.shpRollCell1, RollOffset1, true);
-    Wait(host, 0.1);
+    if (kind == CellAnimation::Entry)
+        ctx.PlaySound(SoundEntry);
+    showBars(screen.shpRollCell1, rollOffset1, true);
+    Wait(ctx.host, 0.1);
     if (stageChanged())
         return;
-    showBars(screen.shpRollCell1, RollOffset1, false);
-    showBars(screen.shpRollCell2, RollOffset2, true);
-    Wait(host, 0.1);
+    showBars(screen.shpRollCell1, rollOffset1, false);
+    showBars(screen.shpRollCell2, rollOffset2, true);
+    Wait(ctx.host, 0.1);
     if (stageChanged())
         return;
     CellLabel& label = screen.lblCell[c];
-    if (kind == 1) {
+    if (kind == CellAnimation::Entry) {
         label.Caption.clear();
     } else if (stage.Mas[c].Entered == stage.Mas[c].Answer) {
         label.Opaque = false;
-        PlaySound(SoundRight);
+        ctx.PlaySound(SoundRight);
     } else {
         label.BackColor = CellColor::Wrong;
-        PlaySound(SoundWrong);
+        ctx.PlaySound(SoundWrong);
     }
     screen.Changed(Screen::Part::Cells);
-    showBars(screen.shpRollCell2, RollOffset2, false);
-    showBars(screen.shpRollCell1, RollOffset1, true);
-    Wait(host, 0.1);
-    showBars(screen.shpRollCell1, RollOffset1, false);
+    showBars(screen.shpRollCell2, rollOffset2, false);
+    showBars(screen.shpRollCell1, rollOffset1, true);
+    Wait(ctx.host, 0.1);
+    showBars(screen.shpRollCell1, rollOffset1, false);
     if (stageChanged())
         return;
     // Read the entry now, not at the start: it may have changed while the bars rolled.
     screen.lblCell[c].Caption = QString(stage.Mas[c].Entered);
     screen.Changed(Screen::Part::Cells);
-    MasAnimBusy = false;
+    masAnimBusy = false;
 }
 
 }  // namespace kirune

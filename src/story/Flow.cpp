@@ -1,8 +1,9 @@
 #include "host/Wait.h"
 #include "library/WorkFolder.h"
 #include "model/StageCheck.h"
-#include "story/Busy.h"
-#include "story/Story.h"
+#include "story/Checker.h"
+#include "story/Clock.h"
+#include "story/Flow.h"
 #include "talk/TalkNumbers.h"
 
 #include <map>
@@ -21,7 +22,19 @@ const QString kPartnerNames[5] = {QString(), QStringLiteral("姉"), QStringLiter
 
 }  // namespace
 
-void Story::Main() {
+Flow::Flow(const StoryContext& context, Board& board, Checker& checker, Clock& clock)
+    : ctx(context),
+      host(context.host),
+      screen(context.screen),
+      library(context.library),
+      talk(context.talk),
+      anim(context.anim),
+      scene(context.scene),
+      board(board),
+      checker(checker),
+      clock(clock) {}
+
+void Flow::Main() {
     if (!host.ClaimSingleInstance()) {
         host.ShowReport(ReportBox{QStringLiteral("Kirune"), QStringLiteral("既に起動されています"),
                                   ReportIcon::Information, ReportButtons::Ok, false});
@@ -29,18 +42,18 @@ void Story::Main() {
     }
     library.OSPlatform = GetOSPlatform();
     library.TempFolder = GetTempFolder(host);
-    if (ShowMainWindow)
-        ShowMainWindow();
-    if (TalkTimerInterval)
-        TalkTimerInterval(library.OSPlatform == 1 ? 3 : 15);
-    GamePhase = Phase::Title;
+    if (ctx.hooks.ShowMainWindow)
+        ctx.hooks.ShowMainWindow();
+    if (ctx.hooks.TalkTimerInterval)
+        ctx.hooks.TalkTimerInterval(library.OSPlatform == 1 ? 3 : 15);
+    ctx.flags.GamePhase = Phase::Title;
     TitleSequence();
     library.Rnd.Seed(unsigned(host.SecondsSinceMidnight() * 1000.0));
-    GamePhase = Phase::Play;
+    ctx.flags.GamePhase = Phase::Play;
     StartPlay();
 }
 
-void Story::TitleSequence() {
+void Flow::TitleSequence() {
     talk.OSPlatform = library.OSPlatform;
     scene.SetPlatform(library.OSPlatform);
     if (!scene.SetUpScreen(host.ProgramFolder())) {
@@ -50,13 +63,13 @@ void Story::TitleSequence() {
                                   ReportIcon::Exclamation, ReportButtons::Ok, false});
         EndGame();
     }
-    effect.InitSound();
-    if (InitSoundTimer)
-        InitSoundTimer();
+    ctx.effect.InitSound();
+    if (ctx.hooks.InitSoundTimer)
+        ctx.hooks.InitSoundTimer();
     talk.StartTalk();
     anim.StartAnim();
     anim.ShowStage();
-    effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
+    ctx.effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
 
     talk.TalkWaitResult = TalkEngine::WaitResult::None;
     talk.Talk(TalkNo::Welcome);
@@ -79,9 +92,9 @@ void Story::TitleSequence() {
     talk.Talk(TalkNo::ClearTitle);
 
     OpenPlayFile();
-    effect.StopMusic();
+    ctx.effect.StopMusic();
 
-    talk.Talk(FirstPlay ? TalkNo::FirstVisit : TalkNo::Returning);
+    talk.Talk(firstPlay ? TalkNo::FirstVisit : TalkNo::Returning);
     talk.Talk(TalkNo::ChoosePartner);
     talk.TalkAnswer = 0;
     while (talk.TalkAnswer == 0) {
@@ -93,17 +106,17 @@ void Story::TitleSequence() {
             scene.PlayIdleGesture();
     }
     talk.Talk(TalkNo::PartnerChosen);
-    PartnerKind = std::clamp(talk.TalkAnswer, 1, 4);
-    PartnerName = kPartnerNames[PartnerKind];
+    partnerKind = std::clamp(talk.TalkAnswer, 1, 4);
+    partnerName = kPartnerNames[partnerKind];
 
-    if (FirstPlay) {
+    if (firstPlay) {
         talk.TalkAnswer = 0;
         while (talk.TalkAnswer != 1) {
             talk.TalkInputText.clear();
             talk.Talk(TalkNo::AskName);
             if (talk.TalkInputText.isEmpty()) {
                 talk.Talk(TalkNo::NameOffered);
-                talk.TalkInputText = talk.TalkVar[PartnerKind];
+                talk.TalkInputText = talk.TalkVar[partnerKind];
             }
             talk.TalkVar[10] = talk.TalkInputText;
             talk.TalkAnswer = 0;
@@ -116,56 +129,57 @@ void Story::TitleSequence() {
     anim.HideStage();
 }
 
-std::optional<PlayFileError> Story::CheckPlayFile() {
+std::optional<PlayFileError> Flow::CheckPlayFile() {
     // Every stage is loaded once at the choice, so that a broken file is refused here rather
     // than in the middle of play.
-    const QString path = PlayFolder + PlayFileName;
-    const auto stageMax = ReadStageMax(path);
-    if (!stageMax)
-        return stageMax.error;
-    if (stageMax.value < 1)
+    const QString path = playFolder + playFileName;
+    const auto header = ReadStageMax(path);
+    if (!header)
+        return header.error;
+    if (header.value < 1)
         return PlayFileError{PlayFileProblem::NoStage, 4, QStringLiteral("the header names no stages")};
-    for (int n = 1; n <= stageMax.value; ++n) {
+    for (int n = 1; n <= header.value; ++n) {
         auto read = LoadStageData(path, n);
         if (!read)
             return read.error;
         if (auto error = PrepareForPlay(read.value))
             return error;
     }
-    StageMax = stageMax.value;
+    stageMax = header.value;
     return std::nullopt;
 }
 
-void Story::OpenPlayFile() {
+void Flow::OpenPlayFile() {
     for (;;) {
-        PlayFileName.clear();
+        playFileName.clear();
         const auto chosen = library.SelectPlayFile();
         if (!chosen)
             EndGame();
-        PlayFileName = chosen->name;
-        PlayFolder = chosen->folder;
-        screen.lblTitle = PlayFileName.section(u'.', 0, 0);
+        playFileName = chosen->name;
+        playFolder = chosen->folder;
+        screen.lblTitle = playFileName.section(u'.', 0, 0);
         screen.Changed(Screen::Part::Labels);
         const auto error = CheckPlayFile();
         if (!error)
             break;
-        host.Diagnostic(QStringLiteral("%1: %2").arg(PlayFileName, error->Describe()));
+        host.Diagnostic(QStringLiteral("%1: %2").arg(playFileName, error->Describe()));
         if (library.ShowReport(103) != AnswerYes)
             EndGame();
     }
-    StageClear.assign(size_t(StageMax) + 1, 0);
-    if (!library.SetupLogFile(PlayFileName, PlayFolder, StageMax))
+    stageClear.assign(size_t(stageMax) + 1, 0);
+    if (!library.SetupLogFile(playFileName, playFolder, stageMax))
         EndGame();
-    if (!library.ReadLogStatus(StageClear))
+    if (!library.ReadLogStatus(stageClear))
         EndGame();
-    InputMode = ReadInputMode(PlayFolder + PlayFileName).value;
-    if (InputMode == 1 && SetKeypad)
-        SetKeypad();
+    const int inputMode = ReadInputMode(playFolder + playFileName).value;
+    board.SetInputMode(inputMode);
+    if (inputMode == 1 && ctx.hooks.SetKeypad)
+        ctx.hooks.SetKeypad();
     talk.TalkVar[10] = library.ReadPlayerName();
-    FirstPlay = talk.TalkVar[10].isEmpty();
+    firstPlay = talk.TalkVar[10].isEmpty();
 }
 
-int Story::AskPartner(int sayTalk, const QString& moodWord, int menuTalk) {
+int Flow::AskPartner(int sayTalk, const QString& moodWord, int menuTalk) {
     talk.SetWaitLength(6);
     anim.Say(sayTalk, moodWord);
     talk.TalkAnswer = 0;
@@ -173,71 +187,116 @@ int Story::AskPartner(int sayTalk, const QString& moodWord, int menuTalk) {
     return std::clamp(talk.TalkAnswer, 0, 2);
 }
 
-void Story::Exclaim(int talkNumber, int speed) {
+void Flow::Exclaim(int talkNumber, int speed) {
     talk.Talk(talkNumber);
     anim.RiseWord(PartnerWord(), 1, 1, speed);
     scene.PartnerJump();
 }
 
-void Story::Slide(int platform1Speed, int platform2Speed, const QString& text) {
+void Flow::Slide(int platform1Speed, int platform2Speed, const QString& text) {
     if (library.OSPlatform == 1 || library.OSPlatform == 2)
         anim.SlideWord(text, 4, 1, 2, library.OSPlatform == 1 ? platform1Speed : platform2Speed);
 }
 
-void Story::StartPlay() {
-    scene.SetUpPlayStage(InputMode, PartnerName);
-    effect.StopSound(-1);
-    StageNmb = NextUnsolvedStage(0);
-    SetupStageOrReport(StageNmb);
+void Flow::StartPlay() {
+    scene.SetUpPlayStage(board.InputMode(), partnerName);
+    ctx.effect.StopSound(-1);
+    stageNmb = NextUnsolvedStage(0);
+    SetupStageOrReport(stageNmb);
     talk.StartTalk();
     anim.StartAnim();
     anim.ShowStage();
-    effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
+    ctx.effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
     screen.KeyPreview = true;
     screen.Changed(Screen::Part::Controls);
 
     // The greeting is not to be interrupted by a button that starts a talk of its own.
-    const BusyWhile busy(ModalBusy);
-    if (!FirstPlay) {
+    const BusyWhile busy(ctx.flags.ModalBusy);
+    if (!firstPlay) {
         talk.Talk(TalkNo::ReturningGreeting);
         Slide(3, 2, talk.TalkVar[0] + talk.TalkVar[10]);
         scene.PartnerWalkIn();
-        talk.Talk(TalkNo::Of(TalkNo::GreetReturning, PartnerKind));
+        talk.Talk(TalkNo::Of(TalkNo::GreetReturning, partnerKind));
     } else {
         talk.Talk(TalkNo::FirstGreeting);
-        if (InputMode == 1) {
-            if (ClearDispKeyBuff)
-                ClearDispKeyBuff();
-            if (ShowKeypad)
-                ShowKeypad();
+        if (board.InputMode() == 1) {
+            ctx.hooks.ClearKeypad();
+            ctx.hooks.ToggleKeypad();
             talk.Talk(TalkNo::FirstGreetingKana);
             Slide(3, 2, PartnerWord());
             scene.PartnerWalkIn();
-            talk.Talk(TalkNo::Of(TalkNo::GreetKana, PartnerKind));
+            talk.Talk(TalkNo::Of(TalkNo::GreetKana, partnerKind));
             talk.Talk(TalkNo::AfterLast);
         } else {
             Slide(3, 2, PartnerWord());
             scene.PartnerWalkIn();
-            talk.Talk(TalkNo::Of(TalkNo::GreetAlphabet, PartnerKind));
+            talk.Talk(TalkNo::Of(TalkNo::GreetAlphabet, partnerKind));
         }
     }
     scene.PartnerSettle();
 }
 
-int Story::NextUnsolvedStage(int n) const {
-    for (int i = n + 1; i <= StageMax; ++i)
-        if (StageClear[size_t(i)] == 0)
+void Flow::UsePlayFile(const QString& folder, const QString& name) {
+    playFolder = folder;
+    playFileName = name;
+}
+
+std::optional<PlayFileError> Flow::SetupStage(int n) {
+    auto read = LoadStageData(playFolder + playFileName, n);
+    if (!read)
+        return read.error;
+    Crossword x = std::move(read.value);
+    if (auto error = PrepareForPlay(x))
+        return error;
+
+    const StageCaptions captions = CaptionsFor(x, playFileName, n, screen.lblLevel);
+    stageNmb = n;
+    screen.lblTitle = captions.lblTitle;
+    screen.lblLevel = captions.lblLevel;
+    screen.lblQuesNmbMax = captions.lblQuesNmbMax;
+    screen.lblMasMaxXY = captions.lblMasMaxXY;
+    screen.Changed(Screen::Part::Labels);
+
+    clock.StartClock();
+    board.SetUp(std::move(x), clock.StartTime());
+    checker.NewStage();
+    ctx.flags.AnswerOpenBusy = false;
+    clock.SetRunning(true);
+    return std::nullopt;
+}
+
+void Flow::SetupStageOrReport(int n) {
+    for (;;) {
+        const auto error = SetupStage(n);
+        if (!error)
+            return;
+        host.Diagnostic(QStringLiteral("%1: stage %2: %3").arg(playFileName).arg(n).arg(error->Describe()));
+        if (library.ShowReport(103) != AnswerYes)
+            EndGame();
+        OpenPlayFile();
+        n = NextUnsolvedStage(0);
+    }
+}
+
+void Flow::MarkSolved() {
+    stageClear[size_t(stageNmb)] = 1;
+    library.WriteLogStatus(stageClear);
+}
+
+int Flow::NextUnsolvedStage(int n) const {
+    for (int i = n + 1; i <= stageMax; ++i)
+        if (stageClear[size_t(i)] == 0)
             return i;
-    for (int i = 1; i <= std::min(n - 1, int(StageMax)); ++i)
-        if (StageClear[size_t(i)] == 0)
+    for (int i = 1; i <= std::min(n - 1, int(stageMax)); ++i)
+        if (stageClear[size_t(i)] == 0)
             return i;
     return 0;
 }
 
-void Story::ConfirmEnd() {
-    const int P = PartnerKind;
+void Flow::ConfirmEnd() {
+    const int P = partnerKind;
     Exclaim(TalkNo::EndCalled, 2);
-    effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
+    ctx.effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
     const int r = AskPartner(TalkNo::Of(TalkNo::AskStop, P), QStringLiteral("-1"), TalkNo::EndMenu);
     anim.Say(TalkNo::Of(TalkNo::StopReply, P, r), QStringLiteral("+1"));
     talk.Talk(TalkNo::ThenClose);
@@ -285,12 +344,12 @@ const FarewellSteps& StepsOf(FarewellKind kind) {
 
 }  // namespace
 
-void Story::Farewell(FarewellKind kind) {
+void Flow::Farewell(FarewellKind kind) {
     const FarewellSteps& steps = StepsOf(kind);
     farewellStarted = true;
     for (const FarewellLine& line : steps.lines) {
         if (line.moodWord)
-            anim.Say(TalkNo::Of(line.partner, PartnerKind), QString::fromUtf16(line.moodWord));
+            anim.Say(TalkNo::Of(line.partner, partnerKind), QString::fromUtf16(line.moodWord));
         else
             talk.Talk(line.shared);
     }
@@ -308,14 +367,14 @@ void Story::Farewell(FarewellKind kind) {
     EndGame();
 }
 
-void Story::EndGame() {
+void Flow::EndGame() {
     // Closing the window while the end's own question is open must not ask twice.
     if (!ending) {
         ending = true;
-        tmrVexal.SetEnabled(false);
+        clock.SetRunning(false);
         talk.EndTalk();
         anim.StopAnim();
-        effect.StopSound(-1);
+        ctx.effect.StopSound(-1);
         library.ScoreFileQuestionAtEnd(endsUnattended ? kQuestionLeftAloneSeconds : 0);
     }
     host.Terminate();

@@ -1,128 +1,153 @@
 #include "story/Story.h"
 
-#include "story/Sounds.h"
-#include "model/StageCheck.h"
-
-#include <cmath>
-
 namespace kirune {
 
 Story::Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Anim& anim, Dressing& scene,
              Effect& effect, GameTimer& tmrVexal)
-    : tmrVexal(tmrVexal),
-      host(host),
-      screen(screen),
-      library(library),
-      talk(talk),
-      anim(anim),
-      scene(scene),
-      effect(effect) {
-    CurStep = 0;
-    SetCellMetrics(screen.CellWidth, screen.CellHeight);
+    : ctx{host, screen, library, talk, anim, scene, effect, hooks, flags},
+      board(ctx),
+      checker(ctx, board, flow),
+      flow(ctx, board, checker, clock),
+      clock(ctx, tmrVexal, board, checker, flow) {}
+
+void Story::OnKeyDown(int keyCode, bool alt) {
+    if (keyCode == Key::F4 && alt)
+        EndGame();
+    if (flags.GamePhase != Phase::Play || flags.ModalBusy || !board.HasStage())
+        return;
+    // While the answers are checked a key only gives the board its focus.
+    if (!flags.AnswerOpenBusy)
+        board.HandleKey(keyCode);
+    else
+        ctx.Focus();
 }
 
-void Story::PlaySound(int id) { effect.PlaySound(SoundName[id]); }
-
-qint32 Story::TimerSeconds() const { return qint32(std::lrint(host.SecondsSinceMidnight())); }
-
-void Story::SetCellMetrics(int width, int height) {
-    MasWidth = width;
-    MasHeight = height;
-    for (Box& bar : screen.shpRollCell1) {
-        bar.Width = MasWidth / 7;
-        bar.Height = MasHeight;
-    }
-    for (Box& bar : screen.shpRollCell2) {
-        bar.Width = MasWidth / 3;
-        bar.Height = MasHeight;
-    }
-    RollOffset1 = MasWidth - screen.shpRollCell1[0].Width;
-    RollOffset2 = MasWidth - screen.shpRollCell2[0].Width;
+void Story::OnCellClick(int c) {
+    if (!board.HasStage())
+        return;
+    if (!flags.AnswerOpenBusy && board.InputBuff().isEmpty() && !board.MasAnimBusy() && c > 0 && c <= board.Stage().MasLast)
+        board.ClickCell(c);
+    ctx.Focus();
 }
 
-std::optional<PlayFileError> Story::SetupStage(int n) {
-    auto read = LoadStageData(PlayFolder + PlayFileName, n);
-    if (!read)
-        return read.error;
-    Crossword x = std::move(read.value);
-    if (auto error = PrepareForPlay(x))
-        return error;
-
-    const StageCaptions captions = CaptionsFor(x, PlayFileName, n, screen.lblLevel);
-    UnloadCellLabels();
-    stage = std::move(x);
-    StageNmb = n;
-    ++StageSerial;
-    screen.lblTitle = captions.lblTitle;
-    screen.lblLevel = captions.lblLevel;
-    screen.lblQuesNmbMax = captions.lblQuesNmbMax;
-    screen.lblMasMaxXY = captions.lblMasMaxXY;
-    screen.Changed(Screen::Part::Labels);
-
-    screen.picCrossStage.Visible = true;
-    LayoutBoard();
-    LoadCellLabels();
-    PlaceCells();
-    Focus();
-
-    InputBuff.clear();
-    CurQuesNmb = 0;
-    CurMas = stage.Ques[1].Start;
-    ClickCell(CurMas);
-
-    AdviceStep = 0;
-    ChangeAsked = false;
-    AnswerOpenBusy = false;
-    StartClock();
-    KeyTime = StartTime;
-    EntryCount = 0;
-    tmrVexal.SetEnabled(true);
-    return std::nullopt;
-}
-
-void Story::SetupStageOrReport(int n) {
-    for (;;) {
-        const auto error = SetupStage(n);
-        if (!error)
-            return;
-        host.Diagnostic(QStringLiteral("%1: stage %2: %3").arg(PlayFileName).arg(n).arg(error->Describe()));
-        if (library.ShowReport(103) != AnswerYes)
-            EndGame();
-        OpenPlayFile();
-        n = NextUnsolvedStage(0);
-    }
-}
-
-void Story::LoadCellLabels() {
-    screen.lblCell.assign(stage.MasLast + 1, CellLabel{});
-    for (int r = 1; r <= stage.MasMaxY; ++r)
-        for (int c = 1; c <= stage.MasMaxX; ++c)
-            screen.lblCell[stage.Cell(r, c)].Visible = true;
-}
-
-void Story::UnloadCellLabels() {
-    screen.lblCell.clear();
-    screen.Changed(Screen::Part::Cells);
-}
-
-void Story::PlaceCells() {
-    for (int r = 1; r <= stage.MasMaxY; ++r)
-        for (int c = 1; c <= stage.MasMaxX; ++c) {
-            const int i = stage.Cell(r, c);
-            CellLabel& label = screen.lblCell[i];
-            label.Left = (c - 1) * MasWidth;
-            label.Top = (r - 1) * MasHeight;
-            label.Caption = QString(kEmptyCell);
-            label.Visible = true;
-            label.Opaque = true;
-            label.BackColor = stage.Mas[i].Kind == KindBlack ? CellColor::Black : CellColor::Plain;
+void Story::OnControllerClick(int set, Controller button) {
+    if (!board.HasStage())
+        return;
+    if (!flags.AnswerOpenBusy) {
+        // Set 1 lies on the across dial, set 2 on the down dial.
+        const bool across = set == 1;
+        switch (button) {
+        case Controller::Up:
+            across ? board.MoveToWord(1) : board.MoveInWord(1);
+            break;
+        case Controller::Down:
+            across ? board.MoveToWord(2) : board.MoveInWord(2);
+            break;
+        case Controller::Left:
+            across ? board.MoveInWord(1) : board.MoveToWord(1);
+            break;
+        case Controller::Right:
+            across ? board.MoveInWord(2) : board.MoveToWord(2);
+            break;
+        case Controller::Turn:
+            board.TurnDirection();
+            break;
         }
-    screen.Changed(Screen::Part::Cells);
+    }
+    ctx.Focus();
 }
 
-void Story::SetCellBack(int c, Rgb color) {
-    screen.lblCell[c].BackColor = color;
-    screen.Changed(Screen::Part::Cells);
+void Story::OnKeyDeleteClick() {
+    if (!board.HasStage())
+        return;
+    if (!flags.AnswerOpenBusy && board.InputBuff().isEmpty())
+        board.EraseCell();
+    ctx.Focus();
 }
+
+void Story::OnKeyUndoClick() {
+    if (!board.HasStage())
+        return;
+    if (!flags.AnswerOpenBusy && board.InputBuff().isEmpty())
+        board.UndoCell();
+    ctx.Focus();
+}
+
+void Story::OnScrollClick(bool horizontal, int k) {
+    if (!board.HasStage())
+        return;
+    if (!flags.AnswerOpenBusy)
+        horizontal ? board.ScrollBoardH(k) : board.ScrollBoardV(k);
+    ctx.Focus();
+}
+
+void Story::OnEndClick() {
+    if (flags.GamePhase == Phase::Title)
+        EndGame();
+    if (!flags.AnswerOpenBusy && !flags.ModalBusy) {
+        const BusyWhile busy(flags.ModalBusy);
+        ctx.screen.lblEndEnabled = false;
+        ctx.screen.Changed(Screen::Part::Controls);
+        flow.ConfirmEnd();
+        ctx.screen.lblEndEnabled = true;
+        ctx.screen.Changed(Screen::Part::Controls);
+    }
+    ctx.Focus();
+}
+
+void Story::OnHelpClick() {
+    if (flags.GamePhase != Phase::Play)
+        return;
+    ctx.screen.lblHelpEnabled = false;
+    ctx.screen.Changed(Screen::Part::Controls);
+    ctx.library.ShowReport(1);
+    ctx.screen.lblHelpEnabled = true;
+    ctx.screen.Changed(Screen::Part::Controls);
+    ctx.Focus();
+}
+
+void Story::OnKeypadClick() {
+    hooks.ClearKeypad();
+    hooks.ToggleKeypad();
+    ctx.Focus();
+}
+
+void Story::OnAdviceClick() {
+    if (!flags.AnswerOpenBusy && !flags.ModalBusy && board.HasStage()) {
+        const BusyWhile busy(flags.ModalBusy);
+        checker.GiveAdvice();
+    }
+    ctx.Focus();
+}
+
+void Story::OnCrossChangeClick() {
+    if (!flags.AnswerOpenBusy && !flags.ModalBusy && board.HasStage()) {
+        const BusyWhile busy(flags.ModalBusy);
+        checker.ChangeStage();
+    }
+    ctx.Focus();
+}
+
+void Story::OnAnswerOpenClick() {
+    if (!flags.AnswerOpenBusy && !flags.ModalBusy && board.InputBuff().isEmpty() && !board.MasAnimBusy() && board.HasStage()) {
+        const BusyWhile checking(flags.AnswerOpenBusy), busy(flags.ModalBusy);
+        checker.CheckAnswers();
+    }
+    ctx.Focus();
+}
+
+void Story::OnMarkSpeedUpClick() {
+    checker.SpeedUpSweep();
+    ctx.screen.lblMarkSpeedUpVisible = false;
+    ctx.screen.Changed(Screen::Part::Controls);
+    ctx.Focus();
+}
+
+void Story::OnKeypadClose() {
+    hooks.ToggleKeypad();
+    ctx.Focus();
+}
+
+void Story::OnKeypadPressed() { ctx.Focus(); }
 
 }  // namespace kirune

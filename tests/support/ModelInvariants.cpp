@@ -86,21 +86,21 @@ void CheckGrid(const Crossword& x, int inputMode, QStringList& out) {
 }
 
 void CheckSelection(const Story& story, const Crossword& x, QStringList& out) {
-    const int c = story.CurMas;
+    const int c = story.board.CurMas();
     if (c <= 0 || c > x.MasLast || x.Mas[size_t(c)].Kind == KindBlack) {
         out << QStringLiteral("the cursor %1 is not on a white cell").arg(c);
         return;
     }
-    const int w = story.CurQuesNmb;
+    const int w = story.board.CurQuesNmb();
     if (w < 1 || w > x.QuesNmbMax) {
         out << QStringLiteral("no word is selected (%1)").arg(w);
         return;
     }
     const QuesRec& q = x.Ques[size_t(w)];
     const int step = x.IsAcrossWord(w) ? 1 : x.MasStride;
-    if (story.CurStep != step || story.CurQuesStart != q.Start || story.CurQuesLen != q.Length)
+    if (story.board.CurStep() != step || story.board.CurQuesStart() != q.Start || story.board.CurQuesLen() != q.Length)
         out << QStringLiteral("word %1 is selected with step %2, start %3, length %4")
-                   .arg(w).arg(story.CurStep).arg(story.CurQuesStart).arg(story.CurQuesLen);
+                   .arg(w).arg(story.board.CurStep()).arg(story.board.CurQuesStart()).arg(story.board.CurQuesLen());
     const int offset = c - q.Start;
     if (offset < 0 || offset % step != 0 || offset / step >= q.Length)
         out << QStringLiteral("the cursor %1 lies outside the selected word %2").arg(Where(x, c)).arg(w);
@@ -124,7 +124,7 @@ void CheckScreen(const Story& story, const Screen& screen, const Crossword& x, Q
         out << QStringLiteral("%1 cell labels for %2 cells").arg(screen.lblCell.size()).arg(x.MasLast + 1);
         return;
     }
-    const int w = story.CurQuesNmb;
+    const int w = story.board.CurQuesNmb();
     const bool wordShown = w >= 1 && w <= x.QuesNmbMax;
     for (int r = 1; r <= x.MasMaxY; ++r)
         for (int c = 1; c <= x.MasMaxX; ++c) {
@@ -141,7 +141,7 @@ void CheckScreen(const Story& story, const Screen& screen, const Crossword& x, Q
             if (label.Caption != QString(m.Entered))
                 out << QStringLiteral("cell %1 shows \"%2\" but holds \"%3\"").arg(Where(x, i), label.Caption, QString(m.Entered));
             Rgb expected = m.Select ? CellColor::Selected : CellColor::Plain;
-            if (i == story.CurMas && label.BackColor == CellColor::Cursor)
+            if (i == story.board.CurMas() && label.BackColor == CellColor::Cursor)
                 expected = CellColor::Cursor;  // the cursor blinks between the two
             if (label.BackColor != expected || !label.Opaque)
                 out << QStringLiteral("cell %1 shows colour %2%3, expected %4")
@@ -155,9 +155,9 @@ void CheckScreen(const Story& story, const Screen& screen, const Crossword& x, Q
         if (screen.picControlerVisible[1] != across || screen.picControlerVisible[2] == across)
             out << QStringLiteral("the dial shown does not match the direction of word %1").arg(w);
     }
-    if (story.ViewLeft < 1 || story.ViewLeft > story.ViewLeftMax || story.ViewTop < 1 || story.ViewTop > story.ViewTopMax)
+    if (story.board.ViewLeft() < 1 || story.board.ViewLeft() > story.board.ViewLeftMax() || story.board.ViewTop() < 1 || story.board.ViewTop() > story.board.ViewTopMax())
         out << QStringLiteral("the view starts at column %1 of %2, row %3 of %4")
-                   .arg(story.ViewLeft).arg(story.ViewLeftMax).arg(story.ViewTop).arg(story.ViewTopMax);
+                   .arg(story.board.ViewLeft()).arg(story.board.ViewLeftMax()).arg(story.board.ViewTop()).arg(story.board.ViewTopMax());
     if (!screen.lblAnswerOpenVisible || screen.lblMarkSpeedUpVisible || !screen.lblEndEnabled || !screen.lblHelpEnabled)
         out << QStringLiteral("a control is left in the state of a running handler");
 }
@@ -166,36 +166,36 @@ void CheckScreen(const Story& story, const Screen& screen, const Crossword& x, Q
 
 QStringList CheckModelInvariants(const Story& story, const Screen& screen) {
     QStringList out;
-    if (story.GamePhase != Story::Phase::Play || story.ModalBusy || story.AnswerOpenBusy || story.MasAnimBusy ||
-        !story.InputBuff.isEmpty())
+    if (story.Flags().GamePhase != Phase::Play || story.Flags().ModalBusy || story.Flags().AnswerOpenBusy || story.board.MasAnimBusy() ||
+        !story.board.InputBuff().isEmpty())
         out << QStringLiteral("play is not at rest: %1%2%3%4typed \"%5\"")
-                   .arg(story.GamePhase == Story::Phase::Play ? QString() : QStringLiteral("the title, "))
-                   .arg(story.ModalBusy ? QStringLiteral("a talk sequence, ") : QString())
-                   .arg(story.AnswerOpenBusy ? QStringLiteral("the answer check, ") : QString())
-                   .arg(story.MasAnimBusy ? QStringLiteral("a cell animation, ") : QString())
-                   .arg(story.InputBuff);
-    if (story.InputMode != 0 && story.InputMode != 1)
-        out << QStringLiteral("input mode %1").arg(story.InputMode);
-    if (story.StageMax < 1 || qint32(story.StageClear.size()) != story.StageMax + 1) {
-        out << QStringLiteral("%1 stages with %2 solved flags").arg(story.StageMax).arg(story.StageClear.size());
+                   .arg(story.Flags().GamePhase == Phase::Play ? QString() : QStringLiteral("the title, "))
+                   .arg(story.Flags().ModalBusy ? QStringLiteral("a talk sequence, ") : QString())
+                   .arg(story.Flags().AnswerOpenBusy ? QStringLiteral("the answer check, ") : QString())
+                   .arg(story.board.MasAnimBusy() ? QStringLiteral("a cell animation, ") : QString())
+                   .arg(story.board.InputBuff());
+    if (story.board.InputMode() != 0 && story.board.InputMode() != 1)
+        out << QStringLiteral("input mode %1").arg(story.board.InputMode());
+    if (story.flow.StageMax() < 1 || qint32(story.flow.StageClear().size()) != story.flow.StageMax() + 1) {
+        out << QStringLiteral("%1 stages with %2 solved flags").arg(story.flow.StageMax()).arg(story.flow.StageClear().size());
         return out;
     }
-    for (size_t i = 1; i < story.StageClear.size(); ++i)
-        if (story.StageClear[i] != 0 && story.StageClear[i] != 1)
-            out << QStringLiteral("stage %1 has the solved flag %2").arg(i).arg(story.StageClear[i]);
-    if (story.StageNmb < 1 || story.StageNmb > story.StageMax)
-        out << QStringLiteral("stage %1 of %2").arg(story.StageNmb).arg(story.StageMax);
-    else if (story.StageClear[size_t(story.StageNmb)] != 0)
-        out << QStringLiteral("stage %1 is played but already solved").arg(story.StageNmb);
-    if (story.PassedH < 0 || story.PassedH >= 10 || story.PassedM < 0 || story.PassedM > 59)
-        out << QStringLiteral("the clock reads %1:%2").arg(story.PassedH).arg(story.PassedM);
-    if (!story.HasStage()) {
+    for (size_t i = 1; i < story.flow.StageClear().size(); ++i)
+        if (story.flow.StageClear()[i] != 0 && story.flow.StageClear()[i] != 1)
+            out << QStringLiteral("stage %1 has the solved flag %2").arg(i).arg(story.flow.StageClear()[i]);
+    if (story.flow.StageNmb() < 1 || story.flow.StageNmb() > story.flow.StageMax())
+        out << QStringLiteral("stage %1 of %2").arg(story.flow.StageNmb()).arg(story.flow.StageMax());
+    else if (story.flow.StageClear()[size_t(story.flow.StageNmb())] != 0)
+        out << QStringLiteral("stage %1 is played but already solved").arg(story.flow.StageNmb());
+    if (story.clock.PassedH() < 0 || story.clock.PassedH() >= 10 || story.clock.PassedM() < 0 || story.clock.PassedM() > 59)
+        out << QStringLiteral("the clock reads %1:%2").arg(story.clock.PassedH()).arg(story.clock.PassedM());
+    if (!story.board.HasStage()) {
         out << QStringLiteral("no stage is loaded");
         return out;
     }
-    const Crossword& x = story.Stage();
+    const Crossword& x = story.board.Stage();
     const int before = int(out.size());
-    CheckGrid(x, story.InputMode, out);
+    CheckGrid(x, story.board.InputMode(), out);
     if (out.size() > before)
         return out;  // the rest reads the grid through its words
     CheckSelection(story, x, out);

@@ -59,8 +59,8 @@ void SimGame::Type(const QString& letters) {
 void SimGame::Select(int word) {
     story.OnCellClick(Stage().Ques[word].Start);
     // A crossing may have selected the other word through the cell: turn to this one.
-    if (story.CurQuesNmb != word)
-        story.HandleKey(Key::Space);
+    if (story.board.CurQuesNmb() != word)
+        story.board.HandleKey(Key::Space);
 }
 
 void SimGame::Solve() {

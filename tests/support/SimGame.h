@@ -45,9 +45,9 @@ public:
     void Click(int cell);
     void RunFor(double seconds) { host.RunFor(seconds); }
 
-    const Crossword& Stage() const { return story.Stage(); }
+    const Crossword& Stage() const { return story.board.Stage(); }
     int Cell(int row, int column) const { return Stage().Cell(row, column); }
-    int CursorCell() const { return story.CurMas; }
+    int CursorCell() const { return story.board.CurMas(); }
     // The entries of a row or a column, "■" for blocks.
     QString Row(int row) const;
     QString Column(int column) const;

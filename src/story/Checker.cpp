@@ -1,6 +1,6 @@
 #include "host/Wait.h"
-#include "story/Sounds.h"
-#include "story/Story.h"
+#include "story/Checker.h"
+#include "story/Flow.h"
 #include "talk/TalkNumbers.h"
 
 namespace kirune {
@@ -22,10 +22,37 @@ enum class Verdict {
 
 }  // namespace
 
-void Story::CheckAnswers() {
-    const int P = PartnerKind;
-    Exclaim(TalkNo::CheckCalled, 2);
-    effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
+Checker::Checker(const StoryContext& context, Board& board, Flow& flow)
+    : ctx(context), screen(context.screen), talk(context.talk), anim(context.anim), board(board), flow(flow) {}
+
+void Checker::NewStage() {
+    adviceStep = 0;
+    changeAsked = false;
+}
+
+void Checker::AdviceForMood(int mood) {
+    switch (mood) {
+    case 1: adviceStep = 5; break;
+    case 2: adviceStep = 3; break;
+    case 3: adviceStep = 1; break;
+    case 4:
+    case 5: adviceStep = 0; break;
+    default: break;
+    }
+}
+
+void Checker::DriftAdvice() {
+    if (adviceStep != 0 && ctx.library.RndOneTo(2) == 1) {
+        AdviceForMood(anim.Mood);
+        anim.SetMood(QStringLiteral("+1"));
+    }
+}
+
+void Checker::CheckAnswers() {
+    const Crossword& stage = board.Stage();
+    const int P = flow.PartnerKind();
+    flow.Exclaim(TalkNo::CheckCalled, 2);
+    ctx.effect.PlayMusic(QStringLiteral("BGM挿入曲1"));
 
     int empty = 0;
     for (int r = 1; r <= stage.MasMaxY; ++r)
@@ -34,7 +61,7 @@ void Story::CheckAnswers() {
                 ++empty;
 
     Verdict result;
-    if (empty > 0 && CheckCount == 0) {
+    if (empty > 0 && checkCount == 0) {
         result = empty < (stage.MasMaxX * stage.MasMaxY) / 3 ? Verdict::FewEmpty : Verdict::ManyEmpty;
     } else if (empty > 0) {
         result = Verdict::StillEmpty;
@@ -44,42 +71,35 @@ void Story::CheckAnswers() {
         talk.TalkAnswer = 0;
         talk.Talk(TalkNo::CheckMenu);
         if (talk.TalkAnswer == 1)
-            result = CheckCount == 0 ? Verdict::FirstCheck : Verdict::CheckAgain;
+            result = checkCount == 0 ? Verdict::FirstCheck : Verdict::CheckAgain;
         else
             result = talk.TalkAnswer == 2 ? Verdict::NotYet : Verdict::NoAnswer;
     }
     const bool sweep = result == Verdict::FirstCheck || result == Verdict::CheckAgain;
     if (empty > 0)
-        Exclaim(TalkNo::CellsEmpty, 3);
+        flow.Exclaim(TalkNo::CellsEmpty, 3);
     anim.Say(TalkNo::Of(TalkNo::CheckReply, P, int(result)), QStringLiteral("-1"));
     talk.Talk(TalkNo::ThenClose);
     if (sweep) {
-        ++CheckCount;
+        ++checkCount;
         RevealAnswers();
     }
 }
 
-void Story::ShowControls() {
-    const bool across = CurStep == 1;
-    screen.picControlerVisible[1] = across;
-    screen.picControlerVisible[2] = !across;
-    screen.Changed(Screen::Part::Controls);
-}
-
-void Story::RevealAnswers() {
+void Checker::RevealAnswers() {
     talk.SetWaitLength(3);
-    anim.Say(TalkNo::Of(TalkNo::SweepStarts, PartnerKind), QStringLiteral("-1"));
+    anim.Say(TalkNo::Of(TalkNo::SweepStarts, flow.PartnerKind()), QStringLiteral("-1"));
     talk.Talk(TalkNo::ThenClose);
 
     ResetCellColours();
     screen.picControlerVisible[1] = screen.picControlerVisible[2] = false;
-    SpeedUp = false;
+    speedUp = false;
     screen.lblAnswerOpenVisible = false;
     screen.lblMarkSpeedUpVisible = true;
     screen.Changed(Screen::Part::Controls);
 
     SweepWords();
-    if (SpeedUp)
+    if (speedUp)
         ShowWrongCells();
 
     screen.lblMarkSpeedUpVisible = false;
@@ -92,21 +112,20 @@ void Story::RevealAnswers() {
     if (wrong > 0) {
         // The red and clear cells stay long enough to be seen, above all after a cut-short
         // sweep, which shows them all in one instant.
-        Wait(host, kResultsShownSeconds);
+        Wait(ctx.host, kResultsShownSeconds);
         ResetCellColours();
-        for (MasRec& m : stage.Mas)
-            m.Select = 0;
-        CurQuesNmb = 0;
+        board.ClearSelection();
         const int first = FirstWrongCell();
-        ClickCell(first);
-        ShowControls();
-        ScrollToNewWord();
-        Focus();
+        board.ClickCell(first);
+        board.ShowControls();
+        board.ScrollToNewWord();
+        ctx.Focus();
     }
     CheckResult(wrong);
 }
 
-void Story::ResetCellColours() {
+void Checker::ResetCellColours() {
+    const Crossword& stage = board.Stage();
     for (int r = 1; r <= stage.MasMaxY; ++r)
         for (int c = 1; c <= stage.MasMaxX; ++c) {
             CellLabel& label = screen.lblCell[stage.Cell(r, c)];
@@ -117,47 +136,45 @@ void Story::ResetCellColours() {
     screen.Changed(Screen::Part::Cells);
 }
 
-void Story::SweepWords() {
-    const int serial = StageSerial;
+void Checker::SweepWords() {
+    const Crossword& stage = board.Stage();
+    const int serial = board.StageSerial();
     for (int w = 1; w <= stage.QuesNmbMax; ++w) {
         const int s = stage.IsAcrossWord(w) ? 1 : stage.MasStride;
         const QuesRec& q = stage.Ques[w];
-        ShowClue(w);
-        CurStep = s;
-        CurMas = CurQuesStart = q.Start;
-        CurQuesLen = q.Length;
-        ScrollToNewWord();
+        board.SweepTo(w);
 
         for (int i = 0; i < q.Length; ++i) {
             CellLabel& label = screen.lblCell[q.Start + i * s];
             label.Opaque = true;
             label.BackColor = CellColor::Sweep;
             screen.Changed(Screen::Part::Cells);
-            host.Pump();
-            if (SpeedUp || serial != StageSerial)
+            ctx.host.Pump();
+            if (speedUp || serial != board.StageSerial())
                 return;
         }
-        Wait(host, 0.01);
-        if (SpeedUp)
+        Wait(ctx.host, 0.01);
+        if (speedUp)
             return;
         bool whole = true;
         for (int i = 0; i < q.Length; ++i) {
-            CurMas = q.Start + i * s;
-            AnimateCell(2);
-            whole = whole && stage.Mas[CurMas].Entered == stage.Mas[CurMas].Answer;
-            Wait(host, 0.01);
-            if (SpeedUp)
+            const int c = q.Start + i * s;
+            board.JudgeCell(c);
+            whole = whole && stage.Mas[c].Entered == stage.Mas[c].Answer;
+            Wait(ctx.host, 0.01);
+            if (speedUp)
                 return;
         }
         if (whole)
-            PlaySound(SoundSolved);
-        Wait(host, 0.5);
-        if (SpeedUp)
+            ctx.PlaySound(SoundSolved);
+        Wait(ctx.host, 0.5);
+        if (speedUp)
             return;
     }
 }
 
-void Story::ShowWrongCells() {
+void Checker::ShowWrongCells() {
+    const Crossword& stage = board.Stage();
     for (int w = 1; w <= stage.QuesNmbMax; ++w) {
         const int s = stage.IsAcrossWord(w) ? 1 : stage.MasStride;
         const QuesRec& q = stage.Ques[w];
@@ -175,7 +192,8 @@ void Story::ShowWrongCells() {
     screen.Changed(Screen::Part::Cells);
 }
 
-int Story::CountWrongCells() const {
+int Checker::CountWrongCells() const {
+    const Crossword& stage = board.Stage();
     int wrong = 0;
     for (int r = 1; r <= stage.MasMaxY; ++r)
         for (int c = 1; c <= stage.MasMaxX; ++c) {
@@ -186,7 +204,8 @@ int Story::CountWrongCells() const {
     return wrong;
 }
 
-int Story::FirstWrongCell() const {
+int Checker::FirstWrongCell() const {
+    const Crossword& stage = board.Stage();
     for (int r = 1; r <= stage.MasMaxY; ++r)
         for (int c = 1; c <= stage.MasMaxX; ++c) {
             const MasRec& m = stage.Mas[stage.Cell(r, c)];
@@ -196,62 +215,62 @@ int Story::FirstWrongCell() const {
     return 0;
 }
 
-void Story::CheckResult(int wrong) {
-    const int P = PartnerKind;
+void Checker::CheckResult(int wrong) {
+    const int P = flow.PartnerKind();
     if (wrong > 0) {
-        const int k = std::min(CheckCount, 4) - 1;
+        const int k = std::min(checkCount, 4) - 1;
         anim.Say(TalkNo::Of(TalkNo::StillWrong, P, std::max(k, 0)), QStringLiteral("-1"));
         talk.Talk(TalkNo::ThenClose);
         anim.SetMood(QStringLiteral("+1"));
         return;
     }
-    Exclaim(TalkNo::Solved, 3);
-    anim.Say(TalkNo::Of(TalkNo::SolvedCheer, P, CheckCount == 1 ? 0 : 1), QStringLiteral("=5"));
+    flow.Exclaim(TalkNo::Solved, 3);
+    anim.Say(TalkNo::Of(TalkNo::SolvedCheer, P, checkCount == 1 ? 0 : 1), QStringLiteral("=5"));
 
-    StageClear[size_t(StageNmb)] = 1;
-    library.WriteLogStatus(StageClear);
+    flow.MarkSolved();
 
-    const int next = NextUnsolvedStage(StageNmb);
+    const int next = flow.NextUnsolvedStage(flow.StageNmb());
     if (next == 0)
-        Farewell(FarewellKind::AllSolved);
-    const int r = AskPartner(TalkNo::Of(TalkNo::AskNext, P), QStringLiteral("=5"), TalkNo::NextMenu);
+        flow.Farewell(FarewellKind::AllSolved);
+    const int r = flow.AskPartner(TalkNo::Of(TalkNo::AskNext, P), QStringLiteral("=5"), TalkNo::NextMenu);
     anim.Say(TalkNo::Of(TalkNo::NextReply, P, r), QStringLiteral("=3"));
     if (r == 2)
-        Farewell(FarewellKind::NoMore);
+        flow.Farewell(FarewellKind::NoMore);
     talk.Talk(TalkNo::ThenClose);
-    SetupStageOrReport(next);
-    CheckCount = 0;
+    flow.SetupStageOrReport(next);
+    checkCount = 0;
 }
 
-void Story::GiveAdvice() {
-    const int P = PartnerKind;
+void Checker::GiveAdvice() {
+    const Crossword& stage = board.Stage();
+    const int P = flow.PartnerKind();
     const int L = anim.Mood;
     int h, m;
-    switch (std::min(AdviceStep, 9)) {
-    case 0: h = library.RndUpTo(2); m = L + 1; break;
-    case 1: h = library.RndUpTo(5); m = L; break;
-    case 2: h = library.RndUpTo(8); m = L - 1; break;
-    case 3: h = 6 + library.RndUpTo(4); m = L - 1; break;
-    case 4: h = 9 + library.RndUpTo(4); m = L - 1; break;
-    case 5: h = 11 + library.RndUpTo(3); m = L - 1; break;
+    switch (std::min(adviceStep, 9)) {
+    case 0: h = ctx.library.RndUpTo(2); m = L + 1; break;
+    case 1: h = ctx.library.RndUpTo(5); m = L; break;
+    case 2: h = ctx.library.RndUpTo(8); m = L - 1; break;
+    case 3: h = 6 + ctx.library.RndUpTo(4); m = L - 1; break;
+    case 4: h = 9 + ctx.library.RndUpTo(4); m = L - 1; break;
+    case 5: h = 11 + ctx.library.RndUpTo(3); m = L - 1; break;
     case 6: h = 15; m = 2; break;
     case 7:
-    case 8: h = 16 + library.RndUpTo(2); m = 2; break;
+    case 8: h = 16 + ctx.library.RndUpTo(2); m = 2; break;
     default: h = 19; m = 1; break;
     }
     m = std::clamp(m, 1, 5);
-    ++AdviceStep;
+    ++adviceStep;
     // Hint 9 offers another stage; with none left, another hint is drawn.
-    while (h == 9 && ChangeAsked)
-        h = 6 + library.RndUpTo(7);
+    while (h == 9 && changeAsked)
+        h = 6 + ctx.library.RndUpTo(7);
 
-    const QuesRec& q = stage.Ques[CurQuesNmb];
-    auto answerAt = [&](int p) { return QString(stage.Mas[CurQuesStart + (p - 1) * CurStep].Answer); };
-    if (CurQuesNmb > 0 && h == 0) {
-        talk.TalkVar[2] = answerAt(CursorPosition());
-    } else if (CurQuesNmb > 0 && (h == 1 || h == 2 || h == 7)) {
-        const int p = library.RndOneTo(q.Length);
-        if (p == CursorPosition())
+    const QuesRec& q = stage.Ques[board.CurQuesNmb()];
+    auto answerAt = [&](int p) { return QString(stage.Mas[board.CurQuesStart() + (p - 1) * board.CurStep()].Answer); };
+    if (board.CurQuesNmb() > 0 && h == 0) {
+        talk.TalkVar[2] = answerAt(board.CursorPosition());
+    } else if (board.CurQuesNmb() > 0 && (h == 1 || h == 2 || h == 7)) {
+        const int p = ctx.library.RndOneTo(q.Length);
+        if (p == board.CursorPosition())
             h = 0;
         talk.TalkVar[1] = FullWidthDigits(p);
         talk.TalkVar[2] = answerAt(p);
@@ -263,34 +282,34 @@ void Story::GiveAdvice() {
                 h = talk.TalkVar[2] == QStringLiteral("ン") && p == 2 ? 21 : 22;
             }
         }
-        const bool across = CurStep == 1;
+        const bool across = board.CurStep() == 1;
         talk.TalkVar[3] = across ? QStringLiteral("横") : QStringLiteral("縦");
         talk.TalkVar[4] = across ? QStringLiteral("縦") : QStringLiteral("横");
     }
     if (h == 13 || h == 14) {
-        Exclaim(TalkNo::HintCalled, 3);
+        flow.Exclaim(TalkNo::HintCalled, 3);
     }
     anim.Say(TalkNo::Of(TalkNo::Hint, P, h), QStringLiteral("=") + QString::number(m));
     if (h == 19)
-        Farewell(FarewellKind::AdviceExhausted);
+        flow.Farewell(FarewellKind::AdviceExhausted);
     talk.Talk(TalkNo::ThenClose);
 }
 
-void Story::ChangeStage() {
-    const int P = PartnerKind;
-    const int next = NextUnsolvedStage(StageNmb);
+void Checker::ChangeStage() {
+    const int P = flow.PartnerKind();
+    const int next = flow.NextUnsolvedStage(flow.StageNmb());
     if (next == 0) {
-        if (!ChangeAsked) {
-            ChangeAsked = true;
-            Exclaim(TalkNo::NoOtherStage, 3);
+        if (!changeAsked) {
+            changeAsked = true;
+            flow.Exclaim(TalkNo::NoOtherStage, 3);
             anim.Say(TalkNo::Of(TalkNo::NoStageLeft, P), QStringLiteral("+1"));
         } else {
             anim.Say(TalkNo::Of(TalkNo::NoStageLeft, P, 1), QStringLiteral("-1"));
         }
     } else {
-        const int r = AskPartner(TalkNo::Of(TalkNo::AskChange, P), QStringLiteral("-1"), TalkNo::ChangeMenu);
+        const int r = flow.AskPartner(TalkNo::Of(TalkNo::AskChange, P), QStringLiteral("-1"), TalkNo::ChangeMenu);
         if (r == 1)
-            SetupStageOrReport(next);
+            flow.SetupStageOrReport(next);
         anim.Say(TalkNo::Of(TalkNo::ChangeReply, P, r), QStringLiteral("+1"));
     }
     talk.Talk(TalkNo::ThenClose);
