@@ -2,6 +2,7 @@
 // view, which must leave the 10 ms tick almost free.
 
 #include "anim/Anim.h"
+#include "support/AnimPeer.h"
 #include "support/SimHost.h"
 
 #include <QPainter>
@@ -25,7 +26,7 @@ void AnimTickBench(benchmark::State& state) {
     QImage strip(200, 120, QImage::Format_RGB32);
     strip.fill(Qt::white);
     QPainter(&strip).fillRect(0, 0, 200, 60, Qt::black);
-    anim.Cells.push_back(strip);
+    AnimPeer::Cells(anim).push_back(strip);
     for (int i = 0; i < sprites; ++i) {
         SpriteRec s;
         s.InUse = s.Active = 1;
@@ -40,7 +41,7 @@ void AnimTickBench(benchmark::State& state) {
         s.JitterWait = 7;
         s.JitterRange = 2;
         s.JitterBase = s.Y;
-        anim.Sprites.push_back(s);
+        AnimPeer::Sprites(anim).push_back(s);
     }
     for (auto _ : state)
         anim.AnimTick();

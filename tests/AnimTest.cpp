@@ -1,5 +1,6 @@
 #include "anim/Anim.h"
 #include "library/Cp932Text.h"
+#include "support/AnimPeer.h"
 #include "support/SimGame.h"
 #include "support/SimHost.h"
 
@@ -50,12 +51,12 @@ protected:
                        QStringLiteral("星,20,20,0,0,1,0,2147483647,1,1")});
         for (const char* name : {"姉10", "姉1", "雲", "玉", "母1", "母2", "母3", "母4", "母5", "星"})
             Strip(60, 80, 9, Qt::red).save(cast + QString::fromUtf8(name) + QStringLiteral(".jpg"), "PNG");
-        anim.ProgramFolder = dir.path() + u'/';
+        AnimPeer::SetProgramFolder(anim, dir.path() + u'/');
         anim.assetError = [this](const QString& what) { errors << what; };
         anim.SetStageArea(130, 96, 385, 330);
         anim.SetWorldSize(800, 400, 1);
     }
-    SpriteRec& S(int s) { return anim.Sprites[size_t(s)]; }
+    SpriteRec& S(int s) { return AnimPeer::Sprite(anim, s); }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i)
             anim.AnimTick();
@@ -81,7 +82,7 @@ TEST_F(Stage, SpritesComeFromTheirCastRowsByPrefixAndReuseFreeSlots) {
     EXPECT_EQ(S(cloud).WrapAt, 1);
     anim.FreeSprite(cloud);
     EXPECT_EQ(anim.LoadSprite(QStringLiteral("玉")), cloud) << "a freed slot is taken again";
-    EXPECT_EQ(anim.Sprites.size(), 4u);
+    EXPECT_EQ(size_t(anim.SpriteCount()), 4u);
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(anim.LoadSprite(QStringLiteral("犬")), 0);
     EXPECT_EQ(anim.LoadSprite(QString()), 0);
@@ -135,20 +136,20 @@ TEST_F(Stage, AWrappingSpriteReentersItsDelayAfterLeaving) {
     for (int i = 0; i < 100 && S(cloud).X != 385; ++i) {
         anim.AnimTick();
         if (firstOut < 0 && S(cloud).X <= -20 - 16)
-            firstOut = anim.AnimCount;
+            firstOut = anim.AnimCount();
     }
     ASSERT_GT(firstOut, 0);
-    EXPECT_EQ(anim.AnimCount - (firstOut + 1), 30) << "re-entry exactly WrapDelay ticks after the first tick out";
+    EXPECT_EQ(anim.AnimCount() - (firstOut + 1), 30) << "re-entry exactly WrapDelay ticks after the first tick out";
 }
 
 TEST_F(Stage, TheCounterWrapsWithPendingReentries) {
     const int cloud = anim.LoadSprite(QStringLiteral("雲"));
-    anim.AnimCount = 1000000;
+    AnimPeer::AnimCount(anim) = 1000000;
     S(cloud).WrapAt = 1000005;
     S(cloud).WrapArmed = 0;
     S(cloud).X = -500;
     anim.AnimTick();
-    EXPECT_EQ(anim.AnimCount, 1);
+    EXPECT_EQ(anim.AnimCount(), 1);
     EXPECT_EQ(S(cloud).WrapAt, 5);
 }
 
@@ -161,23 +162,23 @@ TEST_F(Stage, TheViewFollowsAWalkingSprite) {
     anim.SetSpritePos(walker, 180, 100);  // in the middle of the stage already
     anim.SetSpriteMove(walker, SpriteMode::MovesOn, 6, 1, 2, 1);
     anim.FollowSprite(walker, 200, 0);
-    EXPECT_GE(anim.ViewX, 200);
-    EXPECT_NEAR(S(walker).X - anim.ViewX, 180, 8) << "the sprite kept its place on the stage";
+    EXPECT_GE(anim.ViewX(), 200);
+    EXPECT_NEAR(S(walker).X - anim.ViewX(), 180, 8) << "the sprite kept its place on the stage";
 
     anim.SetSpriteMove(walker, SpriteMode::MovesOn, 4, 1, 2, 1);
     anim.FollowSprite(walker, 50, 0);
-    EXPECT_LE(anim.ViewX, 50);
-    EXPECT_NEAR(S(walker).X - anim.ViewX, 180, 8);
+    EXPECT_LE(anim.ViewX(), 50);
+    EXPECT_NEAR(S(walker).X - anim.ViewX(), 180, 8);
 }
 
 TEST_F(Stage, ViewsClampAndSwapsKeepTheCentre) {
-    anim.SetView(-20, anim.ViewMaxY + 50, 0);
-    EXPECT_EQ(anim.ViewX, 0);
-    EXPECT_EQ(anim.ViewY, anim.ViewMaxY);
+    anim.SetView(-20, anim.ViewMaxY() + 50, 0);
+    EXPECT_EQ(anim.ViewX(), 0);
+    EXPECT_EQ(anim.ViewY(), anim.ViewMaxY());
     anim.SetView(10, 0, 1);
-    EXPECT_EQ(anim.ViewX, 10);
+    EXPECT_EQ(anim.ViewX(), 10);
     anim.SetView(1000, 0, 1);
-    EXPECT_EQ(anim.ViewX, 800 - 385);
+    EXPECT_EQ(anim.ViewX(), 800 - 385);
 
     const int wide = anim.LoadSprite(QStringLiteral("姉1"));  // the 姉10 row: 40 x 80
     S(wide).W = 60;
@@ -191,12 +192,12 @@ TEST_F(Stage, ViewsClampAndSwapsKeepTheCentre) {
 TEST_F(Stage, MoodsChangeByWordAndTheTalkingPoseWaitsForFrameOne) {
     anim.StartAnim();
     const int partner = anim.LoadMoodSet(QStringLiteral("母"), 5);
-    EXPECT_EQ(anim.Mood, 4);
+    EXPECT_EQ(anim.Mood(), 4);
     EXPECT_EQ(S(partner).W, 40) << "母4";
     const std::pair<const char*, int> words[] = {{"+1", 5}, {"+3", 5}, {"=1", 1}, {"-1", 1}, {"=2", 2}, {"x", 2}};
     for (const auto& [word, level] : words) {
         anim.SetMood(QString::fromLatin1(word));
-        EXPECT_EQ(anim.Mood, level) << word;
+        EXPECT_EQ(anim.Mood(), level) << word;
     }
     EXPECT_EQ(S(partner).W, 60) << "母2 is wider";
     EXPECT_EQ(S(partner).X, 0) << "the centre stays: 10 + (40 - 60) / 2";
@@ -211,8 +212,8 @@ TEST_F(Stage, MoodsChangeByWordAndTheTalkingPoseWaitsForFrameOne) {
 
 TEST_F(Stage, AMaskedSpriteLeavesTheWorldVisibleAroundItsShape) {
     {
-        QPainter p(&anim.picWorld);
-        p.fillRect(anim.picWorld.rect(), QColor(0, 0, 255));
+        QPainter p(&AnimPeer::World(anim));
+        p.fillRect(anim.picWorld().rect(), QColor(0, 0, 255));
     }
     const int ball = anim.LoadSprite(QStringLiteral("玉"));
     S(ball).W = 60;
@@ -220,7 +221,7 @@ TEST_F(Stage, AMaskedSpriteLeavesTheWorldVisibleAroundItsShape) {
     S(ball).X = 100;
     S(ball).Y = 100;
     anim.AnimTick();
-    const QImage& stage = anim.picStage;
+    const QImage& stage = anim.Shown().picStage;
     EXPECT_EQ(stage.pixel(130, 140), qRgb(255, 0, 0)) << "inside the shape: the sprite";
     EXPECT_EQ(stage.pixel(101, 101), qRgb(0, 0, 255)) << "the corner of its frame: the world";
     EXPECT_EQ(stage.pixel(50, 50), qRgb(0, 0, 255));
@@ -230,20 +231,20 @@ TEST_F(Stage, WordEffectsStepAsDesigned) {
     anim.MeasureText = [](const QString&, int points) { return QSize(points == 18 ? 185 : points * 3, points); };
     std::vector<int> xs;
     anim.changed = [&] {
-        if (anim.lblWordEf[1].Visible)
-            xs.push_back(anim.lblWordEf[1].X);
+        if (anim.Shown().lblWordEf[1].Visible)
+            xs.push_back(anim.Shown().lblWordEf[1].X);
     };
     anim.SlideWord(QStringLiteral("ケン"), 4, 1, 3, 3);
     ASSERT_EQ(xs.size(), 76u) << "the start and 75 steps";
     EXPECT_EQ(xs.front(), 264);
     EXPECT_EQ(xs.back(), -36);
-    EXPECT_FALSE(anim.lblWordEf[1].Visible);
-    EXPECT_EQ(anim.lblWordEf[0].X, -1) << "reset after the effect";
+    EXPECT_FALSE(anim.Shown().lblWordEf[1].Visible);
+    EXPECT_EQ(anim.Shown().lblWordEf[0].X, -1) << "reset after the effect";
 
     std::vector<int> sizes;
     anim.changed = [&] {
-        if (anim.lblWordEf[1].Visible && (sizes.empty() || sizes.back() != anim.lblWordEf[1].PointSize))
-            sizes.push_back(anim.lblWordEf[1].PointSize);
+        if (anim.Shown().lblWordEf[1].Visible && (sizes.empty() || sizes.back() != anim.Shown().lblWordEf[1].PointSize))
+            sizes.push_back(anim.Shown().lblWordEf[1].PointSize);
     };
     anim.MeasureText = [](const QString&, int points) { return QSize(10, points); };
     anim.RiseWord(QStringLiteral("ケン"), 1, 1, 2);
@@ -257,20 +258,20 @@ TEST_F(Stage, WordEffectsStepAsDesigned) {
     EXPECT_EQ(sizes.front(), 16);
     EXPECT_EQ(sizes.back(), 76) << "16 + 60 in steps of 2, as remembered";
     anim.SetStageArea(130, 96, 385, 330);
-    EXPECT_EQ(anim.EffectSettings.riseSpeed, 2);
-    EXPECT_EQ(anim.lblWordEf[0].Color, 0xFFFFFFu);
+    EXPECT_EQ(anim.Settings().riseSpeed, 2);
+    EXPECT_EQ(anim.Shown().lblWordEf[0].Color, 0xFFFFFFu);
 }
 
 TEST_F(Stage, TheStageShakesWipesAndZooms) {
     for (const auto& [amplitude, low, high] : {std::tuple{1, 0, 2}, {2, -2, 3}, {3, -3, 5}, {4, -5, 6}, {5, -6, 8}}) {
         int seenLow = 99, seenHigh = -99, moves = 0;
         anim.changed = [&] {
-            if (!anim.WorkVisible)
+            if (!anim.Shown().WorkVisible)
                 return;
             ++moves;
-            seenLow = std::min(seenLow, anim.WorkX);
-            seenHigh = std::max(seenHigh, anim.WorkX);
-            EXPECT_EQ(anim.WorkY, 0) << "46 moves sideways only";
+            seenLow = std::min(seenLow, anim.Shown().WorkX);
+            seenHigh = std::max(seenHigh, anim.Shown().WorkX);
+            EXPECT_EQ(anim.Shown().WorkY, 0) << "46 moves sideways only";
         };
         anim.ShakeStage(46, amplitude, amplitude == 1 ? 1 : 5);
         EXPECT_GE(seenLow, low) << amplitude;
@@ -278,7 +279,7 @@ TEST_F(Stage, TheStageShakesWipesAndZooms) {
         if (amplitude == 1) {
             EXPECT_EQ(moves, 1 + 4) << "the snapshot, then moves at 0, 0.3, 0.6 and 0.9 s";
         }
-        EXPECT_FALSE(anim.WorkVisible);
+        EXPECT_FALSE(anim.Shown().WorkVisible);
         EXPECT_TRUE(anim.tmrAnim.Enabled());
     }
 
@@ -289,19 +290,19 @@ TEST_F(Stage, TheStageShakesWipesAndZooms) {
     EXPECT_EQ(passes, 8);
     EXPECT_EQ(host.NowMs() - start, 800);
     for (int x = 0; x < 385; x += 37)
-        EXPECT_EQ(anim.picStage.pixel(x, 100), qRgb(255, 255, 255)) << x;
+        EXPECT_EQ(anim.Shown().picStage.pixel(x, 100), qRgb(255, 255, 255)) << x;
 
     anim.changed = nullptr;
     anim.InitSpotStage();
     anim.ZoomStage(10, 320, 200, 1);
-    EXPECT_EQ(anim.ZoomRect, QRect(0, 165, 192, 165)) << "the magnified corner stays inside the stage";
-    EXPECT_TRUE(anim.SpotVisible);
+    EXPECT_EQ(anim.ZoomRect(), QRect(0, 165, 192, 165)) << "the magnified corner stays inside the stage";
+    EXPECT_TRUE(anim.Shown().SpotVisible);
     EXPECT_FALSE(anim.tmrAnim.Enabled());
     anim.ZoomStage(10, 320, 0, -1);
-    EXPECT_EQ(anim.EffectSettings.zoomDirection, 0) << "-1 toggles back out";
-    EXPECT_EQ(anim.ZoomRect, QRect(0, 0, 385, 330));
+    EXPECT_EQ(anim.Settings().zoomDirection, 0) << "-1 toggles back out";
+    EXPECT_EQ(anim.ZoomRect(), QRect(0, 0, 385, 330));
     anim.HideSpotStage();
-    EXPECT_FALSE(anim.SpotVisible);
+    EXPECT_FALSE(anim.Shown().SpotVisible);
 }
 
 std::vector<qint32> State(const SpriteRec& s) {
@@ -313,20 +314,20 @@ std::vector<qint32> State(const SpriteRec& s) {
 TEST(Anim, AnUnpaintedStageMovesEverySpriteAsAPaintedOne) {
     const std::vector<StageSketch> stages = {{PatternGrid(5, 5)}};
     SimGame painted(stages);
-    SimGame unpainted(stages, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.PaintStage = false; });
+    SimGame unpainted(stages, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.SetPaintStage(false); });
     for (SimGame* game : {&painted, &unpainted}) {
         game->story.OnAdviceClick();
         game->RunFor(90.0);
     }
     const Anim& a = painted.game.anim;
     const Anim& b = unpainted.game.anim;
-    EXPECT_EQ(a.AnimCount, b.AnimCount);
-    EXPECT_EQ(a.ViewX, b.ViewX);
-    ASSERT_EQ(a.Sprites.size(), b.Sprites.size());
-    for (size_t i = 1; i < a.Sprites.size(); ++i)
-        EXPECT_EQ(State(a.Sprites[i]), State(b.Sprites[i])) << "sprite " << i;
+    EXPECT_EQ(a.AnimCount(), b.AnimCount());
+    EXPECT_EQ(a.ViewX(), b.ViewX());
+    ASSERT_EQ(a.SpriteCount(), b.SpriteCount());
+    for (int i = 1; i < a.SpriteCount(); ++i)
+        EXPECT_EQ(State(a.Sprite(i)), State(b.Sprite(i))) << "sprite " << i;
     EXPECT_EQ(painted.game.talk.History, unpainted.game.talk.History);
-    EXPECT_NE(a.picStage, b.picStage) << "only the picture differs";
+    EXPECT_NE(a.Shown().picStage, b.Shown().picStage) << "only the picture differs";
 }
 
 }  // namespace

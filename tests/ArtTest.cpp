@@ -1,5 +1,6 @@
 #include "anim/Anim.h"
 #include "library/Cp932Text.h"
+#include "support/AnimPeer.h"
 #include "support/SimHost.h"
 
 #include <QFile>
@@ -40,12 +41,12 @@ QImage Strip(const QString& name) {
 class Art : public ::testing::Test {
 protected:
     Art() : effect(host), talk(host, effect), anim(host, random, talk) {
-        anim.ProgramFolder = kProgram;
+        AnimPeer::SetProgramFolder(anim, kProgram);
         anim.assetError = [this](const QString& what) { errors << what; };
         anim.SetStageArea(576, 195, 148, 116);
         anim.SetWorldSize(160, 123, 1);
     }
-    SpriteRec& S(int s) { return anim.Sprites[size_t(s)]; }
+    SpriteRec& S(int s) { return AnimPeer::Sprite(anim, s); }
 
     SimHost host;
     Random random;
@@ -150,7 +151,7 @@ TEST_F(Art, EveryMemberLoadsAsAPartnerWithMoodPicturesOfOneSize) {
         const int partner = anim.LoadMoodSet(QString::fromUtf8(member), 5);
         ASSERT_NE(partner, 0) << member;
         for (int mood = 1; mood <= 5; ++mood) {
-            const SpriteRec& picture = S(anim.MoodPictures[size_t(mood)]);
+            const SpriteRec& picture = S(anim.MoodPictures()[size_t(mood)]);
             EXPECT_EQ(picture.W, S(partner).W) << member << mood << ": a mood swap keeps the partner's centre";
             EXPECT_EQ(picture.H, S(partner).H) << member << mood;
         }
@@ -174,8 +175,8 @@ TEST_F(Art, TheStageShowsTheWorldAroundTheFigureUnchanged) {
     int changed = 0, figure = 0;
     for (int y = 0; y < s.H; ++y)
         for (int x = 0; x < s.W; ++x) {
-            const QRgb stage = anim.picStage.pixel(s.X - anim.ViewX + x, s.Y + y);
-            const QRgb world = anim.picWorld.pixel(s.X + x, s.Y + y);
+            const QRgb stage = anim.Shown().picStage.pixel(s.X - anim.ViewX() + x, s.Y + y);
+            const QRgb world = anim.picWorld().pixel(s.X + x, s.Y + y);
             const bool outside = Darkest(strip.pixel(x, s.H + y)) > 200;
             const int diff = std::max({std::abs(qRed(stage) - qRed(world)), std::abs(qGreen(stage) - qGreen(world)),
                                        std::abs(qBlue(stage) - qBlue(world))});

@@ -51,7 +51,7 @@ TEST(Clock, TheCursorBlinksEveryHalfSecond) {
 
 TEST(Clock, TenHoursOnOneStageEndTheGameByItself) {
     // Ten hours of stage animation would take most of the run; nothing here looks at it.
-    SimGame game({kSmall}, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.PaintStage = false; });
+    SimGame game({kSmall}, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.SetPaintStage(false); });
     // A player who keeps pressing keys is never idle, so only the ten-hour limit ends the game;
     // they never answer a talk, and the farewell and its report end by themselves.
     game.playerAnswers = false;

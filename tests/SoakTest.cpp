@@ -135,7 +135,7 @@ void Soak::NewGame() {
     ++games;
     // Any time of day, midnight included: the clock of play must not care.
     game = std::make_unique<SimGame>(playFile, double(Pick(86400)), [this](SimGame& g) {
-        g.game.anim.PaintStage = SoakPaints();
+        g.game.anim.SetPaintStage(SoakPaints());
         g.host.onReport = [this](const ReportBox& box) {
             reportTitles << box.title;
             // Start over when everything is solved; every other report only has OK.

@@ -1,6 +1,7 @@
 #include "host/QtHost.h"
 #include "library/Library.h"
 #include "host/Wait.h"
+#include "support/AnimPeer.h"
 #include "support/SimGame.h"
 #include "ui/BoardWidget.h"
 #include "ui/Fonts.h"
@@ -152,16 +153,17 @@ TEST_F(Window, AShakeUncoversTheStillStageAtItsEdges) {
     SimGame game({{PatternGrid(5, 5)}});
     Anim& anim = game.game.anim;
     anim.StopAnim();
-    anim.StageW = 40;
-    anim.StageH = 30;
-    anim.StageVisible = true;
-    anim.picStage = QImage(40, 30, QImage::Format_RGB32);
-    anim.picStage.fill(QColor(0x80, 0xC0, 0xFF));
-    anim.picWork = anim.picStage.copy();
-    anim.picWork.fill(Qt::white);
-    anim.WorkVisible = true;
-    anim.WorkX = 5;
-    anim.WorkY = -3;
+    StagePictures& pictures = AnimPeer::Shown(anim);
+    pictures.StageW = 40;
+    pictures.StageH = 30;
+    pictures.StageVisible = true;
+    pictures.picStage = QImage(40, 30, QImage::Format_RGB32);
+    pictures.picStage.fill(QColor(0x80, 0xC0, 0xFF));
+    pictures.picWork = pictures.picStage.copy();
+    pictures.picWork.fill(Qt::white);
+    pictures.WorkVisible = true;
+    pictures.WorkX = 5;
+    pictures.WorkY = -3;
     StageWidget stage(anim, nullptr);
     stage.Sync();
     const QImage shown = stage.grab().toImage();

@@ -29,55 +29,55 @@ std::optional<Way> WayOf(int direction) {
 
 Anim::Anim(Host& host, Random& random, TalkEngine& talk)
     : tmrAnim(host.Timers(), 10, [this] { AnimTick(); }), host(host), random(random), talk(talk) {
-    Sprites.resize(1);
-    Cells.resize(1);
+    sprites.resize(1);
+    cells.resize(1);
 }
 
 void Anim::SetStageArea(int left, int top, int width, int height) {
-    StageLeft = left;
-    StageTop = top;
-    StageW = width;
-    StageH = height;
-    picStage = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    picStage.fill(Qt::black);
-    WorkVisible = false;
+    shown.StageLeft = left;
+    shown.StageTop = top;
+    shown.StageW = width;
+    shown.StageH = height;
+    shown.picStage = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    shown.picStage.fill(Qt::black);
+    shown.WorkVisible = false;
     Changed();
 }
 
 void Anim::ShowStage() {
-    StageVisible = true;
+    shown.StageVisible = true;
     Changed();
 }
 
 void Anim::HideStage() {
-    StageVisible = false;
+    shown.StageVisible = false;
     Changed();
 }
 
 void Anim::AnimTick() {
-    if (++AnimCount > 1000000) {
-        for (size_t i = Sprites.size() - 1; i >= 1; --i)
-            if (Sprites[i].WrapAt >= AnimCount)
-                Sprites[i].WrapAt -= 1000000;
-        AnimCount -= 1000000;
+    if (++animCount > 1000000) {
+        for (size_t i = sprites.size() - 1; i >= 1; --i)
+            if (sprites[i].WrapAt >= animCount)
+                sprites[i].WrapAt -= 1000000;
+        animCount -= 1000000;
     }
-    if (PaintStage) {
-        QPainter p(&picStage);
-        const QRect view(ViewX, ViewY, StageW, StageH);
+    if (paintStage) {
+        QPainter p(&shown.picStage);
+        const QRect view(viewX, viewY, shown.StageW, shown.StageH);
         // What lies outside the world (only ever for a moment, while the view follows a sprite)
         // shows black.
-        if (!picWorld.rect().contains(view))
-            p.fillRect(picStage.rect(), Qt::black);
+        if (!world.rect().contains(view))
+            p.fillRect(shown.picStage.rect(), Qt::black);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(QPoint(0, 0), picWorld, view);
+        p.drawImage(QPoint(0, 0), world, view);
     }
     // From the last sprite to the first, so sprite 1 is painted on top.
-    for (size_t i = Sprites.size() - 1; i >= 1; --i) {
-        SpriteRec& s = Sprites[i];
+    for (size_t i = sprites.size() - 1; i >= 1; --i) {
+        SpriteRec& s = sprites[i];
         if (s.Active != 1 || s.Mode < 0)
             continue;
         if (s.Mode == SpriteMode::Scenery) {
-            const bool inView = s.X > ViewX - s.W && s.X < ViewX + StageW && s.Y > ViewY - s.H && s.Y < ViewY + StageH;
+            const bool inView = s.X > viewX - s.W && s.X < viewX + shown.StageW && s.Y > viewY - s.H && s.Y < viewY + shown.StageH;
             if (!inView)
                 continue;
             FrameStep(s);
@@ -85,8 +85,8 @@ void Anim::AnimTick() {
             Paint(s);
             continue;
         }
-        const bool inView = s.X > ViewX - s.W - 16 && s.X < ViewX + StageW + 16 && s.Y > ViewY - s.H - 16 &&
-                            s.Y < ViewY + StageH + 16;
+        const bool inView = s.X > viewX - s.W - 16 && s.X < viewX + shown.StageW + 16 && s.Y > viewY - s.H - 16 &&
+                            s.Y < viewY + shown.StageH + 16;
         if (inView) {
             FrameStep(s);
             JitterStep(s);
@@ -108,7 +108,7 @@ void Anim::AnimTick() {
 }
 
 void Anim::FrameStep(SpriteRec& s) {
-    if (AnimCount % std::max(1, s.FrameWait) == 0) {
+    if (animCount % std::max(1, s.FrameWait) == 0) {
         if (++s.Frame > s.FrameLast)
             s.Frame = s.FrameFirst;
     }
@@ -121,7 +121,7 @@ void Anim::FrameStep(SpriteRec& s) {
 }
 
 void Anim::JitterStep(SpriteRec& s) {
-    if (AnimCount % std::max(1, s.JitterWait) != 0)
+    if (animCount % std::max(1, s.JitterWait) != 0)
         return;
     switch (s.JitterKind) {
     case 2: s.Y += int(s.JitterRange * Rnd()); break;
@@ -135,7 +135,7 @@ void Anim::JitterStep(SpriteRec& s) {
 }
 
 void Anim::MotionStep(SpriteRec& s) {
-    if (AnimCount % std::max(1, s.MoveWait) != 0)
+    if (animCount % std::max(1, s.MoveWait) != 0)
         return;
     switch (s.MoveDir) {
     case 2: s.Y += s.MoveStep; break;
@@ -148,27 +148,27 @@ void Anim::MotionStep(SpriteRec& s) {
 
 void Anim::ReentryStep(SpriteRec& s) {
     if (s.WrapArmed == 1) {
-        s.WrapAt = AnimCount + s.WrapDelay;
+        s.WrapAt = animCount + s.WrapDelay;
         s.WrapArmed = 0;
     }
-    if (s.WrapAt == 0 || AnimCount % s.WrapAt != 0)
+    if (s.WrapAt == 0 || animCount % s.WrapAt != 0)
         return;
     switch (s.MoveDir) {
-    case 2: s.Y = ViewY - s.H; break;
-    case 8: s.Y = ViewY + StageH; break;
-    case 4: s.X = ViewX + StageW; break;
-    case 6: s.X = ViewX - s.W; break;
+    case 2: s.Y = viewY - s.H; break;
+    case 8: s.Y = viewY + shown.StageH; break;
+    case 4: s.X = viewX + shown.StageW; break;
+    case 6: s.X = viewX - s.W; break;
     default: break;
     }
 }
 
 void Anim::Paint(const SpriteRec& s) {
-    if (!PaintStage || s.Cell <= 0 || size_t(s.Cell) >= Cells.size() || Cells[size_t(s.Cell)].isNull())
+    if (!paintStage || s.Cell <= 0 || size_t(s.Cell) >= cells.size() || cells[size_t(s.Cell)].isNull())
         return;
-    const QImage& strip = Cells[size_t(s.Cell)];
-    const QPoint at(s.X - ViewX, s.Y - ViewY);
+    const QImage& strip = cells[size_t(s.Cell)];
+    const QPoint at(s.X - viewX, s.Y - viewY);
     const int sx = (s.Frame - 1) * s.W;
-    QPainter p(&picStage);
+    QPainter p(&shown.picStage);
     // The mask clears the sprite's shape to black, then the frame (on black) is ORed in: the
     // world stays visible around the shape.
     p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
@@ -179,29 +179,29 @@ void Anim::Paint(const SpriteRec& s) {
 
 void Anim::SetView(int x, int y, int relative) {
     if (relative == 1) {
-        x += ViewX;
-        y += ViewY;
+        x += viewX;
+        y += viewY;
     }
-    ViewX = x < 0 ? 0 : std::min(x, ViewMaxX);
-    ViewY = y < 0 ? 0 : std::min(y, ViewMaxY);
+    viewX = x < 0 ? 0 : std::min(x, viewMaxX);
+    viewY = y < 0 ? 0 : std::min(y, viewMaxY);
 }
 
 void Anim::WaitTick() {
-    const qint32 count = AnimCount;
-    while (AnimCount == count)
+    const qint32 count = animCount;
+    while (animCount == count)
         host.Pump();
 }
 
 void Anim::FollowSprite(int sprite, int limitX, int limitY) {
-    SpriteRec& s = Sprites[size_t(sprite)];
+    SpriteRec& s = sprites[size_t(sprite)];
     const int step = s.MoveStep + 1;
     // First the view comes to the sprite, until it stands in the middle of the stage.
     if (const auto way = WayOf(s.MoveDir)) {
         const bool horizontal = way->horizontal;
         int& pos = horizontal ? s.X : s.Y;
-        int& view = horizontal ? ViewX : ViewY;
-        const int viewMax = horizontal ? ViewMaxX : ViewMaxY;
-        auto centre = [&] { return horizontal ? ViewX + (StageW - s.W) / 2 : ViewY + (StageH - s.H) / 2; };
+        int& view = horizontal ? viewX : viewY;
+        const int viewMax = horizontal ? viewMaxX : viewMaxY;
+        auto centre = [&] { return horizontal ? viewX + (shown.StageW - s.W) / 2 : viewY + (shown.StageH - s.H) / 2; };
         if (pos > centre()) {
             while (pos > centre() && view < viewMax) {
                 view += step;
@@ -219,14 +219,14 @@ void Anim::FollowSprite(int sprite, int limitX, int limitY) {
         }
     }
     // Then keep the sprite where it stands on the stage while the view can still move its way.
-    const int sx = s.X - ViewX, sy = s.Y - ViewY;
+    const int sx = s.X - viewX, sy = s.Y - viewY;
     for (;;) {
         const auto way = WayOf(s.MoveDir);
         if (!way)
             return;
-        int& view = way->horizontal ? ViewX : ViewY;
+        int& view = way->horizontal ? viewX : viewY;
         const int limit = way->horizontal ? limitX : limitY;
-        const int viewMax = way->horizontal ? ViewMaxX : ViewMaxY;
+        const int viewMax = way->horizontal ? viewMaxX : viewMaxY;
         if (way->sign > 0 ? view >= limit || view >= viewMax : view <= limit || view < 1)
             return;
         const int startOnStage = way->horizontal ? sx : sy;
@@ -240,8 +240,8 @@ void Anim::FollowSprite(int sprite, int limitX, int limitY) {
 }
 
 void Anim::SwapSpritePicture(int sprite, int source) {
-    SpriteRec& s = Sprites[size_t(sprite)];
-    const SpriteRec& from = Sprites[size_t(source)];
+    SpriteRec& s = sprites[size_t(sprite)];
+    const SpriteRec& from = sprites[size_t(source)];
     s.X += (s.W - from.W) / 2;
     s.Y += (s.H - from.H) / 2;
     s.Cell = from.Cell;
@@ -251,7 +251,7 @@ void Anim::SwapSpritePicture(int sprite, int source) {
 }
 
 void Anim::SetSpritePos(int sprite, int x, int y) {
-    SpriteRec& s = Sprites[size_t(sprite)];
+    SpriteRec& s = sprites[size_t(sprite)];
     s.X = x;
     s.Y = y;
     if (s.JitterKind == 2 || s.JitterKind == 8 || s.JitterKind == 28)
@@ -261,12 +261,12 @@ void Anim::SetSpritePos(int sprite, int x, int y) {
 }
 
 void Anim::GetSpritePos(int sprite, int& x, int& y) const {
-    x = Sprites[size_t(sprite)].X;
-    y = Sprites[size_t(sprite)].Y;
+    x = sprites[size_t(sprite)].X;
+    y = sprites[size_t(sprite)].Y;
 }
 
 void Anim::SetSpriteJitter(int sprite, int kind, int wait, int range) {
-    SpriteRec& s = Sprites[size_t(sprite)];
+    SpriteRec& s = sprites[size_t(sprite)];
     s.JitterKind = kind;
     s.JitterWait = std::max(1, wait);
     s.JitterRange = range;
@@ -277,7 +277,7 @@ void Anim::SetSpriteJitter(int sprite, int kind, int wait, int range) {
 }
 
 void Anim::SetSpriteMove(int sprite, int mode, int direction, int wait, int step, int delay) {
-    SpriteRec& s = Sprites[size_t(sprite)];
+    SpriteRec& s = sprites[size_t(sprite)];
     s.Mode = mode;
     s.MoveDir = direction;
     s.MoveWait = std::max(1, wait);
@@ -286,14 +286,14 @@ void Anim::SetSpriteMove(int sprite, int mode, int direction, int wait, int step
 }
 
 void Anim::WaitForFrame1(int sprite) {
-    while (Sprites[size_t(sprite)].Frame != 1)
+    while (sprites[size_t(sprite)].Frame != 1)
         host.Pump();
 }
 
 void Anim::ReverseDrift(int sprite) {
-    if (sprite <= 0 || size_t(sprite) >= Sprites.size())
+    if (sprite <= 0 || size_t(sprite) >= sprites.size())
         return;
-    qint32& direction = Sprites[size_t(sprite)].MoveDir;
+    qint32& direction = sprites[size_t(sprite)].MoveDir;
     if (direction == 4)
         direction = 6;
     else if (direction == 6)
@@ -301,9 +301,9 @@ void Anim::ReverseDrift(int sprite) {
 }
 
 void Anim::SetSpritePose(int sprite, int pose) {
-    if (sprite <= 0 || size_t(sprite) >= Sprites.size())
+    if (sprite <= 0 || size_t(sprite) >= sprites.size())
         return;
-    SpriteRec& s = Sprites[size_t(sprite)];
+    SpriteRec& s = sprites[size_t(sprite)];
     switch (pose) {
     case 0:
         s.Frame = s.FrameFirst = s.FrameLast = 1;
@@ -319,7 +319,7 @@ void Anim::SetSpritePose(int sprite, int pose) {
     case 2: {
         // The idle loop is never cut in the middle.
         WaitForFrame1(sprite);
-        SpriteRec& t = Sprites[size_t(sprite)];
+        SpriteRec& t = sprites[size_t(sprite)];
         t.Frame = t.FrameFirst = 6;
         t.FrameLast = 9;
         t.FrameWait = t.PoseWait2;

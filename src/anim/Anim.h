@@ -24,6 +24,28 @@ struct WordLabel {
     bool OnSpotStage = false;
 };
 
+// What the window shows of the stage: the stage picture where it stands, and the effects over it.
+struct StagePictures {
+    int StageLeft = 0, StageTop = 0, StageW = 0, StageH = 0;
+    bool StageVisible = false;
+    QImage picStage;
+    QImage picWork;  // the frozen stage during a shake
+    bool WorkVisible = false;
+    int WorkX = 0, WorkY = 0;
+    QImage picSpotStage;
+    bool SpotVisible = false;
+    WordLabel lblWordEf[2];
+};
+
+// The effects' last arguments: an argument of 0 keeps the one remembered here.
+struct EffectSettings {
+    qint32 riseColour = 0, riseSize = 0, riseSpeed = 0;
+    qint32 slideColour = 0, slideSize = 0, slideSpeed = 0;
+    qint32 shakeAmplitude = 0, shakeSpeed = 0;
+    qint32 wipeColour = 0;
+    qint32 zoomPercentage = 0, zoomDirection = 0;  // direction: 1 in, 0 out
+};
+
 // The little stage: a world picture seen through a scrolling view, animated sprites painted
 // with masks, the partner's mood pictures, and the word and stage effects drawn over it.
 class Anim {
@@ -31,17 +53,16 @@ public:
     Anim(Host& host, Random& random, TalkEngine& talk);
 
     GameTimer tmrAnim;
+    // The window repaints the stage on this call.
+    std::function<void()> changed;
+    // Asset errors (a missing picture, no cast row) go here.
+    std::function<void(const QString& what)> assetError;
+    // The size of a text in the bold effect face at a point size; the window measures it.
+    std::function<QSize(const QString& text, int points)> MeasureText;
 
-    // The stage and its pictures.
-    int StageLeft = 0, StageTop = 0, StageW = 0, StageH = 0;
-    bool StageVisible = false;
-    QImage picStage, picWorld;
-    int WorldW = 0, WorldH = 0;
-    int ViewX = 0, ViewY = 0, ViewMaxX = 0, ViewMaxY = 0;
-    qint32 AnimCount = 0;
-    std::vector<SpriteRec> Sprites;  // element 0 unused
-    std::vector<QImage> Cells;       // element 0 unused; a null image is a free holder
+    const StagePictures& Shown() const { return shown; }
 
+    // The stage and its sprites.
     void SetStageArea(int left, int top, int width, int height);
     void StartAnim() { tmrAnim.SetEnabled(true); }
     void StopAnim() { tmrAnim.SetEnabled(false); }
@@ -50,71 +71,63 @@ public:
     void AnimTick();
     void SetView(int x, int y, int relative);
     void FollowSprite(int sprite, int limitX, int limitY);
-    void FreeSprite(int sprite) { Sprites[size_t(sprite)].InUse = 0; }
-    void HideSprite(int sprite) { Sprites[size_t(sprite)].Active = 0; }
+    void FreeSprite(int sprite) { sprites[size_t(sprite)].InUse = 0; }
+    void HideSprite(int sprite) { sprites[size_t(sprite)].Active = 0; }
     void SwapSpritePicture(int sprite, int source);
     void SetSpritePos(int sprite, int x, int y);
     void GetSpritePos(int sprite, int& x, int& y) const;
     void SetSpriteJitter(int sprite, int kind, int wait, int range);
     void SetSpriteMove(int sprite, int mode, int direction, int wait, int step, int delay);
     void SetSpritePose(int sprite, int pose);
+    // The sprite runs its five pose frames once and returns when it is back on frame 1.
+    void PlayGesture(int sprite);
+    // The sprite keeps its picture until told otherwise: no frame changes, no jitter.
+    void HoldStill(int sprite);
     // A sprite drifting left (4) turns right (6) and back; any other motion is left alone.
     void ReverseDrift(int sprite);
+    // Off where nothing ever shows the stage (hours of simulated play): the ticks still move
+    // and animate every sprite, only the stage picture is left unpainted.
+    void SetPaintStage(bool paint) { paintStage = paint; }
 
-    // World and cast. Asset errors (a missing picture, no cast row) go to assetError.
-    QString ProgramFolder;
-    QString CastFileName = QStringLiteral("CastData.csv");
-    std::function<void(const QString& what)> assetError;
+    const SpriteRec& Sprite(int sprite) const { return sprites[size_t(sprite)]; }
+    int SpriteCount() const { return int(sprites.size()); }
+    qint32 AnimCount() const { return animCount; }
+    int ViewX() const { return viewX; }
+    int ViewY() const { return viewY; }
+    int ViewMaxX() const { return viewMaxX; }
+    int ViewMaxY() const { return viewMaxY; }
+    const QImage& picWorld() const { return world; }
+
+    // World and cast, read from programFolder's pictures and its cast table castFile.
+    void SetCastFiles(const QString& programFolder, const QString& castFile);
     void SetWorldSize(int width, int height, int clear);
     void LoadWorldPicture(const QString& name, int x, int y);
     int LoadSprite(const QString& name);
     int LoadMoodSet(const QString& name, int count);
 
     // The partner's mood: 1 sad .. MoodMax happy.
-    int MoodMax = 5;
-    int Mood = 3;
-    int MoodSprite = 0;
-    std::vector<int> MoodPictures;
     void SetMood(const QString& word);
     void Say(int talkNumber, const QString& moodWord);
+    int Mood() const { return mood; }
+    const std::vector<int>& MoodPictures() const { return moodPictures; }
 
     // Word effects.
-    int ShadowOffset = 2;
-    // The effects' last arguments: an argument of 0 keeps the one remembered here.
-    struct Settings {
-        qint32 riseColour = 0, riseSize = 0, riseSpeed = 0;
-        qint32 slideColour = 0, slideSize = 0, slideSpeed = 0;
-        qint32 shakeAmplitude = 0, shakeSpeed = 0;
-        qint32 wipeColour = 0;
-        qint32 zoomPercentage = 0, zoomDirection = 0;  // direction: 1 in, 0 out
-    } EffectSettings;
-    WordLabel lblWordEf[2];
-    // The size of a text in the bold effect face at a point size; the window measures it.
-    std::function<QSize(const QString& text, int points)> MeasureText;
     void InitWordEffects();
     void RiseWord(const QString& text, int colour, int size, int speed);
     void SlideWord(const QString& text, int direction, int colour, int size, int speed);
+    const EffectSettings& Settings() const { return effectSettings; }
 
     // Stage effects.
-    QImage picWork;  // the frozen stage during a shake
-    bool WorkVisible = false;
-    int WorkX = 0, WorkY = 0;
-    QImage picSpotStage;
-    bool SpotVisible = false;
-    QRect ZoomRect;  // the part of the stage the last zoom step magnified
     void ShakeStage(int kind, int amplitude, int speed);
     void WipeStage(int kind, int colour, double pause);
     void InitSpotStage();
     void ZoomStage(int cx, int cy, int percentage, int direction);
     void HideSpotStage();
-
-    // The window repaints the stage on this call.
-    std::function<void()> changed;
-    // Off where nothing ever shows the stage (hours of simulated play): the ticks still move
-    // and animate every sprite, only the stage picture is left unpainted.
-    bool PaintStage = true;
+    // The part of the stage the last zoom step magnified.
+    QRect ZoomRect() const { return zoomRect; }
 
 private:
+    friend struct AnimPeer;  // tests set up sprites and counters directly
     void Changed() {
         if (changed)
             changed();
@@ -126,7 +139,6 @@ private:
     void Paint(const SpriteRec& s);
     void WaitTick();
     void WaitForFrame1(int sprite);
-    void Gesture(int sprite);
     void ApplyMoodWord(const QString& word);
     void PlacePair(int x, int y);
     void ResetLabels();
@@ -136,6 +148,24 @@ private:
     Host& host;
     Random& random;
     TalkEngine& talk;
+
+    StagePictures shown;
+    QImage world;
+    int worldW = 0, worldH = 0;
+    int viewX = 0, viewY = 0, viewMaxX = 0, viewMaxY = 0;
+    qint32 animCount = 0;
+    std::vector<SpriteRec> sprites;  // element 0 unused
+    std::vector<QImage> cells;       // element 0 unused; a null image is a free holder
+    QString programFolder;
+    QString castFileName = QStringLiteral("CastData.csv");
+    int moodMax = 5;
+    int mood = 3;
+    int moodSprite = 0;
+    std::vector<int> moodPictures;
+    int shadowOffset = 2;
+    EffectSettings effectSettings;
+    QRect zoomRect;
+    bool paintStage = true;
 };
 
 // The colour of a colour number of the effects, 0xRRGGBB.

@@ -11,45 +11,45 @@
 namespace kirune {
 
 void Anim::SetWorldSize(int width, int height, int clear) {
-    QImage world(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    QImage resized(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     // A clear world is a soft sky until a picture is painted into it.
-    world.fill(QColor(0xCF, 0xE8, 0xFF));
-    if (clear != 1 && !picWorld.isNull()) {
-        QPainter p(&world);
-        p.drawImage(0, 0, picWorld);
+    resized.fill(QColor(0xCF, 0xE8, 0xFF));
+    if (clear != 1 && !world.isNull()) {
+        QPainter p(&resized);
+        p.drawImage(0, 0, world);
     }
-    picWorld = world;
-    WorldW = width;
-    WorldH = height;
-    ViewMaxX = WorldW - StageW;
-    ViewMaxY = WorldH - StageH;
+    world = resized;
+    worldW = width;
+    worldH = height;
+    viewMaxX = worldW - shown.StageW;
+    viewMaxY = worldH - shown.StageH;
 }
 
 void Anim::LoadWorldPicture(const QString& name, int x, int y) {
-    const QString path = ProgramFolder + QStringLiteral("Picture/WorldPicture/") + name + QStringLiteral(".jpg");
+    const QString path = programFolder + QStringLiteral("Picture/WorldPicture/") + name + QStringLiteral(".jpg");
     QImage picture(path);
     if (picture.isNull()) {
         if (assetError)
             assetError(path);
         return;
     }
-    QPainter p(&picWorld);
+    QPainter p(&world);
     p.drawImage(x, y, picture);
 }
 
 int Anim::LoadSprite(const QString& name) {
     size_t s = 1;
-    while (s < Sprites.size() && Sprites[s].InUse != 0)
+    while (s < sprites.size() && sprites[s].InUse != 0)
         ++s;
-    if (s == Sprites.size())
-        Sprites.emplace_back();
+    if (s == sprites.size())
+        sprites.emplace_back();
     size_t cell = 1;
-    while (cell < Cells.size() && !Cells[cell].isNull())
+    while (cell < cells.size() && !cells[cell].isNull())
         ++cell;
-    if (cell == Cells.size())
-        Cells.emplace_back();
+    if (cell == cells.size())
+        cells.emplace_back();
 
-    const QString castPath = ProgramFolder + QStringLiteral("Picture/cast/") + CastFileName;
+    const QString castPath = programFolder + QStringLiteral("Picture/cast/") + castFileName;
     const auto cast = ReadTextFile(castPath);
     const auto row = cast ? FindCastRow(cast->lines, name) : std::nullopt;
     if (!row) {
@@ -63,7 +63,7 @@ int Anim::LoadSprite(const QString& name) {
             assetError(QStringLiteral("%1 (the row for \"%2\" holds a number beyond %3)").arg(castPath, name).arg(kCastLimit));
         return 0;
     }
-    const QString picturePath = ProgramFolder + QStringLiteral("Picture/cast/") + name + QStringLiteral(".jpg");
+    const QString picturePath = programFolder + QStringLiteral("Picture/cast/") + name + QStringLiteral(".jpg");
     QImage strip(picturePath);
     if (strip.isNull()) {
         if (assetError)
@@ -72,73 +72,85 @@ int Anim::LoadSprite(const QString& name) {
     }
 
     SpriteRec r = *parsed;
-    Cells[cell] = strip.convertToFormat(QImage::Format_RGB32);
+    cells[cell] = strip.convertToFormat(QImage::Format_RGB32);
     r.InUse = 1;
     r.Cell = int(cell);
-    Sprites[s] = r;
+    sprites[s] = r;
     return int(s);
 }
 
 int Anim::LoadMoodSet(const QString& name, int count) {
-    MoodMax = count;
-    Mood = count - 1;
-    MoodSprite = LoadSprite(name + QString::number(Mood));
-    MoodPictures.assign(size_t(count) + 1, 0);
+    moodMax = count;
+    mood = count - 1;
+    moodSprite = LoadSprite(name + QString::number(mood));
+    moodPictures.assign(size_t(count) + 1, 0);
     for (int k = 1; k <= count; ++k) {
-        MoodPictures[size_t(k)] = LoadSprite(name + QString::number(k));
-        HideSprite(MoodPictures[size_t(k)]);
+        moodPictures[size_t(k)] = LoadSprite(name + QString::number(k));
+        HideSprite(moodPictures[size_t(k)]);
     }
-    return MoodSprite;
+    return moodSprite;
 }
 
 void Anim::ApplyMoodWord(const QString& word) {
     if (word.isEmpty())
         return;
-    int level = Mood;
-    if (word[0] == u'+' && Mood < MoodMax)
-        level = Mood + 1;
-    else if (word[0] == u'-' && Mood > 1)
-        level = Mood - 1;
+    int level = mood;
+    if (word[0] == u'+' && mood < moodMax)
+        level = mood + 1;
+    else if (word[0] == u'-' && mood > 1)
+        level = mood - 1;
     else if (word[0] == u'=')
         // A level outside the pictures is taken as the nearest one.
-        level = std::clamp(int(HeaderNumber(QStringView(word).mid(1))), 1, std::max(MoodMax, 1));
-    if (level == Mood)
+        level = std::clamp(int(HeaderNumber(QStringView(word).mid(1))), 1, std::max(moodMax, 1));
+    if (level == mood)
         return;
-    Mood = level;
-    if (MoodSprite && size_t(Mood) < MoodPictures.size() && MoodPictures[size_t(Mood)])
-        SwapSpritePicture(MoodSprite, MoodPictures[size_t(Mood)]);
+    mood = level;
+    if (moodSprite && size_t(mood) < moodPictures.size() && moodPictures[size_t(mood)])
+        SwapSpritePicture(moodSprite, moodPictures[size_t(mood)]);
 }
 
-void Anim::Gesture(int sprite) {
-    SpriteRec& s = Sprites[size_t(sprite)];
+void Anim::PlayGesture(int sprite) {
+    SpriteRec& s = sprites[size_t(sprite)];
     s.Frame = s.FrameFirst = 1;
     s.FrameLast = 5;
     s.FrameWait = 1;
     s.PoseMode = 1;
-    while (Sprites[size_t(sprite)].Frame <= 1)
+    while (sprites[size_t(sprite)].Frame <= 1)
         host.Pump();
     WaitForFrame1(sprite);
 }
 
+void Anim::HoldStill(int sprite) {
+    SpriteRec& s = sprites[size_t(sprite)];
+    s.FrameWait = 1000;
+    s.BaseWait = 1000;
+    s.JitterKind = 0;
+}
+
+void Anim::SetCastFiles(const QString& folder, const QString& castFile) {
+    programFolder = folder;
+    castFileName = castFile;
+}
+
 void Anim::SetMood(const QString& word) {
-    if (MoodSprite)
-        WaitForFrame1(MoodSprite);
+    if (moodSprite)
+        WaitForFrame1(moodSprite);
     ApplyMoodWord(word);
 }
 
 void Anim::Say(int talkNumber, const QString& moodWord) {
     // Without a partner on the stage (the title), only the mood and the talk remain.
-    if (MoodSprite) {
-        WaitForFrame1(MoodSprite);
+    if (moodSprite) {
+        WaitForFrame1(moodSprite);
         ApplyMoodWord(moodWord);
-        Gesture(MoodSprite);
+        PlayGesture(moodSprite);
     } else {
         ApplyMoodWord(moodWord);
     }
     talk.Talk(talkNumber);
-    if (MoodSprite) {
-        WaitForFrame1(MoodSprite);
-        Gesture(MoodSprite);
+    if (moodSprite) {
+        WaitForFrame1(moodSprite);
+        PlayGesture(moodSprite);
     }
 }
 

@@ -28,7 +28,7 @@ quint32 EffectColor(int number) {
 }
 
 QSize Anim::LabelSize(int points) const {
-    const QString& text = lblWordEf[1].Text;
+    const QString& text = shown.lblWordEf[1].Text;
     if (MeasureText)
         return MeasureText(text, points);
     const int px = int(std::lround(points * 96.0 / 72.0));
@@ -36,50 +36,50 @@ QSize Anim::LabelSize(int points) const {
 }
 
 void Anim::InitWordEffects() {
-    ShadowOffset = 2;
+    shadowOffset = 2;
     ResetLabels();
 }
 
 void Anim::ResetLabels() {
-    for (WordLabel& label : lblWordEf)
+    for (WordLabel& label : shown.lblWordEf)
         label = WordLabel{};
     Changed();
 }
 
 void Anim::PlacePair(int x, int y) {
-    lblWordEf[0].X = x + ShadowOffset;
-    lblWordEf[0].Y = y + ShadowOffset;
-    lblWordEf[1].X = x;
-    lblWordEf[1].Y = y;
+    shown.lblWordEf[0].X = x + shadowOffset;
+    shown.lblWordEf[0].Y = y + shadowOffset;
+    shown.lblWordEf[1].X = x;
+    shown.lblWordEf[1].Y = y;
 }
 
 void Anim::RiseWord(const QString& text, int colour, int size, int speed) {
     if (size != 0)
-        EffectSettings.riseSize = size;
+        effectSettings.riseSize = size;
     if (colour != 0)
-        EffectSettings.riseColour = colour;
+        effectSettings.riseColour = colour;
     if (speed != 0)
-        EffectSettings.riseSpeed = speed;
-    const int S = kRiseSize[Number(EffectSettings.riseSize)];
-    const int E = S + kRiseGrowth[Number(EffectSettings.riseSpeed)];
-    const int k = Number(EffectSettings.riseSpeed);
-    for (WordLabel& label : lblWordEf) {
+        effectSettings.riseSpeed = speed;
+    const int S = kRiseSize[Number(effectSettings.riseSize)];
+    const int E = S + kRiseGrowth[Number(effectSettings.riseSpeed)];
+    const int k = Number(effectSettings.riseSpeed);
+    for (WordLabel& label : shown.lblWordEf) {
         label.PointSize = S;
         label.Text = text;
-        label.OnSpotStage = SpotVisible;
+        label.OnSpotStage = shown.SpotVisible;
     }
-    lblWordEf[0].Color = 0xFFFFFF;
-    lblWordEf[1].Color = EffectColor(EffectSettings.riseColour);
-    int y = StageH / 2;
-    int x = (StageW - LabelSize(S).width()) / 2;
+    shown.lblWordEf[0].Color = 0xFFFFFF;
+    shown.lblWordEf[1].Color = EffectColor(effectSettings.riseColour);
+    int y = shown.StageH / 2;
+    int x = (shown.StageW - LabelSize(S).width()) / 2;
     PlacePair(x, y);
-    lblWordEf[0].Visible = lblWordEf[1].Visible = true;
+    shown.lblWordEf[0].Visible = shown.lblWordEf[1].Visible = true;
     Changed();
     for (int f = S; f <= E; f += k) {
         Wait(host, 0.05);
         y -= 10;
-        x = (StageW - LabelSize(lblWordEf[1].PointSize).width()) / 2;
-        lblWordEf[0].PointSize = lblWordEf[1].PointSize = f;
+        x = (shown.StageW - LabelSize(shown.lblWordEf[1].PointSize).width()) / 2;
+        shown.lblWordEf[0].PointSize = shown.lblWordEf[1].PointSize = f;
         PlacePair(x, y);
         Changed();
         if (y + LabelSize(f).height() < 0)
@@ -90,32 +90,32 @@ void Anim::RiseWord(const QString& text, int colour, int size, int speed) {
 
 void Anim::SlideWord(const QString& text, int direction, int colour, int size, int speed) {
     if (colour != 0)
-        EffectSettings.slideColour = colour;
+        effectSettings.slideColour = colour;
     if (size != 0)
-        EffectSettings.slideSize = size;
+        effectSettings.slideSize = size;
     if (speed != 0)
-        EffectSettings.slideSpeed = speed;
-    const int points = kSlideSize[Number(EffectSettings.slideSize)];
-    const int p = kSlideStep[Number(EffectSettings.slideSpeed)];
-    for (WordLabel& label : lblWordEf) {
+        effectSettings.slideSpeed = speed;
+    const int points = kSlideSize[Number(effectSettings.slideSize)];
+    const int p = kSlideStep[Number(effectSettings.slideSpeed)];
+    for (WordLabel& label : shown.lblWordEf) {
         label.PointSize = points;
         label.Text = text;
         label.OnSpotStage = false;
     }
-    lblWordEf[0].Color = 0xFFFFFF;
-    lblWordEf[1].Color = EffectColor(EffectSettings.slideColour);
+    shown.lblWordEf[0].Color = 0xFFFFFF;
+    shown.lblWordEf[1].Color = EffectColor(effectSettings.slideColour);
     const QSize size1 = LabelSize(points);
     const int W1 = size1.width(), H1 = size1.height();
     int x = 0, y = 0, n = 0;
     switch (direction) {
-    case 2: x = (StageW - W1) / 2; y = -8; n = ((StageH - H1) / 2) / p; break;
-    case 8: x = (StageW - W1) / 2; y = (StageH - H1) + 8; n = ((StageH - H1) / 2) / p; break;
-    case 4: x = (StageW - W1) + 64; y = (StageH - H1) / 2; n = 3 * (((StageW - W1) / 2) / p); break;
-    case 6: x = -64; y = (StageH - H1) / 2; n = 3 * (((StageW - W1) / 2) / p); break;
+    case 2: x = (shown.StageW - W1) / 2; y = -8; n = ((shown.StageH - H1) / 2) / p; break;
+    case 8: x = (shown.StageW - W1) / 2; y = (shown.StageH - H1) + 8; n = ((shown.StageH - H1) / 2) / p; break;
+    case 4: x = (shown.StageW - W1) + 64; y = (shown.StageH - H1) / 2; n = 3 * (((shown.StageW - W1) / 2) / p); break;
+    case 6: x = -64; y = (shown.StageH - H1) / 2; n = 3 * (((shown.StageW - W1) / 2) / p); break;
     default: break;
     }
     PlacePair(x, y);
-    lblWordEf[0].Visible = lblWordEf[1].Visible = true;
+    shown.lblWordEf[0].Visible = shown.lblWordEf[1].Visible = true;
     Changed();
     for (int i = 0; i < n; ++i) {
         Wait(host, 0.05);
@@ -134,49 +134,49 @@ void Anim::SlideWord(const QString& text, int direction, int colour, int size, i
 
 void Anim::ShakeStage(int kind, int amplitude, int speed) {
     if (amplitude != 0)
-        EffectSettings.shakeAmplitude = amplitude;
+        effectSettings.shakeAmplitude = amplitude;
     if (speed != 0)
-        EffectSettings.shakeSpeed = speed;
-    const int A = kShakeAmplitude[Number(EffectSettings.shakeAmplitude)];
-    const double D = kShakePause[Number(EffectSettings.shakeSpeed)];
+        effectSettings.shakeSpeed = speed;
+    const int A = kShakeAmplitude[Number(effectSettings.shakeAmplitude)];
+    const double D = kShakePause[Number(effectSettings.shakeSpeed)];
     StopAnim();
-    picWork = picStage.copy();
-    WorkX = WorkY = 0;
-    WorkVisible = true;
+    shown.picWork = shown.picStage.copy();
+    shown.WorkX = shown.WorkY = 0;
+    shown.WorkVisible = true;
     Changed();
     const qint64 end = host.NowMs() + 1000;
     while (host.NowMs() < end) {
         const int dx = int(A * Rnd()) - (A / 2 - 1);
         const int dy = int(A * Rnd()) - (A / 2 - 1);
         if (kind == 28 || kind == 2468)
-            WorkY = dy;
+            shown.WorkY = dy;
         if (kind == 46 || kind == 2468)
-            WorkX = dx;
+            shown.WorkX = dx;
         Changed();
         Wait(host, D);
     }
     StartAnim();
-    WorkVisible = false;
-    WorkX = WorkY = 0;
+    shown.WorkVisible = false;
+    shown.WorkX = shown.WorkY = 0;
     Changed();
 }
 
 void Anim::WipeStage(int kind, int colour, double pause) {
     if (colour != 0)
-        EffectSettings.wipeColour = colour;
-    const QColor c = QColor::fromRgb(QRgb(0xFF000000u | EffectColor(EffectSettings.wipeColour)));
+        effectSettings.wipeColour = colour;
+    const QColor c = QColor::fromRgb(QRgb(0xFF000000u | EffectColor(effectSettings.wipeColour)));
     StopAnim();
     for (int pass = 0; pass < 8; ++pass) {
         {
             // Drawn on the stage as it stands: the next animation tick paints over the lines.
-            QPainter p(&picStage);
+            QPainter p(&shown.picStage);
             p.setPen(c);
             if (kind == 28)
-                for (int x = pass; x - pass <= StageW; x += 8)
-                    p.drawLine(x, 0, x, StageH);
+                for (int x = pass; x - pass <= shown.StageW; x += 8)
+                    p.drawLine(x, 0, x, shown.StageH);
             else if (kind == 46)
-                for (int y = pass; y - pass <= StageH; y += 8)
-                    p.drawLine(0, y, StageW, y);
+                for (int y = pass; y - pass <= shown.StageH; y += 8)
+                    p.drawLine(0, y, shown.StageW, y);
         }
         Changed();
         Wait(host, pause);
@@ -185,13 +185,13 @@ void Anim::WipeStage(int kind, int colour, double pause) {
 }
 
 void Anim::InitSpotStage() {
-    SpotVisible = false;
-    picSpotStage = QImage();
+    shown.SpotVisible = false;
+    shown.picSpotStage = QImage();
     Changed();
 }
 
 void Anim::HideSpotStage() {
-    SpotVisible = false;
+    shown.SpotVisible = false;
     Changed();
     StartAnim();
 }
@@ -199,22 +199,22 @@ void Anim::HideSpotStage() {
 void Anim::ZoomStage(int cx, int cy, int percentage, int direction) {
     StartAnim();
     if (percentage != 0)
-        EffectSettings.zoomPercentage = percentage;
-    const int P = EffectSettings.zoomPercentage;
+        effectSettings.zoomPercentage = percentage;
+    const int P = effectSettings.zoomPercentage;
     if (direction == -1)
-        direction = EffectSettings.zoomDirection == 0 ? 1 : 0;
-    EffectSettings.zoomDirection = direction;
-    SpotVisible = true;
+        direction = effectSettings.zoomDirection == 0 ? 1 : 0;
+    effectSettings.zoomDirection = direction;
+    shown.SpotVisible = true;
     Changed();
     auto step = [&](int z) {
-        const int w = int(std::nearbyint(StageW * 100.0 / z));
-        const int h = int(std::nearbyint(StageH * 100.0 / z));
+        const int w = int(std::nearbyint(shown.StageW * 100.0 / z));
+        const int h = int(std::nearbyint(shown.StageH * 100.0 / z));
         int sx = int(std::nearbyint(cx - w / 2.0));
         int sy = int(std::nearbyint(cy - h / 2.0));
-        sx = sx < 0 ? 0 : std::min(sx, StageW - w);
-        sy = sy < 0 ? 0 : std::min(sy, StageH - h);
-        ZoomRect = QRect(sx, sy, w, h);
-        picSpotStage = picStage.copy(ZoomRect).scaled(StageW, StageH);
+        sx = sx < 0 ? 0 : std::min(sx, shown.StageW - w);
+        sy = sy < 0 ? 0 : std::min(sy, shown.StageH - h);
+        zoomRect = QRect(sx, sy, w, h);
+        shown.picSpotStage = shown.picStage.copy(zoomRect).scaled(shown.StageW, shown.StageH);
         Changed();
         host.Pump();
     };

@@ -33,11 +33,7 @@ bool Scene::SetUpScreen(const QString& programFolder) {
     screen.Changed(Screen::Part::Labels);
     screen.Changed(Screen::Part::Controls);
 
-    if (OSPlatform == 1)
-        anim.CastFileName = QStringLiteral("CastData9X.csv");
-    else if (OSPlatform == 2)
-        anim.CastFileName = QStringLiteral("CastData.csv");
-    anim.ProgramFolder = programFolder;
+    anim.SetCastFiles(programFolder, OSPlatform == 1 ? QStringLiteral("CastData9X.csv") : QStringLiteral("CastData.csv"));
     anim.SetStageArea(130, 96, 385, 330);
     const bool talkReady = talk.InitTalk(420, 126);
     if (!talkReady)
@@ -51,7 +47,7 @@ bool Scene::SetUpScreen(const QString& programFolder) {
     for (int m = 1; m <= 4; ++m)
         for (int p = 1; p <= 5; ++p) {
             PoseSprite[m][p] = anim.LoadSprite(Member(m) + QString::number(p));
-            anim.Sprites[size_t(PoseSprite[m][p])].Active = 0;
+            anim.HideSprite(PoseSprite[m][p]);
         }
     anim.SetView(0, 0, 0);
     for (int m = 1; m <= 4; ++m)
@@ -67,15 +63,7 @@ void Scene::PlayIdleGesture() {
     const int sprite = StandSprite[m];
     if (!sprite)
         return;
-    SpriteRec& s = anim.Sprites[size_t(sprite)];
-    s.Frame = s.FrameFirst = 1;
-    s.FrameLast = 5;
-    s.FrameWait = 1;
-    s.PoseMode = 1;
-    while (anim.Sprites[size_t(sprite)].Frame < 2)
-        host.Pump();
-    while (anim.Sprites[size_t(sprite)].Frame != 1)
-        host.Pump();
+    anim.PlayGesture(sprite);
     // The figure keeps the pose until its next gesture; pose 4 is its standing picture.
     anim.SwapSpritePicture(sprite, PoseSprite[m][p]);
 }
@@ -94,10 +82,7 @@ void Scene::SetUpPlayStage(int inputMode, const QString& partnerName) {
             anim.FreeSprite(StandSprite[m]);
 
     PartnerSprite = anim.LoadMoodSet(partnerName, 5);
-    SpriteRec& partner = anim.Sprites[size_t(PartnerSprite)];
-    partner.FrameWait = 1000;
-    partner.BaseWait = 1000;
-    partner.JitterKind = 0;
+    anim.HoldStill(PartnerSprite);
     BackSprite = anim.LoadSprite(QStringLiteral("背景スプライト"));
     CloudSprite = anim.LoadSprite(QStringLiteral("流雲"));
 

@@ -43,7 +43,7 @@ void Checker::AdviceForMood(int mood) {
 
 void Checker::DriftAdvice() {
     if (adviceStep != 0 && ctx.library.RndOneTo(2) == 1) {
-        AdviceForMood(anim.Mood);
+        AdviceForMood(anim.Mood());
         anim.SetMood(QStringLiteral("+1"));
     }
 }
@@ -244,7 +244,7 @@ void Checker::CheckResult(int wrong) {
 void Checker::GiveAdvice() {
     const Crossword& stage = board.Stage();
     const int P = flow.PartnerKind();
-    const int L = anim.Mood;
+    const int L = anim.Mood();
     int h, m;
     switch (std::min(adviceStep, 9)) {
     case 0: h = ctx.library.RndUpTo(2); m = L + 1; break;

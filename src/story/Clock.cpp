@@ -70,7 +70,7 @@ void Clock::MinuteEvents() {
     QString moodWord;
     if (board.EntryCount() >= 1) {
         moodWord = QStringLiteral("+1");
-        checker.AdviceForMood(ctx.anim.Mood);
+        checker.AdviceForMood(ctx.anim.Mood());
         switch (passedH * 60 + passedM) {
         case 10: kind = 0; break;
         case 15: kind = 1; break;
@@ -104,7 +104,7 @@ void Clock::MinuteEvents() {
     if (kind < 0)
         return;
     ctx.effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
-    const int L0 = ctx.anim.Mood;
+    const int L0 = ctx.anim.Mood();
     ctx.anim.Say(TalkNo::Of(TalkNo::Remark, flow.PartnerKind(), kind), moodWord);
     if (kind == 10)
         flow.Farewell(FarewellKind::LeftAlone);

@@ -17,8 +17,8 @@ QSize StageWidget::MeasureText(const QString& text, int points) {
 }
 
 void StageWidget::Sync() {
-    setGeometry(anim.StageLeft, anim.StageTop, anim.StageW, anim.StageH);
-    setVisible(anim.StageVisible);
+    setGeometry(anim.Shown().StageLeft, anim.Shown().StageTop, anim.Shown().StageW, anim.Shown().StageH);
+    setVisible(anim.Shown().StageVisible);
     update();
 }
 
@@ -26,12 +26,12 @@ void StageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     // The stage stands still during a shake, so the edges the jittering snapshot uncovers
     // show the stage itself.
-    p.drawImage(QPoint(0, 0), anim.picStage);
-    if (anim.WorkVisible)
-        p.drawImage(QPoint(anim.WorkX, anim.WorkY), anim.picWork);
-    if (anim.SpotVisible && !anim.picSpotStage.isNull())
-        p.drawImage(QPoint(0, 0), anim.picSpotStage);
-    for (const WordLabel& label : anim.lblWordEf) {
+    p.drawImage(QPoint(0, 0), anim.Shown().picStage);
+    if (anim.Shown().WorkVisible)
+        p.drawImage(QPoint(anim.Shown().WorkX, anim.Shown().WorkY), anim.Shown().picWork);
+    if (anim.Shown().SpotVisible && !anim.Shown().picSpotStage.isNull())
+        p.drawImage(QPoint(0, 0), anim.Shown().picSpotStage);
+    for (const WordLabel& label : anim.Shown().lblWordEf) {
         if (!label.Visible)
             continue;
         p.setFont(GameFont(kPGothic, label.PointSize, true));
