@@ -97,11 +97,11 @@ private:
     bool midLine = false;
 };
 
-std::optional<PlayFileError> ReadSection(SectionReader& in, Crossword& x) {
+// The sizes and word counts of a stage, refused when no grid could have them; the records sized to them.
+std::optional<PlayFileError> ReadSizes(SectionReader& in, Crossword& x) {
     std::optional<PlayFileError> e;
     auto value = [&](qint32& v) { return (e = in.TakeValue(v)).has_value(); };
     auto skip = [&] { return (e = in.SkipLine()).has_value(); };
-
     if (skip() || value(x.MasMaxY) || value(x.MasMaxX))
         return e;
     if (skip() || value(x.Level) || value(x.QuesNmbMax) || value(x.QuesDownFirst))
@@ -122,18 +122,16 @@ std::optional<PlayFileError> ReadSection(SectionReader& in, Crossword& x) {
     x.MasLast = (x.MasMaxY + 2) * x.MasStride - 1;
     x.Mas.assign(x.MasLast + 1, MasRec{});
     x.Ques.assign(x.QuesNmbMax + 1, QuesRec{});
+    return std::nullopt;
+}
 
-    if (skip())
-        return e;
-    for (MasRec& m : x.Mas)
-        if (value(m.Kind))
-            return e;
-
-    if (skip())
+// One row of answers a grid row: a black cell is written as such, a white one starts empty.
+std::optional<PlayFileError> ReadAnswers(SectionReader& in, Crossword& x) {
+    if (auto e = in.SkipLine())
         return e;
     for (int r = 1; r <= x.MasMaxY; ++r) {
         QString line;
-        if ((e = in.TakeLine(line)))
+        if (auto e = in.TakeLine(line))
             return e;
         for (int c = 1; c <= x.MasMaxX; ++c) {
             MasRec& m = x.Mas[x.Cell(r, c)];
@@ -146,21 +144,16 @@ std::optional<PlayFileError> ReadSection(SectionReader& in, Crossword& x) {
             }
         }
     }
+    return std::nullopt;
+}
 
-    for (qint32 MasRec::*field : {&MasRec::AcrossNo, &MasRec::DownNo}) {
-        if (skip())
-            return e;
-        for (int r = 1; r <= x.MasMaxY; ++r)
-            for (int c = 1; c <= x.MasMaxX; ++c)
-                if (value(x.Mas[x.Cell(r, c)].*field))
-                    return e;
-    }
-
-    if (skip())
+// One CSV line a word: the clue, the answer, its reading and the collection's own fields.
+std::optional<PlayFileError> ReadClues(SectionReader& in, Crossword& x) {
+    if (auto e = in.SkipLine())
         return e;
     for (int k = 1; k <= x.QuesNmbMax; ++k) {
         QString line;
-        if ((e = in.TakeLine(line)))
+        if (auto e = in.TakeLine(line))
             return e;
         QuesRec& q = x.Ques[k];
         TakeCsvField(line);
@@ -175,6 +168,31 @@ std::optional<PlayFileError> ReadSection(SectionReader& in, Crossword& x) {
         q.SN = line;
     }
     return std::nullopt;
+}
+
+std::optional<PlayFileError> ReadSection(SectionReader& in, Crossword& x) {
+    std::optional<PlayFileError> e;
+    auto value = [&](qint32& v) { return (e = in.TakeValue(v)).has_value(); };
+    auto skip = [&] { return (e = in.SkipLine()).has_value(); };
+
+    if ((e = ReadSizes(in, x)))
+        return e;
+    if (skip())
+        return e;
+    for (MasRec& m : x.Mas)
+        if (value(m.Kind))
+            return e;
+    if ((e = ReadAnswers(in, x)))
+        return e;
+    for (qint32 MasRec::*field : {&MasRec::AcrossNo, &MasRec::DownNo}) {
+        if (skip())
+            return e;
+        for (int r = 1; r <= x.MasMaxY; ++r)
+            for (int c = 1; c <= x.MasMaxX; ++c)
+                if (value(x.Mas[x.Cell(r, c)].*field))
+                    return e;
+    }
+    return ReadClues(in, x);
 }
 
 }  // namespace

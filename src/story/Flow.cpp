@@ -71,6 +71,17 @@ void Flow::TitleSequence() {
     anim.ShowStage();
     ctx.effect.PlayMusic(QStringLiteral("BGMテーマ曲"));
 
+    OpeningTitle();
+    OpenPlayFile();
+    ctx.effect.StopMusic();
+    ChoosePartner();
+    if (firstPlay)
+        AskPlayerName();
+    anim.WipeStage(28, 7, 0.1);
+    anim.HideStage();
+}
+
+void Flow::OpeningTitle() {
     talk.TalkWaitResult = TalkEngine::WaitResult::None;
     talk.Talk(TalkNo::Welcome);
     anim.ShakeStage(2468, 2, 5);
@@ -90,10 +101,9 @@ void Flow::TitleSequence() {
     if (talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut)
         scene.PlayIdleGesture();
     talk.Talk(TalkNo::ClearTitle);
+}
 
-    OpenPlayFile();
-    ctx.effect.StopMusic();
-
+void Flow::ChoosePartner() {
     talk.Talk(firstPlay ? TalkNo::FirstVisit : TalkNo::Returning);
     talk.Talk(TalkNo::ChoosePartner);
     talk.TalkAnswer = 0;
@@ -108,25 +118,23 @@ void Flow::TitleSequence() {
     talk.Talk(TalkNo::PartnerChosen);
     partnerKind = std::clamp(talk.TalkAnswer, 1, 4);
     partnerName = kPartnerNames[partnerKind];
+}
 
-    if (firstPlay) {
-        talk.TalkAnswer = 0;
-        while (talk.TalkAnswer != 1) {
-            talk.TalkInputText.clear();
-            talk.Talk(TalkNo::AskName);
-            if (talk.TalkInputText.isEmpty()) {
-                talk.Talk(TalkNo::NameOffered);
-                talk.TalkInputText = talk.TalkVar[partnerKind];
-            }
-            talk.TalkVar[10] = talk.TalkInputText;
-            talk.TalkAnswer = 0;
-            talk.Talk(TalkNo::NameRepeated);
-            talk.Talk(TalkNo::NameConfirmMenu);
+void Flow::AskPlayerName() {
+    talk.TalkAnswer = 0;
+    while (talk.TalkAnswer != 1) {
+        talk.TalkInputText.clear();
+        talk.Talk(TalkNo::AskName);
+        if (talk.TalkInputText.isEmpty()) {
+            talk.Talk(TalkNo::NameOffered);
+            talk.TalkInputText = talk.TalkVar[partnerKind];
         }
-        library.SavePlayerName(talk.TalkVar[10]);
+        talk.TalkVar[10] = talk.TalkInputText;
+        talk.TalkAnswer = 0;
+        talk.Talk(TalkNo::NameRepeated);
+        talk.Talk(TalkNo::NameConfirmMenu);
     }
-    anim.WipeStage(28, 7, 0.1);
-    anim.HideStage();
+    library.SavePlayerName(talk.TalkVar[10]);
 }
 
 std::optional<PlayFileError> Flow::CheckPlayFile() {

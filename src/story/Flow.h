@@ -58,6 +58,12 @@ public:
     bool Ending() const { return ending || farewellStarted; }
 
 private:
+    // The title's welcome, until the player clicks twice.
+    void OpeningTitle();
+    // The family's menu until one of them is chosen; the partner's kind and name.
+    void ChoosePartner();
+    // The first visit's name, asked until the player confirms it, kept in the score file.
+    void AskPlayerName();
     // The file choice with its reports, the header, the score file and the player's name.
     void OpenPlayFile();
     std::optional<PlayFileError> CheckPlayFile();
