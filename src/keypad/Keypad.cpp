@@ -44,27 +44,27 @@ void Keypad::ClearDispKeyBuff() {
 QString Keypad::RomaKanaConvWChr(QChar key) {
     const QString keys = Pending + key;
     if (const KanaEntry* entry = table.Find(keys)) {
-        Display(key, entry->Display);
+        Display(key, KeyMade::Kana, entry->Display);
         Pending.clear();
         return entry->Grid;
     }
     if (keys.size() == 2 && keys[0] == key && table.Doubling.contains(QString(key))) {
         // The doubled letter stands for a small "ッ" and begins the next syllable.
-        Display(key, QStringLiteral("ッ　"));
+        Display(key, KeyMade::Doubled);
         Pending = QString(key);
         return QStringLiteral("ツ");
     }
     if (keys.size() == 3) {
-        Display(key, QStringLiteral("…？"));
+        Display(key, KeyMade::Nothing);
         Pending.clear();
         return QString();
     }
     Pending = keys;
-    Display(key, QStringLiteral("　"));
+    Display(key, KeyMade::Begun);
     return QString();
 }
 
-void Keypad::Display(QChar key, const QString& shown) {
+void Keypad::Display(QChar key, KeyMade made, const QString& kana) {
     if (CellsInUse < kCells) {
         ++CellsInUse;
     } else {
@@ -80,20 +80,28 @@ void Keypad::Display(QChar key, const QString& shown) {
     const int c = CellsInUse;
     Roma[c] = QString(key);
     RomaVisible[c] = true;
-    if (shown == QStringLiteral("　")) {
-        KanaWidth[c] = kWide;
-        Kana[c].clear();
-        KanaVisible[c] = true;
-    } else if (shown.size() == 1) {
-        Kana[c] = shown;
-        KanaVisible[c] = true;
-    } else if (shown == QStringLiteral("ッ　")) {
+    switch (made) {
+    case KeyMade::Kana: ShowKana(c, kana); break;
+    case KeyMade::Nothing: ShowKana(c, QStringLiteral("…？")); break;
+    case KeyMade::Doubled:
         if (c > 1) {
             KanaWidth[c - 1] = kNarrow;
             Kana[c - 1] = QStringLiteral("ッ");
         }
+        [[fallthrough]];
+    case KeyMade::Begun:
         KanaWidth[c] = kWide;
         Kana[c].clear();
+        KanaVisible[c] = true;
+        break;
+    }
+    if (changed)
+        changed();
+}
+
+void Keypad::ShowKana(int c, const QString& shown) {
+    if (shown.size() == 1) {
+        Kana[c] = shown;
         KanaVisible[c] = true;
     } else if (shown.size() == 2) {
         if (c > 1)
@@ -101,8 +109,6 @@ void Keypad::Display(QChar key, const QString& shown) {
         Kana[c] = shown.mid(1);
         KanaVisible[c] = true;
     }
-    if (changed)
-        changed();
 }
 
 void Keypad::BeginDrag() {

@@ -43,7 +43,16 @@ public:
     std::function<void()> changed;
 
 private:
-    void Display(QChar key, const QString& shown);
+    // What one typed key made, as the cells show it.
+    enum class KeyMade {
+        Kana,     // a syllable is complete: its kana, one or two
+        Begun,    // a syllable is begun: an empty wide cell
+        Doubled,  // a doubled consonant: a small ッ in the cell before, the next syllable begun
+        Nothing,  // three keys that make no kana: "…？"
+    };
+    void Display(QChar key, KeyMade made, const QString& kana = {});
+    // One kana in cell c; of two, the first goes into the cell of the key that began the syllable.
+    void ShowKana(int c, const QString& shown);
     RomaKanaTable table;
     GameTimer* tmrAnim;
     bool animWasRunning = false;

@@ -1,16 +1,11 @@
 #include "talk/TalkEngine.h"
 
 #include "library/Csv.h"
+#include "talk/Markup.h"
 
 #include <cmath>
 
 namespace kirune {
-
-namespace {
-
-const QString kPlaceholders = QStringLiteral("㊥◎①②③④⑤⑥⑦⑧⑨⑩");
-
-}  // namespace
 
 TalkEngine::TalkEngine(Host& host, Effect& effect)
     : tmrTalk(host.Timers(), 15, [this] { OnTalkTick(); }),
@@ -94,56 +89,69 @@ void TalkEngine::InterpreterStep() {
     if (busy)
         return;
     busy = true;
-    const QChar c = TalkScript.front();
-    TalkScript.remove(0, 1);
-    if (Find(c))
-        StartPhrase(c);
-    else
-        RunCommand(c);
+    QString names;
+    for (const Talker& t : talkers)
+        names += t.Name;
+    const auto token = ReadToken(TalkScript, 0, names);
+    if (token) {
+        TalkScript.remove(0, token.value.next);
+        Run(token.value);
+    } else {
+        Refuse(*token.error);
+    }
     if (WaitMode != WaitFor::Nothing)
         AwaitAnswer();
     busy = false;
 }
 
-std::optional<QString> TalkEngine::TakeUpTo(QChar close) {
-    const qsizetype end = TalkScript.indexOf(close);
-    if (end < 0)
-        return std::nullopt;
-    QString text = TalkScript.left(end);
-    TalkScript.remove(0, end + 1);
-    return text;
+void TalkEngine::Refuse(const MarkupFault& fault) {
+    const QChar c = TalkScript.at(fault.at);
+    // A talker whose phrase is broken has taken its box by the time the talk stops.
+    if (!fault.talker.isNull())
+        SpeakAs(fault.talker);
+    switch (fault.kind) {
+    case MarkupError::TalkerWithoutBracket: Malformed(QStringLiteral("talker %1 without 〈 or 《").arg(c)); break;
+    case MarkupError::NeverClosed: Malformed(QStringLiteral("%1 never closed").arg(c)); break;
+    case MarkupError::BracketWithoutTalker: Malformed(QStringLiteral("%1 without a registered talker").arg(c)); break;
+    case MarkupError::UnknownCharacter: TalkScript.remove(0, 1); break;  // passed over, as blanks are
+    }
 }
 
-void TalkEngine::StartPhrase(QChar talker) {
-    SpeakAs(talker);
-    const QChar open = TalkScript.isEmpty() ? QChar() : TalkScript.front();
-    if (open != u'〈' && open != u'《') {
-        Malformed(QStringLiteral("talker %1 without 〈 or 《").arg(talker));
-        return;
+void TalkEngine::Run(const MarkupToken& token) {
+    switch (token.kind) {
+    case TokenKind::Phrase: StartPhrase(token); break;
+    case TokenKind::Variables: SetVariables(token.parts); break;
+    case TokenKind::Menu:
+        // Split after the substitution: a variable may bring items of its own.
+        if (const auto choices = Substitute(token.text))
+            ShowMenu(*choices);
+        break;
+    case TokenKind::WaitLength:
+        if (!token.text.isEmpty())
+            waitLength = token.text[0].isDigit() ? token.text[0].digitValue() : 0;
+        break;
+    case TokenKind::Command: RunCommand(token.lead); break;
+    case TokenKind::End: break;
     }
-    TalkScript.remove(0, 1);
-    const auto text = TakeUpTo(open == u'〈' ? u'〉' : u'》');
-    if (!text) {
-        Malformed(QStringLiteral("%1 never closed").arg(open));
+}
+
+void TalkEngine::StartPhrase(const MarkupToken& phrase) {
+    SpeakAs(phrase.lead);
+    const auto text = Substitute(phrase.text);
+    if (!text)
         return;
-    }
-    const auto phrase = Substitute(*text);
-    if (!phrase)
-        return;
-    lipSync = open == u'《';
+    lipSync = phrase.lipSync;
     if (lipSync) {
         const Talker* speaker = Find(BoxSpeaker[CurrentBox]);
         lipSprite = speaker ? speaker->Sprite : 0;
         if (SetSpritePose && lipSprite)
             SetSpritePose(lipSprite, 2);
     }
-    TalkPhrase = *phrase;
+    TalkPhrase = *text;
 }
 
 void TalkEngine::RunCommand(QChar c) {
     switch (c.unicode()) {
-    case u'【': SetVariables(); break;
-    case u'『': OpenMenu(); break;
     case u'⊿': HideMenu(); break;
     case u'×': CloseBox(CurrentBox); break;
     case u'※': CloseEverything(); break;
@@ -153,34 +161,15 @@ void TalkEngine::RunCommand(QChar c) {
     case u'◇': Await(WaitFor::Input, true); break;
     case u'★': Await(WaitFor::Menu, false); break;
     case u'☆': Await(WaitFor::Menu, true); break;
-    case u'¶': TakeWaitLength(); break;
-    case u'〈':
-    case u'《': Malformed(QStringLiteral("%1 without a registered talker").arg(c)); break;
-    default: break;  // "∴" and anything else the mark-up does not know
+    default: break;
     }
 }
 
-void TalkEngine::SetVariables() {
-    const auto text = TakeUpTo(u'】');
-    if (!text) {
-        Malformed(QStringLiteral("【 never closed"));
-        return;
-    }
+void TalkEngine::SetVariables(const QStringList& pieces) {
     // Piece k goes to variable k; an empty piece leaves its variable as it was.
-    const QStringList pieces = text->split(u'●');
     for (int k = 0; k < pieces.size() && k <= 10; ++k)
         if (!pieces[k].isEmpty())
             TalkVar[k] = pieces[k];
-}
-
-void TalkEngine::OpenMenu() {
-    const auto text = TakeUpTo(u'』');
-    if (!text) {
-        Malformed(QStringLiteral("『 never closed"));
-        return;
-    }
-    if (const auto choices = Substitute(*text))
-        ShowMenu(*choices);
 }
 
 void TalkEngine::CloseEverything() {
@@ -192,14 +181,6 @@ void TalkEngine::CloseEverything() {
 void TalkEngine::Await(WaitFor kind, bool timed) {
     WaitMode = kind;
     WaitTimed = timed;
-}
-
-void TalkEngine::TakeWaitLength() {
-    if (TalkScript.isEmpty())
-        return;
-    const QChar digit = TalkScript.front();
-    TalkScript.remove(0, 1);
-    waitLength = digit.isDigit() ? digit.digitValue() : 0;
 }
 
 void TalkEngine::AwaitAnswer() {

@@ -12,6 +12,9 @@
 
 namespace kirune {
 
+struct MarkupToken;
+struct MarkupFault;
+
 struct Talker {
     QChar Name;
     int Style = 1;
@@ -86,15 +89,14 @@ public:
 
 private:
     void OnTalkTick();
-    // The interpreter's commands, one each.
-    std::optional<QString> TakeUpTo(QChar close);  // text up to the bracket, taken off the script
-    void StartPhrase(QChar talker);
+    // The interpreter's tokens and commands, one handler each.
+    void Run(const MarkupToken& token);
+    void Refuse(const MarkupFault& fault);
+    void StartPhrase(const MarkupToken& phrase);
     void RunCommand(QChar c);
-    void SetVariables();
-    void OpenMenu();
+    void SetVariables(const QStringList& pieces);
     void CloseEverything();
     void Await(WaitFor kind, bool timed);
-    void TakeWaitLength();
     void AwaitAnswer();
     void OnBlinkTick();
     bool PauseRunning();

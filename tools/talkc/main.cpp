@@ -10,6 +10,7 @@
 //   talkc SOURCE OUTPUT-FOLDER
 
 #include "library/Cp932Text.h"
+#include "talk/Markup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,17 +21,15 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+using namespace kirune;
 
-struct SourceChar {
-    QChar ch;
-    int line;
-};
+namespace {
 
 struct SourceTalk {
     int number = 0;  // 0: no number
     int line = 0;
-    std::vector<SourceChar> text;
+    QString text;
+    std::vector<int> lines;  // the source line of each character of the text
 };
 
 class Compiler {
@@ -47,18 +46,23 @@ private:
         std::fprintf(stderr, "%s:%d: %s\n", qUtf8Printable(sourceName), line, qUtf8Printable(message));
         ++errors;
     }
+    // The box a talker's phrases fill, as far as the source shows: × and ※ close it.
+    struct Box {
+        QChar talker;
+        int lines = 0;
+    };
     void CheckTalk(const SourceTalk& talk);
-    // The text up to the closing bracket, starting after the opening one; -1 when it is open.
-    int Closing(const SourceTalk& talk, size_t from, QChar close) const;
-    void CheckPlaceholders(const SourceTalk& talk, size_t from, size_t to);
+    // Reports a fault of the mark-up; false when the rest of the talk cannot be read.
+    bool Report(const SourceTalk& talk, int line, const MarkupFault& fault);
+    void CheckPhrase(const SourceTalk& talk, const MarkupToken& phrase, int line, Box& box);
+    void CheckMenu(const SourceTalk& talk, const MarkupToken& menu, int line);
+    void CheckPlaceholders(const SourceTalk& talk, const MarkupToken& token);
 
     QString sourceName;
     QString talkers;
     std::vector<SourceTalk> talks;
 };
 
-const QString kPlaceholders = QStringLiteral("㊥◎①②③④⑤⑥⑦⑧⑨⑩");
-const QString kCommands = QStringLiteral("【『⊿×※▼▽◆◇★☆¶");
 constexpr int kBoxColumns = 24;  // half-width columns of one box line
 constexpr int kBoxLines = 5;
 constexpr int kMenuItems = 9;
@@ -101,123 +105,112 @@ bool Compiler::Parse(const QStringList& lines) {
             Error(number, QStringLiteral("text before the first talk"));
             continue;
         }
-        for (QChar ch : line)
-            talks.back().text.push_back({ch, number});
+        talks.back().text += line;
+        talks.back().lines.insert(talks.back().lines.end(), line.size(), number);
     }
     return errors == 0;
 }
 
-int Compiler::Closing(const SourceTalk& talk, size_t from, QChar close) const {
-    for (size_t i = from; i < talk.text.size(); ++i)
-        if (talk.text[i].ch == close)
-            return int(i);
-    return -1;
-}
-
-void Compiler::CheckPlaceholders(const SourceTalk& talk, size_t from, size_t to) {
+void Compiler::CheckPlaceholders(const SourceTalk& talk, const MarkupToken& token) {
     for (QChar p : kPlaceholders) {
-        int count = 0;
-        for (size_t i = from; i < to; ++i)
-            count += talk.text[i].ch == p;
+        const qsizetype count = token.text.count(p);
         if (count > 1)
-            Error(talk.text[from].line, QStringLiteral("placeholder %1 appears %2 times in one text").arg(p).arg(count));
+            Error(talk.lines[token.textAt], QStringLiteral("placeholder %1 appears %2 times in one text").arg(p).arg(count));
     }
 }
 
+void Compiler::CheckMenu(const SourceTalk& talk, const MarkupToken& menu, int line) {
+    CheckPlaceholders(talk, menu);
+    qsizetype at = menu.textAt;
+    for (const QString& item : menu.parts) {
+        int columns = 0;
+        for (QChar ch : item) {
+            columns += Columns(ch);
+            if (columns == kMenuColumns + 1 || (columns == kMenuColumns + 2 && Columns(ch) == 2))
+                Error(talk.lines[at], QStringLiteral("a menu item is wider than the menu (8 full-width)"));
+            ++at;
+        }
+        ++at;  // the ／
+    }
+    if (menu.parts.size() > kMenuItems)
+        Error(line, QStringLiteral("a menu of %1 items (at most %2)").arg(menu.parts.size()).arg(kMenuItems));
+}
+
+bool Compiler::Report(const SourceTalk& talk, int line, const MarkupFault& fault) {
+    const QChar ch = talk.text[fault.at];
+    switch (fault.kind) {
+    case MarkupError::TalkerWithoutBracket:
+        Error(line, QStringLiteral("talker %1 is not followed by 〈 or 《").arg(ch));
+        return true;
+    case MarkupError::UnknownCharacter: Error(line, QStringLiteral("\"%1\" is no command").arg(ch)); return true;
+    case MarkupError::NeverClosed: Error(line, QStringLiteral("%1 is never closed").arg(ch)); return false;
+    case MarkupError::BracketWithoutTalker:
+        Error(line, QStringLiteral("%1 without a registered talker before it").arg(ch));
+        return false;
+    }
+    return false;
+}
+
+void Compiler::CheckPhrase(const SourceTalk& talk, const MarkupToken& phrase, int line, Box& box) {
+    CheckPlaceholders(talk, phrase);
+    if (phrase.lead != box.talker)
+        box = {phrase.lead, 0};
+    int columns = 0;
+    bool reported = false;
+    ++box.lines;
+    for (qsizetype k = 0; k < phrase.text.size(); ++k) {
+        const QChar ch = phrase.text[k];
+        if (ch == u'　') {
+            columns = 0;
+            reported = false;
+            ++box.lines;
+            continue;
+        }
+        if (ch == u'§')
+            continue;
+        columns += Columns(ch);
+        if (columns > kBoxColumns && !reported) {
+            Error(talk.lines[phrase.textAt + k], QStringLiteral("a phrase line is wider than a box line (12 full-width)"));
+            reported = true;
+        }
+    }
+    if (box.lines == kBoxLines + 1)
+        Error(line, QStringLiteral("the box of talker %1 grows past %2 lines").arg(phrase.lead).arg(kBoxLines));
+}
+
 void Compiler::CheckTalk(const SourceTalk& talk) {
-    QChar boxTalker;
-    int boxLines = 0;
-    size_t i = 0;
+    Box box;
+    qsizetype i = 0;
     while (i < talk.text.size()) {
-        const QChar ch = talk.text[i].ch;
-        const int line = talk.text[i].line;
-        if (ch == u' ' || ch == u'\t') {
+        const int line = talk.lines[i];
+        if (talk.text[i] == u' ' || talk.text[i] == u'\t') {
             ++i;
             continue;
         }
-        if (talkers.contains(ch)) {
-            const QChar open = i + 1 < talk.text.size() ? talk.text[i + 1].ch : QChar();
-            if (open != u'〈' && open != u'《') {
-                Error(line, QStringLiteral("talker %1 is not followed by 〈 or 《").arg(ch));
-                ++i;
-                continue;
-            }
-            const int close = Closing(talk, i + 2, open == u'〈' ? u'〉' : u'》');
-            if (close < 0) {
-                Error(line, QStringLiteral("%1 is never closed").arg(open));
+        const auto read = ReadToken(talk.text, i, talkers);
+        if (!read) {
+            if (!Report(talk, line, *read.error))
                 return;
-            }
-            CheckPlaceholders(talk, i + 2, size_t(close));
-            if (ch != boxTalker) {
-                boxTalker = ch;
-                boxLines = 0;
-            }
-            int columns = 0;
-            bool reported = false;
-            ++boxLines;
-            for (size_t k = i + 2; k < size_t(close); ++k) {
-                if (talk.text[k].ch == u'　') {
-                    columns = 0;
-                    reported = false;
-                    ++boxLines;
-                    continue;
-                }
-                if (talk.text[k].ch == u'§')
-                    continue;
-                columns += Columns(talk.text[k].ch);
-                if (columns > kBoxColumns && !reported) {
-                    Error(talk.text[k].line, QStringLiteral("a phrase line is wider than a box line (12 full-width)"));
-                    reported = true;
-                }
-            }
-            if (boxLines == kBoxLines + 1)
-                Error(line, QStringLiteral("the box of talker %1 grows past %2 lines").arg(ch).arg(kBoxLines));
-            i = size_t(close) + 1;
+            ++i;
             continue;
         }
-        if (ch == u'〈' || ch == u'《') {
-            Error(line, QStringLiteral("%1 without a registered talker before it").arg(ch));
-            return;
+        const MarkupToken& token = read.value;
+        switch (token.kind) {
+        case TokenKind::Phrase: CheckPhrase(talk, token, line, box); break;
+        case TokenKind::Menu: CheckMenu(talk, token, line); break;
+        case TokenKind::Variables:
+            if (token.parts.size() > 11)
+                Error(line, QStringLiteral("a variable list of %1 pieces (at most 11)").arg(token.parts.size()));
+            break;
+        case TokenKind::Command:
+            if (token.lead == u'×' || token.lead == u'※')
+                box = {};
+            break;
+        case TokenKind::WaitLength:
+        case TokenKind::End:  // refused by Check wherever it stands
+            break;
         }
-        if (ch == u'【' || ch == u'『') {
-            const int close = Closing(talk, i + 1, ch == u'【' ? u'】' : u'』');
-            if (close < 0) {
-                Error(line, QStringLiteral("%1 is never closed").arg(ch));
-                return;
-            }
-            if (ch == u'『') {
-                CheckPlaceholders(talk, i + 1, size_t(close));
-                int items = 1, columns = 0;
-                for (size_t k = i + 1; k < size_t(close); ++k) {
-                    if (talk.text[k].ch == u'／') {
-                        ++items;
-                        columns = 0;
-                    } else if ((columns += Columns(talk.text[k].ch)) == kMenuColumns + 1 ||
-                               (columns == kMenuColumns + 2 && Columns(talk.text[k].ch) == 2)) {
-                        Error(talk.text[k].line, QStringLiteral("a menu item is wider than the menu (8 full-width)"));
-                    }
-                }
-                if (items > kMenuItems)
-                    Error(line, QStringLiteral("a menu of %1 items (at most %2)").arg(items).arg(kMenuItems));
-            } else {
-                int pieces = 1;
-                for (size_t k = i + 1; k < size_t(close); ++k)
-                    pieces += talk.text[k].ch == u'●';
-                if (pieces > 11)
-                    Error(line, QStringLiteral("a variable list of %1 pieces (at most 11)").arg(pieces));
-            }
-            i = size_t(close) + 1;
-            continue;
-        }
-        if (ch == u'¶') {
-            i += 2;
-            continue;
-        }
-        if (ch == u'×' || ch == u'※')
-            boxTalker = QChar();
-        if (!kCommands.contains(ch))
-            Error(line, QStringLiteral("\"%1\" is no command").arg(ch));
-        ++i;
+        i = token.next;
     }
 }
 
@@ -229,11 +222,12 @@ bool Compiler::Check() {
                 Error(talk.line, QStringLiteral("talk %1 is already defined at line %2").arg(talk.number).arg(seen[talk.number]));
             seen[talk.number] = talk.line;
         }
-        for (const SourceChar& c : talk.text) {
-            if (!kirune::EncodeCp932(QString(c.ch)))
-                Error(c.line, QStringLiteral("\"%1\" has no CP932 code").arg(c.ch));
-            if (c.ch == QChar(0x2234))
-                Error(c.line, QStringLiteral("∴ ends a talk in the data files and cannot stand in one"));
+        for (qsizetype k = 0; k < talk.text.size(); ++k) {
+            const QChar ch = talk.text[k];
+            if (!EncodeCp932(QString(ch)))
+                Error(talk.lines[k], QStringLiteral("\"%1\" has no CP932 code").arg(ch));
+            if (ch == QChar(0x2234))
+                Error(talk.lines[k], QStringLiteral("∴ ends a talk in the data files and cannot stand in one"));
         }
         CheckTalk(talk);
     }
@@ -253,10 +247,8 @@ bool Compiler::Write(const QString& folder) const {
     for (const SourceTalk& talk : talks) {
         if (talk.number > 0)
             qToLittleEndian<qint32>(qint32(data.size() + 1), index.data() + (talk.number - 1) * 4);
-        QString text;
-        for (const SourceChar& c : talk.text)
-            if (c.ch != u' ' && c.ch != u'\t')
-                text += c.ch;
+        QString text = talk.text;
+        text.remove(u' ').remove(u'\t');
         text += QChar(0x2234);
         QByteArray chunk;
         auto flush = [&] {
@@ -266,7 +258,7 @@ bool Compiler::Write(const QString& folder) const {
             chunk.clear();
         };
         for (qsizetype k = 0; k < text.size(); ++k) {
-            const QByteArray bytes = *kirune::EncodeCp932(QString(text[k]));
+            const QByteArray bytes = *EncodeCp932(QString(text[k]));
             if (!chunk.isEmpty() && chunk.size() + bytes.size() > sizes[next % 6]) {
                 // A chunk may not end in "∴" before the talk does.
                 flush();
@@ -297,7 +289,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Compiler compiler(args[1]);
-    const QStringList lines = kirune::SplitLines(QString::fromUtf8(source.readAll()));
+    const QStringList lines = SplitLines(QString::fromUtf8(source.readAll()));
     if (!compiler.Parse(lines) || !compiler.Check())
         return 1;
     if (!compiler.Write(args[2])) {
