@@ -2,6 +2,7 @@
 // tick almost free.
 
 #include "support/SimHost.h"
+#include "support/TalkPeer.h"
 #include "talk/TalkEngine.h"
 
 #include <benchmark/benchmark.h>
@@ -26,29 +27,28 @@ void TypewriterStep(benchmark::State& state) {
     Engine e;
     e.talk.TalkText(QStringLiteral("＃〈〉"));
     for (auto _ : state) {
-        if (e.talk.TalkPhrase.isEmpty()) {
+        if (e.talk.TalkPhrase().isEmpty()) {
             state.PauseTiming();
-            e.talk.View.Box[e.talk.CurrentBox].Runs.clear();
-            e.talk.TalkPhrase = QStringLiteral("あいうえおかきくけこさし");
+            TalkPeer::CurrentBox(e.talk).Runs.clear();
+            TalkPeer::Phrase(e.talk) = QStringLiteral("あいうえおかきくけこさし");
             state.ResumeTiming();
         }
-        e.talk.TypewriterStep();
+        TalkPeer::TypewriterStep(e.talk);
     }
 }
 
 // The talker's next phrase in its open box: a new line, placeholders and the phrase taken.
 void InterpreterStep(benchmark::State& state) {
     Engine e;
-    e.talk.TalkVar[10] = QStringLiteral("ケン");
+    e.talk.SetTalkVar(10, QStringLiteral("ケン"));
     e.talk.TalkText(QStringLiteral("＃〈〉"));
     for (auto _ : state) {
         state.PauseTiming();
-        TalkBoxView& box = e.talk.View.Box[e.talk.CurrentBox];
-        box.CurrentY = 11;
-        e.talk.TalkScript = QStringLiteral("＃〈⑩さん、こんにちは〉");
-        e.talk.TalkPhrase.clear();
+        TalkPeer::CurrentBox(e.talk).CurrentY = 11;
+        TalkPeer::Script(e.talk) = QStringLiteral("＃〈⑩さん、こんにちは〉");
+        TalkPeer::Phrase(e.talk).clear();
         state.ResumeTiming();
-        e.talk.InterpreterStep();
+        TalkPeer::InterpreterStep(e.talk);
     }
 }
 

@@ -326,7 +326,7 @@ TEST(Anim, AnUnpaintedStageMovesEverySpriteAsAPaintedOne) {
     ASSERT_EQ(a.SpriteCount(), b.SpriteCount());
     for (int i = 1; i < a.SpriteCount(); ++i)
         EXPECT_EQ(State(a.Sprite(i)), State(b.Sprite(i))) << "sprite " << i;
-    EXPECT_EQ(painted.game.talk.History, unpainted.game.talk.History);
+    EXPECT_EQ(painted.game.talk.History(), unpainted.game.talk.History());
     EXPECT_NE(a.Shown().picStage, b.Shown().picStage) << "only the picture differs";
 }
 

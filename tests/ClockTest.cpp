@@ -62,7 +62,7 @@ TEST(Clock, TenHoursOnOneStageEndTheGameByItself) {
     ASSERT_EQ(game.host.reports.size(), 1u);
     EXPECT_EQ(game.host.reports[0].title, QStringLiteral("Kiruneの終了"));
     const QList<int> farewell = {3101, 1211, 3111, 1223, 3121};
-    EXPECT_EQ(game.game.talk.History.mid(game.game.talk.History.size() - 5), farewell);
+    EXPECT_EQ(game.game.talk.History().mid(game.game.talk.History().size() - 5), farewell);
 }
 
 }  // namespace

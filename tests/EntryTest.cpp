@@ -204,7 +204,7 @@ TEST(Entry, KeysWaitForThePartnerToFinish) {
     auto duringTheHint = [&](std::function<void()> press) {
         game.host.Post(0, [&] { game.story.OnAdviceClick(); });
         game.host.Post(300, [&, press] {
-            EXPECT_GT(talk.CurrentTalk, 2900) << "the hint is being told";
+            EXPECT_GT(talk.CurrentTalk(), 2900) << "the hint is being told";
             press();
         });
     };

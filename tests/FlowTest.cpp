@@ -15,7 +15,7 @@ void AnswerQuestions(SimGame& game, bool check, bool next, bool change = true, b
     game.menuAnswers = {{2115, check ? 1 : 2}, {2535, next ? 1 : 2}, {1915, change ? 1 : 2}, {1615, stop ? 1 : 2}};
 }
 
-bool Ran(const SimGame& game, int talk) { return game.game.talk.History.contains(talk); }
+bool Ran(const SimGame& game, int talk) { return game.game.talk.History().contains(talk); }
 
 TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
     SimGame game({kSmall, kRing});
@@ -36,8 +36,8 @@ TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
     QString statusWhenAsked;
     AnswerQuestions(game, true, true);
     TalkEngine& talk = game.game.talk;
-    talk.View.changed = [&](bool) {
-        if (talk.CurrentTalk == 2535 && talk.View.Menu.Visible && statusWhenAsked.isEmpty())
+    talk.viewChanged = [&](bool) {
+        if (talk.CurrentTalk() == 2535 && talk.View().Menu.Visible && statusWhenAsked.isEmpty())
             statusWhenAsked = game.ScoreFile().section(u'\n', 4, 4);
     };
     game.Solve();
@@ -58,7 +58,7 @@ TEST(Flow, SolvingTheLastStageSaysGoodbye) {
     EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded);
     EXPECT_EQ(game.ScoreFile().section(u'\n', 4, 4), QStringLiteral("1"));
     const QList<int> farewell = {2511, 1213, 2521, 1223, 2525};
-    EXPECT_EQ(game.game.talk.History.mid(game.game.talk.History.size() - 5), farewell);
+    EXPECT_EQ(game.game.talk.History().mid(game.game.talk.History().size() - 5), farewell);
 }
 
 TEST(Flow, AFailedCheckMarksWrongCellsAndPutsTheCursorOnTheFirst) {
@@ -147,7 +147,7 @@ TEST(Flow, ChecksAreIgnoredWhileEntriesAreQueuedAndButtonsWhileThePartnerTalks) 
     // While a hint is told, the other buttons do nothing.
     game.host.Post(0, [&] { game.story.OnAdviceClick(); });
     game.host.Post(300, [&] {
-        EXPECT_GT(game.game.talk.CurrentTalk, 2900) << "the hint is being told";
+        EXPECT_GT(game.game.talk.CurrentTalk(), 2900) << "the hint is being told";
         game.story.OnAdviceClick();
         game.story.OnCrossChangeClick();
         game.story.OnAnswerOpenClick();
@@ -274,7 +274,7 @@ TEST(Flow, SevenIdleMinutesEndTheGameByItself) {
     });
     game.playerAnswers = false;
     EXPECT_THROW(game.RunFor(9 * 60.0), GameEnded);
-    const QList<int>& talks = game.game.talk.History;
+    const QList<int>& talks = game.game.talk.History();
     const QList<int> remarks = {3225, 3229, 3233, 3237, 3241};
     QList<int> seen;
     for (int t : talks)
@@ -302,8 +302,8 @@ TEST(Flow, AdviceGrowsStrongerUntilThePartnerGivesUpAndLeaves) {
     }
     EXPECT_LT(asked, 60) << "the hints ran out";
     EXPECT_GE(asked, 9) << "at least nine hints come before the last";
-    EXPECT_TRUE(game.game.talk.History.contains(1 + 2900 + 4 * 19)) << "kind 19";
-    EXPECT_EQ(game.game.talk.History.mid(game.game.talk.History.size() - 4), QList<int>({1211, 3001, 1223, 3011}));
+    EXPECT_TRUE(game.game.talk.History().contains(1 + 2900 + 4 * 19)) << "kind 19";
+    EXPECT_EQ(game.game.talk.History().mid(game.game.talk.History().size() - 4), QList<int>({1211, 3001, 1223, 3011}));
     EXPECT_EQ(game.host.reports.back().title, QStringLiteral("Kiruneの終了"));
 }
 
@@ -312,7 +312,7 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
     game.story.OnCrossChangeClick();
     game.story.OnCrossChangeClick();
     EXPECT_TRUE(game.story.checker.ChangeAsked());
-    EXPECT_EQ(game.game.talk.History.count(1801), 1);
+    EXPECT_EQ(game.game.talk.History().count(1801), 1);
     EXPECT_TRUE(Ran(game, 1901));
     EXPECT_TRUE(Ran(game, 1905));
 

@@ -78,8 +78,8 @@ QString Ending(const TalkEngine& talk) {
     static const std::map<int, QString> farewells = {{1731, QStringLiteral("stop")},     {2525, QStringLiteral("all solved")},
                                                      {2613, QStringLiteral("no more")}, {3121, QStringLiteral("time up")},
                                                      {3011, QStringLiteral("hints")},   {3261, QStringLiteral("left alone")}};
-    for (qsizetype i = talk.History.size() - 1; i >= 0; --i)
-        if (const auto found = farewells.find(talk.History[i]); found != farewells.end())
+    for (qsizetype i = talk.History().size() - 1; i >= 0; --i)
+        if (const auto found = farewells.find(talk.History()[i]); found != farewells.end())
             return found->second;
     return QStringLiteral("unexplained");
 }

@@ -145,12 +145,12 @@ public:
             talk.AddTalker(QStringLiteral("＋"), 2, QStringLiteral("声") + kPartnerNames[partner], 2, 100, 180, 0, 0);
         talk.AddTalker(QStringLiteral("÷"), 3, QStringLiteral("声ナビゲータ"), 1, 100, 160, 0, 0);
         if (play) {
-            talk.TalkVar[0] = QStringLiteral("おかえり、");
+            talk.SetTalkVar(0, QStringLiteral("おかえり、"));
             for (int p = 1; p <= 4; ++p)
-                talk.TalkVar[p] = kPartnerWords[p];
-            talk.TalkVar[10] = QStringLiteral("タカハシ");  // a name of four characters fits every line
+                talk.SetTalkVar(p, kPartnerWords[p]);
+            talk.SetTalkVar(10, QStringLiteral("タカハシ"));  // a name of four characters fits every line
         }
-        talk.View.changed = [this](bool) { Inspect(); };
+        talk.viewChanged = [this](bool) { Inspect(); };
         talk.StartTalk();
         player.SetEnabled(true);
     }
@@ -160,7 +160,7 @@ public:
             sequence.setUp(talk);
         for (int n : sequence.talks)
             talk.Talk(n);
-        while (!talk.TalkPhrase.isEmpty())
+        while (!talk.TalkPhrase().isEmpty())
             host.Pump();
     }
 
@@ -173,33 +173,33 @@ public:
 private:
     // Waits are answered after 0.7 s, so the click prompt has been drawn once.
     void Answer() {
-        if (talk.WaitMode == TalkEngine::WaitFor::Nothing) {
+        if (talk.WaitMode() == TalkEngine::WaitFor::Nothing) {
             ticks = 0;
             return;
         }
         if (++ticks < 7)
             return;
         ticks = 0;
-        const auto answer = sequence.answers.find(talk.CurrentTalk);
+        const auto answer = sequence.answers.find(talk.CurrentTalk());
         AnswerTalkWait(talk, answer == sequence.answers.end() ? 1 : answer->second, typedName);
     }
 
     int Width(const QString& text) const {
         int width = 0;
         for (QChar ch : text)
-            width += ch.unicode() < 0x80 ? talk.Metrics.WideAdvance / 2 : talk.Metrics.WideAdvance;
+            width += ch.unicode() < 0x80 ? talk.Metrics().WideAdvance / 2 : talk.Metrics().WideAdvance;
         return width;
     }
 
     // The test metrics: lines 19 px apart from 11 px down, so five lines fill a box of 114 px.
     void Inspect() {
         auto problem = [&](const QString& what) {
-            const QString entry = QStringLiteral("talk %1: %2").arg(talk.CurrentTalk).arg(what);
+            const QString entry = QStringLiteral("talk %1: %2").arg(talk.CurrentTalk()).arg(what);
             if (!problems.contains(entry))
                 problems << entry;
         };
         for (int i = 1; i <= 2; ++i) {
-            const TalkBoxView& box = talk.View.Box[i];
+            const TalkBoxView& box = talk.View().Box[i];
             if (!box.Visible)
                 continue;
             if ((box.CurrentY - 11) / 19 + 1 > kBoxLines)
@@ -208,11 +208,11 @@ private:
                 if (run.X + Width(run.Text) > box.Width)
                     problem(QStringLiteral("\"%1\" sticks out of the box").arg(run.Text));
         }
-        const MenuView& menu = talk.View.Menu;
+        const MenuView& menu = talk.View().Menu;
         for (int i = 1; menu.Visible && i <= menu.Count; ++i)
-            if (Width(menu.Caption[i]) * talk.Metrics.MenuWideAdvance / talk.Metrics.WideAdvance > menu.ItemWidth)
+            if (Width(menu.Caption[i]) * talk.Metrics().MenuWideAdvance / talk.Metrics().WideAdvance > menu.ItemWidth)
                 problem(QStringLiteral("the menu item \"%1\" is too wide").arg(menu.Caption[i]));
-        if (talk.View.Input.Visible && talk.View.Input.Width < 8 * talk.Metrics.WideAdvance)
+        if (talk.View().Input.Visible && talk.View().Input.Width < 8 * talk.Metrics().WideAdvance)
             problem(QStringLiteral("the input line has no room for a name"));
     }
 
@@ -253,10 +253,10 @@ std::vector<Sequence> PlaySequences(int P) {
     }
     auto hintData = [](const QString& position, const QString& character) {
         return [=](TalkEngine& talk) {
-            talk.TalkVar[1] = position;
-            talk.TalkVar[2] = character;
-            talk.TalkVar[3] = QStringLiteral("横");
-            talk.TalkVar[4] = QStringLiteral("縦");
+            talk.SetTalkVar(1, position);
+            talk.SetTalkVar(2, character);
+            talk.SetTalkVar(3, QStringLiteral("横"));
+            talk.SetTalkVar(4, QStringLiteral("縦"));
         };
     };
     for (int h = 0; h <= 22; ++h) {
@@ -285,15 +285,15 @@ std::vector<Sequence> PlaySequences(int P) {
 void Check(Replay& replay, const Sequence& sequence, int P, bool play) {
     replay.Run();
     const std::string where = sequence.what + " with partner " + std::to_string(P);
-    EXPECT_EQ(replay.talk.MalformedStops, 0) << where;
+    EXPECT_EQ(replay.talk.MalformedStops(), 0) << where;
     EXPECT_TRUE(replay.problems.isEmpty()) << where << ": " << replay.problems.join(u'\n').toStdString();
     if (sequence.backToPlay) {
-        EXPECT_EQ(replay.talk.BoxLayout, 0) << where << ": a box stays open";
-        EXPECT_FALSE(replay.talk.View.Menu.Visible) << where << ": the menu stays up";
+        EXPECT_EQ(replay.talk.BoxLayout(), 0) << where << ": a box stays open";
+        EXPECT_FALSE(replay.talk.View().Menu.Visible) << where << ": the menu stays up";
     }
     // The word effects show the chosen partner's word whatever ran before.
     for (int p = 1; play && p <= 4; ++p)
-        EXPECT_EQ(replay.talk.TalkVar[p], kPartnerWords[p]) << where;
+        EXPECT_EQ(replay.talk.TalkVar(p), kPartnerWords[p]) << where;
 }
 
 TEST(TalkCatalog, EveryPlaySequenceFitsItsBoxesAndLeavesThemAsPlayNeeds) {
@@ -327,14 +327,14 @@ TEST(TalkCatalog, TheTitleSetsThePartnersWordsAndOffersANameWhenNoneIsTyped) {
         const Sequence opening{"title", {1301, 1211, 1212, 1302, 1211, 1212, 1311, 1321, 1231, 1232}, choice};
         Replay first(P, false, opening);
         Check(first, opening, P, false);
-        EXPECT_EQ(first.talk.TalkVar[0], QStringLiteral("おかえり、"));
+        EXPECT_EQ(first.talk.TalkVar(0), QStringLiteral("おかえり、"));
         for (int p = 1; p <= 4; ++p)
-            EXPECT_EQ(first.talk.TalkVar[p], kPartnerWords[p]) << "after the partner menu";
-        EXPECT_EQ(first.talk.TalkAnswer, P);
+            EXPECT_EQ(first.talk.TalkVar(p), kPartnerWords[p]) << "after the partner menu";
+        EXPECT_EQ(first.talk.TalkAnswer(), P);
 
         const Sequence returning{"returning title", {1312, 1321, 1231, 1232}, choice};
         Replay again(P, false, returning);
-        again.talk.TalkVar[10] = QStringLiteral("タカハシ");
+        again.talk.SetTalkVar(10, QStringLiteral("タカハシ"));
         Check(again, returning, P, false);
 
         // Nothing typed: the entry times out, 1332 offers a name in variable P and 1333, which
@@ -343,26 +343,26 @@ TEST(TalkCatalog, TheTitleSetsThePartnersWordsAndOffersANameWhenNoneIsTyped) {
         Replay name(P, false, unnamed);
         name.typedName.clear();
         Check(name, unnamed, P, false);
-        const QString offered = name.talk.TalkVar[P];
+        const QString offered = name.talk.TalkVar(P);
         EXPECT_FALSE(offered.isEmpty());
         for (int p = 1; p <= 4; ++p)
             EXPECT_NE(offered, kPartnerWords[p]) << "the name offered for partner " << P;
-        name.talk.TalkVar[10] = offered;
+        name.talk.SetTalkVar(10, offered);
         const Sequence confirm{"name confirmation", {1333, 1243}};
         name.problems.clear();
         for (int n : confirm.talks)
             name.talk.Talk(n);
         EXPECT_TRUE(name.problems.isEmpty()) << name.problems.join(u'\n').toStdString();
-        EXPECT_EQ(name.talk.TalkAnswer, 1);
-        EXPECT_EQ(name.talk.BoxLayout, 0);
+        EXPECT_EQ(name.talk.TalkAnswer(), 1);
+        EXPECT_EQ(name.talk.BoxLayout(), 0);
         for (int p = 1; p <= 4; ++p)
-            EXPECT_EQ(name.talk.TalkVar[p], kPartnerWords[p]) << "after 1333";
+            EXPECT_EQ(name.talk.TalkVar(p), kPartnerWords[p]) << "after 1333";
 
         Sequence typed{"typed name", {1331, 1333, 1243}};
-        typed.setUp = [](TalkEngine& talk) { talk.TalkVar[10] = QStringLiteral("タカハシ"); };
+        typed.setUp = [](TalkEngine& talk) { talk.SetTalkVar(10, QStringLiteral("タカハシ")); };
         Replay named(P, false, typed);
         Check(named, typed, P, false);
-        EXPECT_EQ(named.talk.TalkInputText, QStringLiteral("タカハシ"));
+        EXPECT_EQ(named.talk.TalkInputText(), QStringLiteral("タカハシ"));
     }
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 int Hint(int P, int h) { return TalkNo::Of(TalkNo::Hint, P, h); }
 
-QList<int> Since(const SimGame& game, qsizetype from) { return game.game.talk.History.mid(from); }
+QList<int> Since(const SimGame& game, qsizetype from) { return game.game.talk.History().mid(from); }
 
 void WriteScoreFileWithName(SimGame& game) {
     WriteTextFile(game.folder.filePath(QStringLiteral("test.log")),
@@ -41,7 +41,7 @@ const std::set<int> kKindsByStep[9] = {
 
 // Asks for one hint at the given strength and checks what the partner said.
 void HintAt(SimGame& game, int P, int step) {
-    const qsizetype mark = game.game.talk.History.size();
+    const qsizetype mark = game.game.talk.History().size();
     game.story.checker.SetAdviceStep(step);
     game.story.OnAdviceClick();
     QList<int> said = Since(game, mark);
@@ -55,7 +55,7 @@ void HintAt(SimGame& game, int P, int step) {
     EXPECT_TRUE(kKindsByStep[step].count(kind)) << "step " << step << " gave kind " << kind;
     EXPECT_EQ(big, kind == 13 || kind == 14) << "the big hints come after the narrator's 2801";
     EXPECT_EQ(said[1], 1213);
-    EXPECT_EQ(game.game.talk.TalkVar[P], kPartnerWords[P]) << "a hint's data must not replace the word of the partner";
+    EXPECT_EQ(game.game.talk.TalkVar(P), kPartnerWords[P]) << "a hint's data must not replace the word of the partner";
 }
 
 QList<int> Title(int P, bool named) {
@@ -80,17 +80,17 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
                      });
         TalkEngine& talk = game.game.talk;
         ASSERT_EQ(game.story.flow.PartnerKind(), P);
-        EXPECT_EQ(talk.History, Title(P, named));
+        EXPECT_EQ(talk.History(), Title(P, named));
 
         // The name: typed, or the one the navigator offered; the partner's word is kept apart.
         const QString name = game.ScoreFile().section(u'\n', 2, 2);
-        EXPECT_EQ(talk.TalkVar[10], name);
+        EXPECT_EQ(talk.TalkVar(10), name);
         if (named) {
             EXPECT_EQ(name, QStringLiteral("ケン"));
         }
         EXPECT_FALSE(name.isEmpty());
         for (int p = 1; p <= 4; ++p) {
-            EXPECT_EQ(talk.TalkVar[p], kPartnerWords[p]);
+            EXPECT_EQ(talk.TalkVar(p), kPartnerWords[p]);
             EXPECT_NE(name, kPartnerWords[p]);
         }
 
@@ -101,12 +101,12 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
         game.Solve();
         game.story.OnCellClick(game.Cell(3, 2));
         game.Type(QStringLiteral("Z"));
-        qsizetype mark = talk.History.size();
+        qsizetype mark = talk.History().size();
         game.story.OnAnswerOpenClick();
         EXPECT_EQ(Since(game, mark), FailedCheck(P));
 
         game.Type(QStringLiteral("G"));
-        mark = talk.History.size();
+        mark = talk.History().size();
         QList<int> expected = PassedCheck(P);
         if (P == 1) {
             // The only stage: solved means every stage is solved.
@@ -123,7 +123,7 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
         EXPECT_EQ(Since(game, mark), expected << P + 2530 << 2535 << P + 2604 << 1213);
         EXPECT_EQ(game.story.flow.StageNmb(), 2);
 
-        mark = talk.History.size();
+        mark = talk.History().size();
         game.host.reportAnswers = {AnswerOk};
         if (P == 3) {
             EXPECT_THROW(game.story.OnEndClick(), GameEnded);
@@ -143,15 +143,15 @@ TEST(TalkScenario, GreetingsOfAReturningPlayerAndOfAFirstKanaPuzzle) {
             g.menuAnswers = {{1231, P}};
             WriteScoreFileWithName(g);
         });
-        EXPECT_EQ(back.game.talk.History,
+        EXPECT_EQ(back.game.talk.History(),
                   (QList<int>{1301, 1211, 1212, 1302, 1211, 1212, 1312, 1321, 1231, 1232, 1501, P + 1510}));
-        EXPECT_EQ(back.game.talk.TalkVar[0] + back.game.talk.TalkVar[10], QStringLiteral("おかえり、ケン"))
+        EXPECT_EQ(back.game.talk.TalkVar(0) + back.game.talk.TalkVar(10), QStringLiteral("おかえり、ケン"))
             << "the greeting that slides in";
 
         SimGame kana({kRing}, 1, 9 * 3600.0, [&](SimGame& g) { g.menuAnswers = {{1231, P}}; });
-        const QList<int>& talks = kana.game.talk.History;
+        const QList<int>& talks = kana.game.talk.History();
         EXPECT_EQ(talks.mid(talks.size() - 4), (QList<int>{1401, 1421, P + 1430, 0}));
-        EXPECT_EQ(kana.game.talk.BoxLayout, 0) << "every box is closed when play begins";
+        EXPECT_EQ(kana.game.talk.BoxLayout(), 0) << "every box is closed when play begins";
     }
 }
 

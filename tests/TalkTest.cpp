@@ -62,12 +62,12 @@ protected:
     // posted before.
     void Run(const QString& script) {
         talk.TalkText(script);
-        while (!talk.TalkPhrase.isEmpty())
+        while (!talk.TalkPhrase().isEmpty())
             host.Pump();
     }
     QStringList Printed(int box) const {
         QStringList out;
-        for (const PrintedRun& run : talk.View.Box[box].Runs)
+        for (const PrintedRun& run : talk.View().Box[box].Runs)
             out << QStringLiteral("%1,%2:%3").arg(run.X).arg(run.Y).arg(run.Text);
         return out;
     }
@@ -83,31 +83,31 @@ TEST_F(Talking, TypesPhrasesWithLineBreaksAndVoices) {
     EXPECT_EQ(Printed(2), (QStringList{QStringLiteral("8,11:あ"), QStringLiteral("8,30:い")}))
         << "the partner is not box 1's talker, so box 2 opens; the line break is not printed";
     EXPECT_EQ(host.sounds, QStringList{QStringLiteral("声姉")});
-    EXPECT_EQ(talk.CurrentBox, 2);
+    EXPECT_EQ(talk.CurrentBox(), 2);
 }
 
 TEST_F(Talking, SetsVariablesAndSubstitutesPlaceholders) {
-    talk.TalkVar[1] = QStringLiteral("keep");
+    talk.SetTalkVar(1, QStringLiteral("keep"));
     Run(QStringLiteral("【ゼロ●●ニ】＋〈◎①②〉"));
-    EXPECT_EQ(talk.TalkVar[0], QStringLiteral("ゼロ"));
-    EXPECT_EQ(talk.TalkVar[1], QStringLiteral("keep")) << "an empty piece leaves its variable";
-    EXPECT_EQ(talk.TalkVar[2], QStringLiteral("ニ"));
+    EXPECT_EQ(talk.TalkVar(0), QStringLiteral("ゼロ"));
+    EXPECT_EQ(talk.TalkVar(1), QStringLiteral("keep")) << "an empty piece leaves its variable";
+    EXPECT_EQ(talk.TalkVar(2), QStringLiteral("ニ"));
     QString typed;
-    for (const PrintedRun& run : talk.View.Box[2].Runs)
+    for (const PrintedRun& run : talk.View().Box[2].Runs)
         typed += run.Text;
     EXPECT_EQ(typed, QStringLiteral("ゼロkeepニ")) << "a placeholder at the very start is replaced too";
 
     // A placeholder twice in one text stops the talk before anything of it is typed.
     Run(QStringLiteral("＃〈①と①〉＃〈never〉"));
-    EXPECT_TRUE(talk.View.Box[1].Runs.empty());
-    EXPECT_TRUE(talk.TalkScript.isEmpty());
+    EXPECT_TRUE(talk.View().Box[1].Runs.empty());
+    EXPECT_TRUE(talk.TalkScript().isEmpty());
 }
 
 TEST_F(Talking, TimedClickWaitsEndByThemselves) {
     Run(QStringLiteral("＋〈a〉"));
     const qint64 start = host.NowMs();
     Run(QStringLiteral("¶2▽"));
-    EXPECT_EQ(talk.TalkWaitResult, TalkEngine::WaitResult::TimedOut);
+    EXPECT_EQ(talk.TalkWaitResult(), TalkEngine::WaitResult::TimedOut);
     // The fifth 500 ms tick makes the count exceed 2 x 2: 2.5 s after the wait began on the
     // second talk tick (the first takes "¶2").
     EXPECT_EQ(host.NowMs() - start, 2530);
@@ -118,52 +118,52 @@ TEST_F(Talking, TimedClickWaitsEndByThemselves) {
 
 TEST_F(Talking, AClickWaitEndsOnlyOnItsOwnBox) {
     Run(QStringLiteral("＋〈a〉＃〈b〉"));  // box 2 aside, box 1 current
-    ASSERT_EQ(talk.CurrentBox, 1);
+    ASSERT_EQ(talk.CurrentBox(), 1);
     host.Post(600, [this] { talk.OnTalkBoxClick(2); });
     host.Post(1200, [this] { talk.OnTalkBoxClick(1); });
     const qint64 start = host.NowMs();
     Run(QStringLiteral("▼"));
     EXPECT_EQ(host.NowMs() - start, 1200) << "the script ending in ▼ returns only after the click";
-    EXPECT_EQ(talk.TalkWaitResult, TalkEngine::WaitResult::Answered);
+    EXPECT_EQ(talk.TalkWaitResult(), TalkEngine::WaitResult::Answered);
     EXPECT_FALSE(talk.tmrTalkCursorBlink.Enabled());
-    EXPECT_TRUE(std::none_of(talk.View.Box[1].Runs.begin(), talk.View.Box[1].Runs.end(), [](const PrintedRun& r) {
+    EXPECT_TRUE(std::none_of(talk.View().Box[1].Runs.begin(), talk.View().Box[1].Runs.end(), [](const PrintedRun& r) {
         return r.Text == QStringLiteral("▼") && r.Color == 0xFFFFFF;
     })) << "the prompt is erased when the wait ends";
 }
 
 TEST_F(Talking, BoxesTakeTurnsAndCloseTogether) {
     Run(QStringLiteral("＃〈a〉"));
-    EXPECT_EQ(talk.BoxLayout, 1);
-    EXPECT_EQ(talk.CurrentBox, 1) << "box 1's own talker speaks in box 1";
+    EXPECT_EQ(talk.BoxLayout(), 1);
+    EXPECT_EQ(talk.CurrentBox(), 1) << "box 1's own talker speaks in box 1";
     Run(QStringLiteral("＃〈b〉"));
-    EXPECT_EQ(talk.View.Box[1].Runs.size(), 2u) << "the same talker goes on in its box";
-    EXPECT_EQ(talk.View.Box[1].Runs[1].Y, 11 + 19);
+    EXPECT_EQ(talk.View().Box[1].Runs.size(), 2u) << "the same talker goes on in its box";
+    EXPECT_EQ(talk.View().Box[1].Runs[1].Y, 11 + 19);
     Run(QStringLiteral("＋〈c〉"));
-    EXPECT_EQ(talk.BoxLayout, 3);
-    EXPECT_EQ(talk.BoxState[1], 2);
-    EXPECT_EQ(talk.View.Box[1].Left, 420 - 8 - 208) << "slid aside";
+    EXPECT_EQ(talk.BoxLayout(), 3);
+    EXPECT_EQ(talk.BoxState(1), 2);
+    EXPECT_EQ(talk.View().Box[1].Left, 420 - 8 - 208) << "slid aside";
     Run(QStringLiteral("＃〈d〉"));
-    EXPECT_EQ(talk.CurrentBox, 1);
-    EXPECT_EQ(talk.BoxState[2], 2) << "the partner's box slid aside";
-    EXPECT_EQ(talk.View.Box[1].Left, 420);
-    EXPECT_EQ(talk.View.Box[1].Runs.size(), 1u) << "reopened at home, cleared";
+    EXPECT_EQ(talk.CurrentBox(), 1);
+    EXPECT_EQ(talk.BoxState(2), 2) << "the partner's box slid aside";
+    EXPECT_EQ(talk.View().Box[1].Left, 420);
+    EXPECT_EQ(talk.View().Box[1].Runs.size(), 1u) << "reopened at home, cleared";
     Run(QStringLiteral("×"));
-    EXPECT_EQ(talk.BoxLayout, 2);
-    EXPECT_EQ(talk.CurrentBox, 2);
+    EXPECT_EQ(talk.BoxLayout(), 2);
+    EXPECT_EQ(talk.CurrentBox(), 2);
     Run(QStringLiteral("＋〈e〉"));
-    EXPECT_EQ(talk.BoxLayout, 1) << "the aside box's talker reopens it at home";
-    EXPECT_EQ(talk.View.Box[2].Left, 420);
+    EXPECT_EQ(talk.BoxLayout(), 1) << "the aside box's talker reopens it at home";
+    EXPECT_EQ(talk.View().Box[2].Left, 420);
     Run(QStringLiteral("＃〈f〉『x／y』"));
     Run(QStringLiteral("※"));
-    EXPECT_EQ(talk.BoxLayout, 0);
-    EXPECT_FALSE(talk.View.Box[1].Visible || talk.View.Box[2].Visible || talk.View.Menu.Visible);
+    EXPECT_EQ(talk.BoxLayout(), 0);
+    EXPECT_FALSE(talk.View().Box[1].Visible || talk.View().Box[2].Visible || talk.View().Menu.Visible);
 }
 
 TEST_F(Talking, BoxesOpenAndGrowStepByStep) {
     std::vector<int> heights;
-    talk.View.changed = [&](bool repaintNow) {
-        if (repaintNow && (heights.empty() || heights.back() != talk.View.Box[1].Height))
-            heights.push_back(talk.View.Box[1].Height);
+    talk.viewChanged = [&](bool repaintNow) {
+        if (repaintNow && (heights.empty() || heights.back() != talk.View().Box[1].Height))
+            heights.push_back(talk.View().Box[1].Height);
     };
     Run(QStringLiteral("＃〈a〉"));
     // gap 3, pitch 19: closed 22, open 3 x 19 - 3 + 22 = 76, in steps of 2.
@@ -176,12 +176,12 @@ TEST_F(Talking, BoxesOpenAndGrowStepByStep) {
     Run(QStringLiteral("＃〈b〉＃〈c〉＃〈d〉"));  // the fourth line needs 11 + 3 x 19 + 27 = 95
     EXPECT_EQ(heights.front(), 77);
     EXPECT_EQ(heights.back(), 95);
-    EXPECT_EQ(talk.View.Box[1].Height, 95);
+    EXPECT_EQ(talk.View().Box[1].Height, 95);
 }
 
 TEST_F(Talking, MenusRiseChooseAndHighlight) {
     Run(QStringLiteral("『1／2／3／4／5／6／7』"));
-    const MenuView& menu = talk.View.Menu;
+    const MenuView& menu = talk.View().Menu;
     EXPECT_EQ(menu.Count, 7);
     EXPECT_EQ(menu.Top, 126 + 11 - 2 * 15) << "seven items raise the menu by two pitches";
     EXPECT_EQ(menu.Height, 7 * 15 + 2 * 10);
@@ -193,14 +193,14 @@ TEST_F(Talking, MenusRiseChooseAndHighlight) {
         talk.OnMenuClick(5);
     });
     Run(QStringLiteral("★"));
-    EXPECT_EQ(talk.TalkAnswer, 5);
+    EXPECT_EQ(talk.TalkAnswer(), 5);
     EXPECT_EQ(menu.TextColor[5], 0xFFFF00u);
     EXPECT_EQ(menu.TextColor[3], 0xFFFFFFu);
     EXPECT_FALSE(menu.Opaque[3]) << "the hover bar is cleared by the choice";
     Run(QStringLiteral("『only』☆"));
     EXPECT_EQ(menu.Count, 1);
-    EXPECT_EQ(talk.TalkAnswer, 0) << "a timed menu left alone answers nothing";
-    EXPECT_EQ(talk.TalkWaitResult, TalkEngine::WaitResult::TimedOut);
+    EXPECT_EQ(talk.TalkAnswer(), 0) << "a timed menu left alone answers nothing";
+    EXPECT_EQ(talk.TalkWaitResult(), TalkEngine::WaitResult::TimedOut);
 }
 
 TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
@@ -220,21 +220,21 @@ TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
     for (const Case& c : cases) {
         host.Post(100, [&] {
             if (firstLeft < 0) {
-                firstLeft = talk.View.Input.Left;
-                firstWidth = talk.View.Input.Width;
+                firstLeft = talk.View().Input.Left;
+                firstWidth = talk.View().Input.Width;
             }
-            talk.View.Input.Text.clear();
+            talk.OnInputEdited(QString());
             talk.OnInputConfirm();  // an empty answer keeps the wait open
-            EXPECT_EQ(talk.WaitMode, TalkEngine::WaitFor::Input);
-            talk.View.Input.Text = c.typed;
+            EXPECT_EQ(talk.WaitMode(), TalkEngine::WaitFor::Input);
+            talk.OnInputEdited(c.typed);
             talk.OnInputConfirm();
         });
-        const int focus = talk.View.Input.FocusRequests;
+        const int focus = talk.View().Input.FocusRequests;
         Run(QStringLiteral("◆"));
-        EXPECT_EQ(talk.TalkInputText, c.text) << c.typed.toStdString();
-        EXPECT_EQ(talk.TalkAnswer, c.answer) << c.typed.toStdString();
-        EXPECT_EQ(talk.View.Input.FocusRequests, focus + 2) << "shown with focus, then sent back when empty";
-        EXPECT_FALSE(talk.View.Input.Visible);
+        EXPECT_EQ(talk.TalkInputText(), c.text) << c.typed.toStdString();
+        EXPECT_EQ(talk.TalkAnswer(), c.answer) << c.typed.toStdString();
+        EXPECT_EQ(talk.View().Input.FocusRequests, focus + 2) << "shown with focus, then sent back when empty";
+        EXPECT_FALSE(talk.View().Input.Visible);
     }
     EXPECT_EQ(firstLeft, 8) << "at the print position, the start of the second line";
     EXPECT_EQ(firstWidth, 208 - 8 - 8);
@@ -265,11 +265,11 @@ TEST(TalkPause, HoldsTheTypewriterHalfASecond) {
     for (const double start : {9 * 3600.0, 86399.8}) {
         Narrator n(start);
         std::map<QString, qint64> printedAt;
-        n.talk.View.changed = [&](bool) {
-            for (const PrintedRun& run : n.talk.View.Box[1].Runs)
+        n.talk.viewChanged = [&](bool) {
+            for (const PrintedRun& run : n.talk.View().Box[1].Runs)
                 printedAt.try_emplace(run.Text, n.host.NowMs());
         };
-        n.host.Post(0, [&] { n.talk.TalkScript = QStringLiteral("＃〈a§bc〉"); });
+        n.host.Post(0, [&] { n.talk.TalkText(QStringLiteral("＃〈a§bc〉")); });
         n.host.RunUntil([&] { return printedAt.count(QStringLiteral("c")) > 0; });
         const qint64 a = printedAt[QStringLiteral("a")], b = printedAt[QStringLiteral("b")];
         EXPECT_GE(b - a, 500) << "at " << start;
@@ -291,8 +291,8 @@ TEST(TalkPause, ATalkStartedDuringThePauseFinishes) {
         remarked = true;
     });
     n.host.Post(0, [&] {
-        n.talk.TalkScript = QStringLiteral("＃〈a§b〉");
         other.SetEnabled(true);
+        n.talk.TalkText(QStringLiteral("＃〈a§b〉"));
     });
     n.host.RunUntil([&] { return remarked; });
 }

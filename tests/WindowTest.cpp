@@ -131,7 +131,7 @@ TEST_F(Window, TheInputLineTakesItsBoxStyleAndAClickConfirmsIt) {
     QWidget window;
     TalkLayer layer(talk, &window);
     window.show();
-    talk.View.changed = [&](bool repaintNow) { layer.Sync(repaintNow); };
+    talk.viewChanged = [&](bool repaintNow) { layer.Sync(repaintNow); };
     talk.StartTalk();
     auto* line = window.findChild<QLineEdit*>();
     ASSERT_TRUE(line);
@@ -144,7 +144,7 @@ TEST_F(Window, TheInputLineTakesItsBoxStyleAndAClickConfirmsIt) {
         QApplication::sendEvent(line, &click);
     });
     talk.TalkText(QStringLiteral("＃〈名前は？〉◆"));
-    EXPECT_EQ(talk.TalkInputText, QStringLiteral("ｋｅｎ"));
+    EXPECT_EQ(talk.TalkInputText(), QStringLiteral("ｋｅｎ"));
     EXPECT_TRUE(font.italic());
     EXPECT_FALSE(font.bold());
 }

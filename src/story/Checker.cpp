@@ -68,12 +68,12 @@ void Checker::CheckAnswers() {
     } else {
         talk.SetWaitLength(6);
         anim.Say(TalkNo::Of(TalkNo::AskCheck, P), QStringLiteral("+1"));
-        talk.TalkAnswer = 0;
+        talk.ClearAnswer();
         talk.Talk(TalkNo::CheckMenu);
-        if (talk.TalkAnswer == 1)
+        if (talk.TalkAnswer() == 1)
             result = checkCount == 0 ? Verdict::FirstCheck : Verdict::CheckAgain;
         else
-            result = talk.TalkAnswer == 2 ? Verdict::NotYet : Verdict::NoAnswer;
+            result = talk.TalkAnswer() == 2 ? Verdict::NotYet : Verdict::NoAnswer;
     }
     const bool sweep = result == Verdict::FirstCheck || result == Verdict::CheckAgain;
     if (empty > 0)
@@ -267,24 +267,24 @@ void Checker::GiveAdvice() {
     const QuesRec& q = stage.Ques[board.CurQuesNmb()];
     auto answerAt = [&](int p) { return QString(stage.Mas[board.CurQuesStart() + (p - 1) * board.CurStep()].Answer); };
     if (board.CurQuesNmb() > 0 && h == 0) {
-        talk.TalkVar[2] = answerAt(board.CursorPosition());
+        talk.SetTalkVar(2, answerAt(board.CursorPosition()));
     } else if (board.CurQuesNmb() > 0 && (h == 1 || h == 2 || h == 7)) {
         const int p = ctx.library.RndOneTo(q.Length);
         if (p == board.CursorPosition())
             h = 0;
-        talk.TalkVar[1] = FullWidthDigits(p);
-        talk.TalkVar[2] = answerAt(p);
+        talk.SetTalkVar(1, FullWidthDigits(p));
+        talk.SetTalkVar(2, answerAt(p));
         if (q.Length == 2) {
             if (h == 1) {
                 h = 20;
-                talk.TalkVar[1] = p == 1 ? QStringLiteral("最初") : QStringLiteral("うしろ");
+                talk.SetTalkVar(1, p == 1 ? QStringLiteral("最初") : QStringLiteral("うしろ"));
             } else if (h == 2) {
-                h = talk.TalkVar[2] == QStringLiteral("ン") && p == 2 ? 21 : 22;
+                h = talk.TalkVar(2) == QStringLiteral("ン") && p == 2 ? 21 : 22;
             }
         }
         const bool across = board.CurStep() == 1;
-        talk.TalkVar[3] = across ? QStringLiteral("横") : QStringLiteral("縦");
-        talk.TalkVar[4] = across ? QStringLiteral("縦") : QStringLiteral("横");
+        talk.SetTalkVar(3, across ? QStringLiteral("横") : QStringLiteral("縦"));
+        talk.SetTalkVar(4, across ? QStringLiteral("縦") : QStringLiteral("横"));
     }
     if (h == 13 || h == 14) {
         flow.Exclaim(TalkNo::HintCalled, 3);

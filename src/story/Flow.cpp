@@ -54,7 +54,7 @@ void Flow::Main() {
 }
 
 void Flow::TitleSequence() {
-    talk.OSPlatform = library.OSPlatform;
+    talk.SetPlatform(library.OSPlatform);
     scene.SetPlatform(library.OSPlatform);
     if (!scene.SetUpScreen(host.ProgramFolder())) {
         host.ShowReport(ReportBox{QStringLiteral("Kirune"),
@@ -82,7 +82,7 @@ void Flow::TitleSequence() {
 }
 
 void Flow::OpeningTitle() {
-    talk.TalkWaitResult = TalkEngine::WaitResult::None;
+    talk.ClearWaitResult();
     talk.Talk(TalkNo::Welcome);
     anim.ShakeStage(2468, 2, 5);
     do {
@@ -90,15 +90,15 @@ void Flow::OpeningTitle() {
         talk.Talk(TalkNo::Pause);
         while (!WaitEnded())
             host.Pump();
-        if (talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut)
+        if (talk.TalkWaitResult() == TalkEngine::WaitResult::TimedOut)
             scene.PlayIdleGesture();
-    } while (talk.TalkWaitResult != TalkEngine::WaitResult::Answered);
+    } while (talk.TalkWaitResult() != TalkEngine::WaitResult::Answered);
     talk.Talk(TalkNo::ClearTitle);
     talk.Talk(TalkNo::ClickToBegin);
     talk.Talk(TalkNo::Pause);
     while (!WaitEnded())
         host.Pump();
-    if (talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut)
+    if (talk.TalkWaitResult() == TalkEngine::WaitResult::TimedOut)
         scene.PlayIdleGesture();
     talk.Talk(TalkNo::ClearTitle);
 }
@@ -106,35 +106,36 @@ void Flow::OpeningTitle() {
 void Flow::ChoosePartner() {
     talk.Talk(firstPlay ? TalkNo::FirstVisit : TalkNo::Returning);
     talk.Talk(TalkNo::ChoosePartner);
-    talk.TalkAnswer = 0;
-    while (talk.TalkAnswer == 0) {
+    talk.ClearAnswer();
+    while (talk.TalkAnswer() == 0) {
         talk.SetWaitLength(5);
         talk.Talk(TalkNo::PartnerMenu);
-        while (talk.TalkWaitResult != TalkEngine::WaitResult::TimedOut && talk.TalkAnswer == 0)
+        while (talk.TalkWaitResult() != TalkEngine::WaitResult::TimedOut && talk.TalkAnswer() == 0)
             host.Pump();
-        if (talk.TalkAnswer == 0)
+        if (talk.TalkAnswer() == 0)
             scene.PlayIdleGesture();
     }
     talk.Talk(TalkNo::PartnerChosen);
-    partnerKind = std::clamp(talk.TalkAnswer, 1, 4);
+    partnerKind = std::clamp(talk.TalkAnswer(), 1, 4);
     partnerName = kPartnerNames[partnerKind];
 }
 
 void Flow::AskPlayerName() {
-    talk.TalkAnswer = 0;
-    while (talk.TalkAnswer != 1) {
-        talk.TalkInputText.clear();
+    talk.ClearAnswer();
+    while (talk.TalkAnswer() != 1) {
+        talk.ClearInputText();
         talk.Talk(TalkNo::AskName);
-        if (talk.TalkInputText.isEmpty()) {
+        QString name = talk.TalkInputText();
+        if (name.isEmpty()) {
             talk.Talk(TalkNo::NameOffered);
-            talk.TalkInputText = talk.TalkVar[partnerKind];
+            name = talk.TalkVar(partnerKind);
         }
-        talk.TalkVar[10] = talk.TalkInputText;
-        talk.TalkAnswer = 0;
+        talk.SetTalkVar(10, name);
+        talk.ClearAnswer();
         talk.Talk(TalkNo::NameRepeated);
         talk.Talk(TalkNo::NameConfirmMenu);
     }
-    library.SavePlayerName(talk.TalkVar[10]);
+    library.SavePlayerName(talk.TalkVar(10));
 }
 
 std::optional<PlayFileError> Flow::CheckPlayFile() {
@@ -183,16 +184,16 @@ void Flow::OpenPlayFile() {
     board.SetInputMode(inputMode);
     if (inputMode == 1 && ctx.hooks.SetKeypad)
         ctx.hooks.SetKeypad();
-    talk.TalkVar[10] = library.ReadPlayerName();
-    firstPlay = talk.TalkVar[10].isEmpty();
+    talk.SetTalkVar(10, library.ReadPlayerName());
+    firstPlay = talk.TalkVar(10).isEmpty();
 }
 
 int Flow::AskPartner(int sayTalk, const QString& moodWord, int menuTalk) {
     talk.SetWaitLength(6);
     anim.Say(sayTalk, moodWord);
-    talk.TalkAnswer = 0;
+    talk.ClearAnswer();
     talk.Talk(menuTalk);
-    return std::clamp(talk.TalkAnswer, 0, 2);
+    return std::clamp(talk.TalkAnswer(), 0, 2);
 }
 
 void Flow::Exclaim(int talkNumber, int speed) {
@@ -222,7 +223,7 @@ void Flow::StartPlay() {
     const BusyWhile busy(ctx.flags.ModalBusy);
     if (!firstPlay) {
         talk.Talk(TalkNo::ReturningGreeting);
-        Slide(3, 2, talk.TalkVar[0] + talk.TalkVar[10]);
+        Slide(3, 2, talk.TalkVar(0) + talk.TalkVar(10));
         scene.PartnerWalkIn();
         talk.Talk(TalkNo::Of(TalkNo::GreetReturning, partnerKind));
     } else {

@@ -69,11 +69,11 @@ private:
     std::optional<PlayFileError> CheckPlayFile();
     // The title's waits: the player clicked, or the wait ran out.
     bool WaitEnded() const {
-        return talk.TalkWaitResult == TalkEngine::WaitResult::Answered ||
-               talk.TalkWaitResult == TalkEngine::WaitResult::TimedOut;
+        return talk.TalkWaitResult() == TalkEngine::WaitResult::Answered ||
+               talk.TalkWaitResult() == TalkEngine::WaitResult::TimedOut;
     }
     void Slide(int platform1Speed, int platform2Speed, const QString& text);
-    const QString& PartnerWord() const { return talk.TalkVar[partnerKind]; }
+    const QString& PartnerWord() const { return talk.TalkVar(partnerKind); }
 
     StoryContext ctx;
     Host& host;

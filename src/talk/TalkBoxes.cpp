@@ -26,16 +26,16 @@ bool TalkEngine::InitTalk(int left, int top) {
     lipSync = false;
     pause = {};
     const bool opened = data.Open(host.ProgramFolder() + QStringLiteral("Talk/"));
-    for (QChar& speaker : BoxSpeaker)
+    for (QChar& speaker : boxSpeaker)
         speaker = QChar();
-    for (QString& v : TalkVar)
+    for (QString& v : talkVar)
         v.clear();
-    BoxState[1] = BoxState[2] = 0;
-    BoxLayout = 0;
-    CurrentBox = 0;
-    TalkScript.clear();
+    boxState[1] = boxState[2] = 0;
+    boxLayout = 0;
+    currentBox = 0;
+    talkScript.clear();
 
-    const int H = Metrics.LineHeight, W = Metrics.WideAdvance;
+    const int H = metrics.LineHeight, W = metrics.WideAdvance;
     gap = Round(0.2 * H);
     pitch = H + gap;
     marginX = Round(W / 2.0);
@@ -49,7 +49,7 @@ bool TalkEngine::InitTalk(int left, int top) {
     homeTop = top;
     asideLeft = homeLeft - Round(W * 0.5) - boxWidth;
     for (int i = 1; i <= 2; ++i) {
-        TalkBoxView& box = View.Box[i];
+        TalkBoxView& box = view.Box[i];
         box = TalkBoxView{};
         box.Left = homeLeft;
         box.Top = homeTop;
@@ -57,16 +57,16 @@ bool TalkEngine::InitTalk(int left, int top) {
         box.Height = openHeight;
     }
 
-    WaitMode = WaitFor::Nothing;
-    WaitTimed = false;
-    TalkWaitResult = WaitResult::None;
-    TalkAnswer = 0;
-    TalkInputText.clear();
-    View.Input = InputView{};
+    waitMode = WaitFor::Nothing;
+    waitTimed = false;
+    waitResult = WaitResult::None;
+    talkAnswer = 0;
+    inputText.clear();
+    view.Input = InputView{};
 
-    MenuView& menu = View.Menu;
+    MenuView& menu = view.Menu;
     menu = MenuView{};
-    const int mH = Metrics.MenuLineHeight, mW = Metrics.MenuWideAdvance;
+    const int mH = metrics.MenuLineHeight, mW = metrics.MenuWideAdvance;
     menu.Pitch = mH;
     menu.MarginX = Round(mW / 2.0);
     menu.MarginY = Round(2.0 / 3.0 * mH);
@@ -77,7 +77,7 @@ bool TalkEngine::InitTalk(int left, int top) {
     menu.Height = 9 * menu.Pitch + 2 * menu.MarginY;
     for (Rgb& color : menu.TextColor)
         color = 0xFFFFFF;
-    View.Changed();
+    ViewChanged();
     return opened;
 }
 
@@ -107,9 +107,9 @@ const Talker* TalkEngine::Find(QChar name) const {
 }
 
 void TalkEngine::StyleBox(int i, QChar name) {
-    BoxSpeaker[i] = name;
+    boxSpeaker[i] = name;
     const Talker* talker = Find(name);
-    TalkBoxView& box = View.Box[i];
+    TalkBoxView& box = view.Box[i];
     const int style = talker ? talker->Style : 0;
     if (style >= 1 && style <= 5) {
         box.Back = kStyles[style].back;
@@ -119,63 +119,63 @@ void TalkEngine::StyleBox(int i, QChar name) {
     } else {
         box.Frame = 0x000000;
     }
-    View.Changed();
+    ViewChanged();
 }
 
 void TalkEngine::SpeakAs(QChar name) {
     if (const Talker* talker = Find(name))
         effect.PlaySound(talker->Voice);
-    const int other = CurrentBox == 1 ? 2 : 1;
+    const int other = currentBox == 1 ? 2 : 1;
     auto openOther = [&] {
-        CurrentBox = other;
-        if (BoxSpeaker[CurrentBox] != name)
-            StyleBox(CurrentBox, name);
-        OpenBox(CurrentBox);
+        currentBox = other;
+        if (boxSpeaker[currentBox] != name)
+            StyleBox(currentBox, name);
+        OpenBox(currentBox);
     };
-    switch (BoxLayout) {
+    switch (boxLayout) {
     case 0:
-        CurrentBox = BoxSpeaker[1] == name ? 1 : 2;
-        if (BoxSpeaker[CurrentBox] != name)
-            StyleBox(CurrentBox, name);
-        OpenBox(CurrentBox);
-        BoxLayout = 1;
+        currentBox = boxSpeaker[1] == name ? 1 : 2;
+        if (boxSpeaker[currentBox] != name)
+            StyleBox(currentBox, name);
+        OpenBox(currentBox);
+        boxLayout = 1;
         break;
     case 1:
-        if (BoxSpeaker[CurrentBox] == name) {
+        if (boxSpeaker[currentBox] == name) {
             NewLine();
             return;
         }
-        SlideAside(CurrentBox);
+        SlideAside(currentBox);
         openOther();
-        BoxLayout = 3;
+        boxLayout = 3;
         break;
     case 2:
-        if (BoxSpeaker[CurrentBox] == name) {
-            View.Box[CurrentBox].Visible = false;
-            OpenBox(CurrentBox);
-            BoxLayout = 1;
+        if (boxSpeaker[currentBox] == name) {
+            view.Box[currentBox].Visible = false;
+            OpenBox(currentBox);
+            boxLayout = 1;
         } else {
             openOther();
-            BoxLayout = 3;
+            boxLayout = 3;
         }
         break;
     default:
-        if (BoxSpeaker[CurrentBox] == name) {
+        if (boxSpeaker[currentBox] == name) {
             NewLine();
             return;
         }
-        View.Box[other].Visible = false;
-        BoxState[other] = 0;
-        SlideAside(CurrentBox);
+        view.Box[other].Visible = false;
+        boxState[other] = 0;
+        SlideAside(currentBox);
         openOther();
-        BoxLayout = 3;
+        boxLayout = 3;
         break;
     }
-    BoxState[CurrentBox] = 1;
+    boxState[currentBox] = 1;
 }
 
 void TalkEngine::OpenBox(int i) {
-    TalkBoxView& box = View.Box[i];
+    TalkBoxView& box = view.Box[i];
     box.Runs.clear();
     box.Top = homeTop;
     box.Left = homeLeft;
@@ -185,73 +185,73 @@ void TalkEngine::OpenBox(int i) {
     box.Visible = true;
     for (int h = closedHeight; h <= openHeight; h += 2 * Factor()) {
         box.Height = h;
-        View.Changed(true);
+        ViewChanged(true);
     }
     box.Height = openHeight;
-    View.Changed(true);
+    ViewChanged(true);
 }
 
 void TalkEngine::RollUp(int i) {
-    TalkBoxView& box = View.Box[i];
+    TalkBoxView& box = view.Box[i];
     for (int h = box.Height; h >= closedHeight; h -= 4 * Factor()) {
         if (h != box.Height)
             box.Top += 4 * Factor();
         box.Height = h;
-        View.Changed(true);
+        ViewChanged(true);
     }
 }
 
 void TalkEngine::SlideAside(int i) {
-    TalkBoxView& box = View.Box[i];
+    TalkBoxView& box = view.Box[i];
     const int step = 3 * Factor();
     const int steps = (homeLeft - asideLeft) / step + 1;
     for (int s = 0; s < steps; ++s) {
         box.Left -= step;
-        View.Changed(true);
+        ViewChanged(true);
     }
     box.Left = asideLeft;
-    BoxState[i] = 2;
-    View.Changed(true);
+    boxState[i] = 2;
+    ViewChanged(true);
 }
 
 void TalkEngine::NewLine() {
-    if (CurrentBox == 0)
+    if (currentBox == 0)
         return;
-    TalkBoxView& box = View.Box[CurrentBox];
+    TalkBoxView& box = view.Box[currentBox];
     box.CurrentX = marginX;
     box.CurrentY += pitch;
     const int needed = box.CurrentY + newLineRoom;
     if (needed > box.Height) {
         for (int h = box.Height + 1; h <= needed; h += 2 * Factor()) {
             box.Height = h;
-            View.Changed(true);
+            ViewChanged(true);
         }
     }
-    View.Changed();
+    ViewChanged();
 }
 
 void TalkEngine::CloseBox(int i) {
-    if (BoxLayout == 0 || i < 1 || i > 2) {
-        CurrentBox = 0;
+    if (boxLayout == 0 || i < 1 || i > 2) {
+        currentBox = 0;
         return;
     }
     RollUp(i);
-    View.Box[i].Visible = false;
-    BoxState[i] = 0;
-    if (BoxLayout == 3) {
-        CurrentBox = i == 1 ? 2 : 1;
-        BoxLayout = BoxState[CurrentBox] == 2 ? 2 : 1;
+    view.Box[i].Visible = false;
+    boxState[i] = 0;
+    if (boxLayout == 3) {
+        currentBox = i == 1 ? 2 : 1;
+        boxLayout = boxState[currentBox] == 2 ? 2 : 1;
     } else {
-        CurrentBox = 0;
-        BoxLayout = 0;
+        currentBox = 0;
+        boxLayout = 0;
     }
-    View.Changed(true);
+    ViewChanged(true);
 }
 
 void TalkEngine::Print(const QString& text) {
-    if (CurrentBox == 0)
+    if (currentBox == 0)
         return;
-    TalkBoxView& box = View.Box[CurrentBox];
+    TalkBoxView& box = view.Box[currentBox];
     // Printing over the same spot replaces what stood there: the blinking prompt draws and
     // erases itself in one place.
     auto& runs = box.Runs;
@@ -260,8 +260,8 @@ void TalkEngine::Print(const QString& text) {
                runs.end());
     runs.push_back({box.CurrentX, box.CurrentY, text, box.TextColor});
     for (QChar ch : text)
-        box.CurrentX += Metrics.Advance ? Metrics.Advance(ch) : (ch.unicode() < 0x80 ? Metrics.WideAdvance / 2 : Metrics.WideAdvance);
-    View.Changed();
+        box.CurrentX += metrics.Advance ? metrics.Advance(ch) : (ch.unicode() < 0x80 ? metrics.WideAdvance / 2 : metrics.WideAdvance);
+    ViewChanged();
 }
 
 }  // namespace kirune

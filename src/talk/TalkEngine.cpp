@@ -1,9 +1,7 @@
 #include "talk/TalkEngine.h"
 
-#include "library/Csv.h"
 #include "talk/Markup.h"
 
-#include <cmath>
 
 namespace kirune {
 
@@ -14,33 +12,33 @@ TalkEngine::TalkEngine(Host& host, Effect& effect)
       effect(effect) {}
 
 void TalkEngine::StartTalk() {
-    TalkScript.clear();
+    talkScript.clear();
     tmrTalk.SetEnabled(true);
 }
 
 void TalkEngine::EndTalk() {
     data.Close();
-    TalkScript.clear();
+    talkScript.clear();
     tmrTalk.SetEnabled(false);
 }
 
 void TalkEngine::Talk(int number) {
-    History.append(number);
+    history.append(number);
     const auto text = data.Read(number);
     if (!text) {
         host.Diagnostic(QStringLiteral("the talk data holds no talk %1").arg(number));
         return;
     }
-    CurrentTalk = number;
+    currentTalk = number;
     TalkText(*text);
 }
 
-void TalkEngine::TalkText(const QString& script) {
-    while (!TalkScript.isEmpty())
+void TalkEngine::TalkText(const QString& text) {
+    while (!talkScript.isEmpty())
         host.Pump();
-    TalkScript = script;
+    talkScript = text;
     // A script ending in a wait returns only once the player has answered.
-    while (!TalkScript.isEmpty() || busy)
+    while (!talkScript.isEmpty() || busy)
         host.Pump();
 }
 
@@ -50,18 +48,18 @@ void TalkEngine::OnTalkTick() {
     // the other timers' handlers above it, and a talk one of them starts could never finish.
     if (PauseRunning())
         return;
-    if (!TalkPhrase.isEmpty())
+    if (!talkPhrase.isEmpty())
         TypewriterStep();
-    else if (!TalkScript.isEmpty())
+    else if (!talkScript.isEmpty())
         InterpreterStep();
 }
 
 void TalkEngine::Malformed(const QString& why) {
     // Stop the talk rather than show a half-made text.
-    host.Diagnostic(QStringLiteral("talk %1: %2; the rest of the talk is skipped").arg(CurrentTalk).arg(why));
-    ++MalformedStops;
-    TalkScript.clear();
-    TalkPhrase.clear();
+    host.Diagnostic(QStringLiteral("talk %1: %2; the rest of the talk is skipped").arg(currentTalk).arg(why));
+    ++malformedStops;
+    talkScript.clear();
+    talkPhrase.clear();
 }
 
 std::optional<QString> TalkEngine::Substitute(const QString& text) {
@@ -71,12 +69,12 @@ std::optional<QString> TalkEngine::Substitute(const QString& text) {
         const qsizetype at = t.indexOf(placeholder);
         if (at < 0)
             continue;
-        int variable = k == 0 ? TalkAnswer : k - 1;
+        int variable = k == 0 ? talkAnswer : k - 1;
         if (variable < 0 || variable > 10) {
-            Malformed(QStringLiteral("㊥ with the answer %1, which names no variable").arg(TalkAnswer));
+            Malformed(QStringLiteral("㊥ with the answer %1, which names no variable").arg(talkAnswer));
             return std::nullopt;
         }
-        t.replace(at, 1, TalkVar[variable]);
+        t.replace(at, 1, talkVar[variable]);
         if (t.contains(placeholder)) {
             Malformed(QStringLiteral("%1 stands more than once in \"%2\"").arg(placeholder).arg(text));
             return std::nullopt;
@@ -92,20 +90,20 @@ void TalkEngine::InterpreterStep() {
     QString names;
     for (const Talker& t : talkers)
         names += t.Name;
-    const auto token = ReadToken(TalkScript, 0, names);
+    const auto token = ReadToken(talkScript, 0, names);
     if (token) {
-        TalkScript.remove(0, token.value.next);
+        talkScript.remove(0, token.value.next);
         Run(token.value);
     } else {
         Refuse(*token.error);
     }
-    if (WaitMode != WaitFor::Nothing)
+    if (waitMode != WaitFor::Nothing)
         AwaitAnswer();
     busy = false;
 }
 
 void TalkEngine::Refuse(const MarkupFault& fault) {
-    const QChar c = TalkScript.at(fault.at);
+    const QChar c = talkScript.at(fault.at);
     // A talker whose phrase is broken has taken its box by the time the talk stops.
     if (!fault.talker.isNull())
         SpeakAs(fault.talker);
@@ -113,7 +111,7 @@ void TalkEngine::Refuse(const MarkupFault& fault) {
     case MarkupError::TalkerWithoutBracket: Malformed(QStringLiteral("talker %1 without 〈 or 《").arg(c)); break;
     case MarkupError::NeverClosed: Malformed(QStringLiteral("%1 never closed").arg(c)); break;
     case MarkupError::BracketWithoutTalker: Malformed(QStringLiteral("%1 without a registered talker").arg(c)); break;
-    case MarkupError::UnknownCharacter: TalkScript.remove(0, 1); break;  // passed over, as blanks are
+    case MarkupError::UnknownCharacter: talkScript.remove(0, 1); break;  // passed over, as blanks are
     }
 }
 
@@ -135,25 +133,25 @@ void TalkEngine::Run(const MarkupToken& token) {
     }
 }
 
-void TalkEngine::StartPhrase(const MarkupToken& phrase) {
-    SpeakAs(phrase.lead);
-    const auto text = Substitute(phrase.text);
+void TalkEngine::StartPhrase(const MarkupToken& token) {
+    SpeakAs(token.lead);
+    const auto text = Substitute(token.text);
     if (!text)
         return;
-    lipSync = phrase.lipSync;
+    lipSync = token.lipSync;
     if (lipSync) {
-        const Talker* speaker = Find(BoxSpeaker[CurrentBox]);
+        const Talker* speaker = Find(boxSpeaker[currentBox]);
         lipSprite = speaker ? speaker->Sprite : 0;
         if (SetSpritePose && lipSprite)
             SetSpritePose(lipSprite, 2);
     }
-    TalkPhrase = *text;
+    talkPhrase = *text;
 }
 
 void TalkEngine::RunCommand(QChar c) {
     switch (c.unicode()) {
     case u'⊿': HideMenu(); break;
-    case u'×': CloseBox(CurrentBox); break;
+    case u'×': CloseBox(currentBox); break;
     case u'※': CloseEverything(); break;
     case u'▼': Await(WaitFor::Click, false); break;
     case u'▽': Await(WaitFor::Click, true); break;
@@ -169,33 +167,33 @@ void TalkEngine::SetVariables(const QStringList& pieces) {
     // Piece k goes to variable k; an empty piece leaves its variable as it was.
     for (int k = 0; k < pieces.size() && k <= 10; ++k)
         if (!pieces[k].isEmpty())
-            TalkVar[k] = pieces[k];
+            talkVar[k] = pieces[k];
 }
 
 void TalkEngine::CloseEverything() {
     HideMenu();
-    while (BoxLayout != 0)
-        CloseBox(CurrentBox);
+    while (boxLayout != 0)
+        CloseBox(currentBox);
 }
 
 void TalkEngine::Await(WaitFor kind, bool timed) {
-    WaitMode = kind;
-    WaitTimed = timed;
+    waitMode = kind;
+    waitTimed = timed;
 }
 
 void TalkEngine::AwaitAnswer() {
     // The talk timer rests while the player answers; the script resumes where it stopped.
     tmrTalk.SetEnabled(false);
     BeginWait();
-    while (WaitMode != WaitFor::Nothing)
+    while (waitMode != WaitFor::Nothing)
         host.Pump();
     waitLength = 5;
     tmrTalk.SetEnabled(true);
 }
 
 void TalkEngine::TypewriterStep() {
-    const QChar c = TalkPhrase.front();
-    TalkPhrase.remove(0, 1);
+    const QChar c = talkPhrase.front();
+    talkPhrase.remove(0, 1);
     if (c == u'　') {
         NewLine();
     } else if (c == u'§') {
@@ -210,7 +208,7 @@ void TalkEngine::TypewriterStep() {
     } else {
         Print(QString(c));
     }
-    if (TalkPhrase.isEmpty() && lipSync) {
+    if (talkPhrase.isEmpty() && lipSync) {
         lipSync = false;
         if (SetSpritePose && lipSprite)
             SetSpritePose(lipSprite, 1);
@@ -231,17 +229,17 @@ bool TalkEngine::PauseRunning() {
 }
 
 void TalkEngine::BeginWait() {
-    TalkWaitResult = WaitResult::Waiting;
-    switch (WaitMode) {
+    waitResult = WaitResult::Waiting;
+    switch (waitMode) {
     case WaitFor::Menu:
         timeoutLimit = 18 * waitLength;
         tmrTalkCursorBlink.SetInterval(50);
         tmrTalkCursorBlink.SetEnabled(true);
         break;
     case WaitFor::Input: {
-        TalkBoxView& box = View.Box[CurrentBox];
-        InputView& input = View.Input;
-        input.Box = CurrentBox;
+        TalkBoxView& box = view.Box[currentBox];
+        InputView& input = view.Input;
+        input.Box = currentBox;
         input.Left = box.CurrentX;
         input.Top = box.CurrentY;
         input.Width = boxWidth - marginX - input.Left;
@@ -252,8 +250,8 @@ void TalkEngine::BeginWait() {
         input.Italic = box.Italic;
         input.Visible = true;
         ++input.FocusRequests;
-        View.Changed();
-        if (WaitTimed) {
+        ViewChanged();
+        if (waitTimed) {
             // The timed input waits like the timed click: wait length x 2 s on the 500 ms tick.
             timeoutLimit = 4 * waitLength;
             tmrTalkCursorBlink.SetInterval(500);
@@ -262,8 +260,8 @@ void TalkEngine::BeginWait() {
         break;
     }
     case WaitFor::Click:
-        promptX = View.Box[CurrentBox].CurrentX;
-        promptColor = View.Box[CurrentBox].TextColor;
+        promptX = view.Box[currentBox].CurrentX;
+        promptColor = view.Box[currentBox].TextColor;
         timeoutLimit = 2 * waitLength;
         tmrTalkCursorBlink.SetInterval(500);
         tmrTalkCursorBlink.SetEnabled(true);
@@ -275,27 +273,27 @@ void TalkEngine::BeginWait() {
 }
 
 void TalkEngine::EndWait(WaitResult result) {
-    TalkWaitResult = result;
-    WaitMode = WaitFor::Nothing;
-    WaitTimed = false;
+    waitResult = result;
+    waitMode = WaitFor::Nothing;
+    waitTimed = false;
 }
 
 void TalkEngine::OnBlinkTick() {
-    if (WaitTimed && ++tickCount > timeoutLimit) {
+    if (waitTimed && ++tickCount > timeoutLimit) {
         tickCount = 0;
         TimeOut();
         return;
     }
-    if (WaitMode == WaitFor::Menu)
+    if (waitMode == WaitFor::Menu)
         HoverCheck(true);
-    else if (WaitMode == WaitFor::Click)
+    else if (waitMode == WaitFor::Click)
         PromptBlink(false);
 }
 
 void TalkEngine::PromptBlink(bool ending) {
-    if (CurrentBox == 0)
+    if (currentBox == 0)
         return;
-    TalkBoxView& box = View.Box[CurrentBox];
+    TalkBoxView& box = view.Box[currentBox];
     promptPhase = ending ? 0 : 1 - promptPhase;
     if (promptPhase == 1) {
         box.TextColor = promptColor;
@@ -307,18 +305,18 @@ void TalkEngine::PromptBlink(bool ending) {
         box.CurrentX = promptX;
         box.TextColor = promptColor;
     }
-    View.Changed();
+    ViewChanged();
 }
 
 void TalkEngine::Answer(int value) {
-    switch (WaitMode) {
+    switch (waitMode) {
     case WaitFor::Menu:
         tmrTalkCursorBlink.SetEnabled(false);
         HoverCheck(false);
         if (value >= 1 && value <= 9)
-            View.Menu.TextColor[value] = 0xFFFF00;
-        View.Changed();
-        TalkAnswer = value;
+            view.Menu.TextColor[value] = 0xFFFF00;
+        ViewChanged();
+        talkAnswer = value;
         break;
     case WaitFor::Input:
         if (!ReadInput())
@@ -326,7 +324,7 @@ void TalkEngine::Answer(int value) {
         tmrTalkCursorBlink.SetEnabled(false);
         break;
     case WaitFor::Click:
-        if (value != CurrentBox)
+        if (value != currentBox)
             return;
         tmrTalkCursorBlink.SetEnabled(false);
         PromptBlink(true);
@@ -339,9 +337,9 @@ void TalkEngine::Answer(int value) {
 
 void TalkEngine::TimeOut() {
     tmrTalkCursorBlink.SetEnabled(false);
-    switch (WaitMode) {
+    switch (waitMode) {
     case WaitFor::Menu:
-        TalkAnswer = 0;
+        talkAnswer = 0;
         break;
     case WaitFor::Click:
         PromptBlink(true);
@@ -352,8 +350,8 @@ void TalkEngine::TimeOut() {
             EndWait(WaitResult::Answered);
             return;
         }
-        View.Input.Visible = false;
-        View.Changed();
+        view.Input.Visible = false;
+        ViewChanged();
         break;
     case WaitFor::Nothing:
         break;
@@ -362,20 +360,20 @@ void TalkEngine::TimeOut() {
 }
 
 void TalkEngine::OnTalkBoxClick(int box) {
-    if (WaitMode == WaitFor::Click)
+    if (waitMode == WaitFor::Click)
         Answer(box);
 }
 
 void TalkEngine::OnMenuClick(int item) {
-    if (WaitMode != WaitFor::Menu)
+    if (waitMode != WaitFor::Menu)
         return;
     if (item >= 1 && item <= 9)
-        View.Menu.Opaque[item] = true;
+        view.Menu.Opaque[item] = true;
     Answer(item);
 }
 
 void TalkEngine::OnInputConfirm() {
-    if (WaitMode == WaitFor::Input)
+    if (waitMode == WaitFor::Input)
         Answer(0);
 }
 

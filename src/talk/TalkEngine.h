@@ -30,29 +30,41 @@ public:
 
     GameTimer tmrTalk;
     GameTimer tmrTalkCursorBlink;
+    std::function<void(int sprite, int pose)> SetSpritePose;
+    // The window repaints the talk layer on this call; repaintNow: a step of a box animation that
+    // must be on screen before the next one.
+    std::function<void(bool repaintNow)> viewChanged;
 
-    QString TalkVar[11];  // 10 holds the player's name
-    int TalkAnswer = 0;
-    QString TalkInputText;
-    // How the last wait ended; the story sets None itself before it watches for the end.
+    // How the last wait ended; the story clears it before it watches for the end.
     enum class WaitResult { None, Waiting, TimedOut, Answered };
-    WaitResult TalkWaitResult = WaitResult::None;
-
-    QString TalkScript;
-    QString TalkPhrase;
     // What the open wait takes: "▼" a click on the box, "◆" a typed answer, "★" a menu choice;
     // their timed twins "▽", "◇" and "☆" also end by themselves.
     enum class WaitFor { Nothing, Click, Input, Menu };
-    WaitFor WaitMode = WaitFor::Nothing;
-    bool WaitTimed = false;
-    int CurrentTalk = 0;
-    QList<int> History;  // the talk numbers asked for, in order
-    int MalformedStops = 0;  // talks cut short as malformed (each is reported on stderr)
 
-    TalkMetrics Metrics;
-    TalkView View;
-    int OSPlatform = 2;
-    std::function<void(int sprite, int pose)> SetSpritePose;
+    // The talk variables the mark-up prints; 10 holds the player's name.
+    const QString& TalkVar(int k) const { return talkVar[k]; }
+    void SetTalkVar(int k, const QString& text) { talkVar[k] = text; }
+    // The last menu choice or typed number; 0 when none.
+    int TalkAnswer() const { return talkAnswer; }
+    void ClearAnswer() { talkAnswer = 0; }
+    const QString& TalkInputText() const { return inputText; }
+    void ClearInputText() { inputText.clear(); }
+    WaitResult TalkWaitResult() const { return waitResult; }
+    void ClearWaitResult() { waitResult = WaitResult::None; }
+
+    const TalkView& View() const { return view; }
+    const TalkMetrics& Metrics() const { return metrics; }
+    void SetMetrics(const TalkMetrics& measured) { metrics = measured; }
+    void SetPlatform(int os) { osPlatform = os; }
+    const QString& TalkScript() const { return talkScript; }
+    const QString& TalkPhrase() const { return talkPhrase; }
+    WaitFor WaitMode() const { return waitMode; }
+    int CurrentTalk() const { return currentTalk; }
+    const QList<int>& History() const { return history; }  // the talk numbers asked for, in order
+    int MalformedStops() const { return malformedStops; }  // talks cut short as malformed
+    int BoxLayout() const { return boxLayout; }
+    int CurrentBox() const { return currentBox; }
+    int BoxState(int box) const { return boxState[box]; }
 
     // Sets up boxes, menu and input line at the boxes' home position and opens the talk files.
     // False when the talk files cannot be opened.
@@ -67,27 +79,23 @@ public:
     void ClearTalkers();
     void AddTalker(const QString& name, int style, const QString& voice, int n1, int n2, int n3, int n4,
                    int sprite);
-    void SpeakAs(QChar name);
-    void NewLine();
-    void CloseBox(int box);
-    int BoxLayout = 0;
-    int CurrentBox = 0;
-    int BoxState[3] = {};
-    QChar BoxSpeaker[3];
-
-    void ShowMenu(const QString& choices);
-    void HideMenu();
 
     // The player's answers, from the main window.
     void OnTalkBoxClick(int box);
     void OnMenuClick(int item);
     void OnMenuHover(int item);  // 0 when the pointer left the items
     void OnInputConfirm();
-
-    void InterpreterStep();
-    void TypewriterStep();
+    void OnInputEdited(const QString& text) { view.Input.Text = text; }
 
 private:
+    friend struct TalkPeer;  // the step benchmarks
+    void InterpreterStep();
+    void TypewriterStep();
+    void SpeakAs(QChar name);
+    void NewLine();
+    void CloseBox(int box);
+    void ShowMenu(const QString& choices);
+    void HideMenu();
     void OnTalkTick();
     // The interpreter's tokens and commands, one handler each.
     void Run(const MarkupToken& token);
@@ -117,10 +125,33 @@ private:
     void OpenBox(int box);
     void RollUp(int box);
     void SlideAside(int box);
-    int Factor() const { return OSPlatform == 1 ? 2 : 1; }
+    int Factor() const { return osPlatform == 1 ? 2 : 1; }
+
+    void ViewChanged(bool repaintNow = false) {
+        if (viewChanged)
+            viewChanged(repaintNow);
+    }
 
     Host& host;
     Effect& effect;
+    QString talkVar[11];
+    int talkAnswer = 0;
+    QString inputText;
+    WaitResult waitResult = WaitResult::None;
+    QString talkScript;
+    QString talkPhrase;
+    WaitFor waitMode = WaitFor::Nothing;
+    bool waitTimed = false;
+    int currentTalk = 0;
+    QList<int> history;
+    int malformedStops = 0;
+    TalkMetrics metrics;
+    TalkView view;
+    int osPlatform = 2;
+    int boxLayout = 0;
+    int currentBox = 0;
+    int boxState[3] = {};
+    QChar boxSpeaker[3];
     TalkData data;
     std::vector<Talker> talkers;
 

@@ -5,7 +5,7 @@
 namespace kirune {
 
 void TalkEngine::ShowMenu(const QString& choices) {
-    MenuView& menu = View.Menu;
+    MenuView& menu = view.Menu;
     const QStringList items = choices.split(u'／');
     menu.Count = int(std::min<qsizetype>(items.size(), 9));
     for (int i = 1; i <= menu.Count; ++i)
@@ -14,24 +14,24 @@ void TalkEngine::ShowMenu(const QString& choices) {
     // Long menus are raised so they keep within the window.
     menu.Top = homeTop + marginY - std::max(0, menu.Count - 5) * menu.Pitch;
     menu.Visible = true;
-    View.Changed();
+    ViewChanged();
 }
 
 void TalkEngine::HideMenu() {
-    MenuView& menu = View.Menu;
+    MenuView& menu = view.Menu;
     menu.Visible = false;
     for (int i = 1; i <= 9; ++i) {
         menu.TextColor[i] = 0xFFFFFF;
         menu.Opaque[i] = false;
     }
     highlighted = 0;
-    View.Changed();
+    ViewChanged();
 }
 
-void TalkEngine::OnMenuHover(int item) { hoverItem = item >= 1 && item <= View.Menu.Count ? item : 0; }
+void TalkEngine::OnMenuHover(int item) { hoverItem = item >= 1 && item <= view.Menu.Count ? item : 0; }
 
 void TalkEngine::HoverCheck(bool polling) {
-    MenuView& menu = View.Menu;
+    MenuView& menu = view.Menu;
     if (highlighted) {
         menu.Opaque[highlighted] = false;
         highlighted = 0;
@@ -40,7 +40,7 @@ void TalkEngine::HoverCheck(bool polling) {
         menu.Opaque[hoverItem] = true;
         highlighted = hoverItem;
     }
-    View.Changed();
+    ViewChanged();
 }
 
 QString ToFullWidth(const QString& text) {
@@ -94,19 +94,19 @@ int TypedNumber(const QString& raw, const QString& fullWidth) {
 }
 
 bool TalkEngine::ReadInput(bool refocus) {
-    InputView& input = View.Input;
-    TalkInputText = ToFullWidth(input.Text);
-    if (TalkInputText.isEmpty()) {
+    InputView& input = view.Input;
+    inputText = ToFullWidth(input.Text);
+    if (inputText.isEmpty()) {
         if (refocus) {
             ++input.FocusRequests;
-            View.Changed();
+            ViewChanged();
         }
         return false;
     }
-    Print(TalkInputText);
+    Print(inputText);
     input.Visible = false;
-    TalkAnswer = TypedNumber(input.Text, TalkInputText);
-    View.Changed();
+    talkAnswer = TypedNumber(input.Text, inputText);
+    ViewChanged();
     return true;
 }
 

@@ -58,12 +58,6 @@ struct TalkView {
     TalkBoxView Box[3];  // boxes 1 and 2
     MenuView Menu;
     InputView Input;
-    // repaintNow: a step of a box animation that must be on screen before the next one.
-    std::function<void(bool repaintNow)> changed;
-    void Changed(bool repaintNow = false) {
-        if (changed)
-            changed(repaintNow);
-    }
 };
 
 }  // namespace kirune

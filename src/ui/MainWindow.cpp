@@ -72,9 +72,9 @@ MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story
     game.anim.MeasureText = &StageWidget::MeasureText;
     game.anim.changed = [this] { stage->Sync(); };
 
-    game.talk.Metrics = TalkLayer::Measure();
+    game.talk.SetMetrics(TalkLayer::Measure());
     talkLayer = new TalkLayer(game.talk, this);
-    game.talk.View.changed = [this](bool repaintNow) { talkLayer->Sync(repaintNow); };
+    game.talk.viewChanged = [this](bool repaintNow) { talkLayer->Sync(repaintNow); };
 
     keypadWindow = new KeypadWindow(game.keypad, story, Picture(QStringLiteral("キーパット")));
     game.keypad.changed = [this] { keypadWindow->Sync(); };
@@ -85,7 +85,7 @@ MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story
 }
 
 MainWindow::~MainWindow() {
-    game.talk.View.changed = nullptr;
+    game.talk.viewChanged = nullptr;
     game.keypad.changed = nullptr;
     game.anim.changed = nullptr;
     game.anim.MeasureText = nullptr;

@@ -36,13 +36,13 @@ TalkBoxWidget::TalkBoxWidget(TalkEngine& talk, int index, QWidget* parent)
 }
 
 void TalkBoxWidget::Sync() {
-    const TalkBoxView& box = talk.View.Box[index];
+    const TalkBoxView& box = talk.View().Box[index];
     setGeometry(box.Left, box.Top, box.Width, box.Height);
     setVisible(box.Visible);
 }
 
 void TalkBoxWidget::paintEvent(QPaintEvent*) {
-    const TalkBoxView& box = talk.View.Box[index];
+    const TalkBoxView& box = talk.View().Box[index];
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath shape;
@@ -68,13 +68,13 @@ MenuWidget::MenuWidget(TalkEngine& talk, QWidget* parent) : QWidget(parent), tal
 }
 
 void MenuWidget::Sync() {
-    const MenuView& menu = talk.View.Menu;
+    const MenuView& menu = talk.View().Menu;
     setGeometry(menu.Left, menu.Top, menu.Width, menu.Height);
     setVisible(menu.Visible);
 }
 
 int MenuWidget::ItemAt(QPoint at) const {
-    const MenuView& menu = talk.View.Menu;
+    const MenuView& menu = talk.View().Menu;
     if (at.x() < menu.MarginX || at.x() >= menu.MarginX + menu.ItemWidth || at.y() < menu.MarginY)
         return 0;
     const int item = (at.y() - menu.MarginY) / std::max(1, menu.Pitch) + 1;
@@ -82,7 +82,7 @@ int MenuWidget::ItemAt(QPoint at) const {
 }
 
 void MenuWidget::paintEvent(QPaintEvent*) {
-    const MenuView& menu = talk.View.Menu;
+    const MenuView& menu = talk.View().Menu;
     QPainter p(this);
     p.fillRect(rect(), ColorOf(0xC000C0));
     DrawFrame(p, rect(), ColorOf(0xFFFF00));
@@ -121,12 +121,12 @@ TalkLayer::TalkLayer(TalkEngine& talk, QWidget* window) : talk(talk) {
     input->setFont(TalkFont());
     input->hide();
     // The engine reads what is typed at any moment: a timed answer ends without a confirm.
-    QObject::connect(input, &QLineEdit::textEdited, input, [&talk](const QString& text) { talk.View.Input.Text = text; });
+    QObject::connect(input, &QLineEdit::textEdited, input, [&talk](const QString& text) { talk.OnInputEdited(text); });
     // Enter, the focus moving away, or a click on the line confirm what is typed.
     auto confirm = [this, &talk] {
         if (!input->isVisible())
             return;
-        talk.View.Input.Text = input->text();
+        talk.OnInputEdited(input->text());
         talk.OnInputConfirm();
     };
     QObject::connect(input, &QLineEdit::editingFinished, input, confirm);
@@ -155,8 +155,8 @@ void TalkLayer::Sync(bool repaintNow) {
     menu->raise();
     menu->update();
 
-    const InputView& view = talk.View.Input;
-    const TalkBoxView& box = talk.View.Box[view.Box ? view.Box : 1];
+    const InputView& view = talk.View().Input;
+    const TalkBoxView& box = talk.View().Box[view.Box ? view.Box : 1];
     if (view.Visible) {
         input->setGeometry(box.Left + view.Left, box.Top + view.Top, view.Width, view.Height);
         // Styled like the box, with a line under it so an empty field can be seen.

@@ -30,10 +30,10 @@ void AnswerEveryWait(SimHost& host, TalkEngine& talk, int turn = 0) {
     host.Post(300, [&host, &talk, turn] {
         static const QString typed[] = {QStringLiteral("1"), QStringLiteral("ｶﾞｯﾎﾟ"), QStringLiteral("-2.5"),
                                         QStringLiteral("12345678"), QStringLiteral(" 7")};
-        talk.OnTalkBoxClick(talk.CurrentBox);
+        talk.OnTalkBoxClick(talk.CurrentBox());
         talk.OnMenuHover(turn % 10);
         talk.OnMenuClick(1 + turn % 9);
-        talk.View.Input.Text = typed[turn % std::size(typed)];
+        talk.OnInputEdited(typed[turn % std::size(typed)]);
         talk.OnInputConfirm();
         AnswerEveryWait(host, talk, turn + 1);
     });

@@ -47,7 +47,7 @@ void SimGame::Start(const std::function<void(SimGame&)>& beforeStart) {
 void SimGame::AnswerWait() {
     if (!playerAnswers)
         return;
-    const auto answer = menuAnswers.find(game.talk.CurrentTalk);
+    const auto answer = menuAnswers.find(game.talk.CurrentTalk());
     AnswerTalkWait(game.talk, answer == menuAnswers.end() ? 1 : answer->second, typedName);
 }
 

@@ -3,9 +3,9 @@
 namespace kirune {
 
 void AnswerTalkWait(TalkEngine& talk, int menuItem, const QString& typed) {
-    switch (talk.WaitMode) {
+    switch (talk.WaitMode()) {
     case TalkEngine::WaitFor::Click:
-        talk.OnTalkBoxClick(talk.CurrentBox);
+        talk.OnTalkBoxClick(talk.CurrentBox());
         break;
     case TalkEngine::WaitFor::Menu:
         if (menuItem > 0)
@@ -13,7 +13,7 @@ void AnswerTalkWait(TalkEngine& talk, int menuItem, const QString& typed) {
         break;
     case TalkEngine::WaitFor::Input:
         if (!typed.isEmpty()) {
-            talk.View.Input.Text = typed;
+            talk.OnInputEdited(typed);
             talk.OnInputConfirm();
         }
         break;
