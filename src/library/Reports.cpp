@@ -33,7 +33,10 @@ ReportBox ReportFor(int code, const QString& logFolder) {
                     QStringLiteral("　スペースキー：画面右の丸形コントローラーの中央ボタンと同じ機能"),
                     QStringLiteral("　カーソル移動キー：画面右の丸形コントローラーの上下左右ボタンと同じ機能"),
                     QStringLiteral("　Ｄｅｌｅｔｅキー：画面右の「文字消去」ボタンと同じ機能"),
-                    QStringLiteral("　Ｅｓｃキー：画面右の「取り消し」ボタンと同じ機能"), QString(), kRule});
+                    QStringLiteral("　Ｅｓｃキー：画面右の「取り消し」ボタンと同じ機能"), QString(),
+                    QStringLiteral("●単語データ●"),
+                    QStringLiteral("　EDICT・KANJIDIC（Electronic Dictionary Research and"),
+                    QStringLiteral("　Development Group、CC BY-SA 4.0）をもとにしています。"), QString(), kRule});
     case 11:
         return Box(QStringLiteral("Kiruneの終了"), E, Ok, {QStringLiteral("Kiruneを終了します。")});
     case 101:

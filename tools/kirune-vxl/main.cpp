@@ -3,10 +3,13 @@
 //                                         on stderr and exit 1 for each problem
 //   kirune-vxl check FILE.vxl             one line per problem; exit 1 if there is any
 //   kirune-vxl dump FILE.vxl N            stage N as the game loads it, as JSON; exit 3 if unreadable
+//   kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE] --kind kanji|katakana|english
+//                    -o LIST.tsv          a word list for puzzles from Debian's Japanese dictionaries
 
 #include "keypad/RomaKana.h"
 #include "kirune-vxl/Build.h"
 #include "kirune-vxl/Dump.h"
+#include "kirune-vxl/Words.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
 #include "model/StageCheck.h"
@@ -27,7 +30,9 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: kirune-vxl build SOURCE -o FILE.vxl\n"
                  "       kirune-vxl check FILE.vxl\n"
-                 "       kirune-vxl dump FILE.vxl STAGE\n");
+                 "       kirune-vxl dump FILE.vxl STAGE\n"
+                 "       kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE]\n"
+                 "                        --kind kanji|katakana|english -o LIST.tsv\n");
     return 2;
 }
 
@@ -121,6 +126,71 @@ int Dump(const QString& path, const QString& stageText) {
     return 0;
 }
 
+// The lines of a text file in the given encoding; nothing when it cannot be read whole.
+std::optional<QStringList> ReadLines(const QString& path, const char* encoding) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringDecoder decode(encoding);
+    const QString text = decode(file.readAll());
+    if (!decode.isValid() || decode.hasError())
+        return std::nullopt;
+    return SplitLines(text);
+}
+
+int Words(const QStringList& args) {
+    QHash<QString, QString> options;
+    for (int i = 2; i + 1 < args.size(); i += 2)
+        options.insert(args[i], args[i + 1]);
+    static const QHash<QString, WordKind> kinds = {{QStringLiteral("kanji"), WordKind::Kanji},
+                                                   {QStringLiteral("katakana"), WordKind::Katakana},
+                                                   {QStringLiteral("english"), WordKind::English}};
+    const QString edictPath = options.value(QStringLiteral("--edict")), out = options.value(QStringLiteral("-o"));
+    if (args.size() % 2 != 0 || edictPath.isEmpty() || out.isEmpty() || !kinds.contains(options.value(QStringLiteral("--kind"))))
+        return Usage();
+    const auto edict = ReadLines(edictPath, "EUC-JP");
+    if (!edict) {
+        Say(stderr, QStringLiteral("%1: cannot read it as EUC-JP text").arg(edictPath));
+        return 1;
+    }
+    QHash<QChar, int> grades;
+    if (const QString path = options.value(QStringLiteral("--kanjidic")); !path.isEmpty()) {
+        const auto kanjidic = ReadLines(path, "EUC-JP");
+        if (!kanjidic) {
+            Say(stderr, QStringLiteral("%1: cannot read it as EUC-JP text").arg(path));
+            return 1;
+        }
+        grades = ParseKanjiGrades(*kanjidic);
+    }
+    QSet<QString> blocked;
+    if (const QString path = options.value(QStringLiteral("--block")); !path.isEmpty()) {
+        const auto lines = ReadLines(path, "UTF-8");
+        if (!lines) {
+            Say(stderr, QStringLiteral("%1: cannot read it as UTF-8 text").arg(path));
+            return 1;
+        }
+        for (const QString& line : *lines)
+            if (!line.trimmed().isEmpty() && !line.startsWith(u'#'))
+                blocked.insert(line.trimmed());
+    }
+    std::vector<DictEntry> entries;
+    for (const QString& line : *edict)
+        if (auto entry = ParseDictLine(line))
+            entries.push_back(std::move(*entry));
+    QStringList lines = {QStringLiteral("# answer\tclue\treading\tlevel\theadword"),
+                         QStringLiteral("# Derived from EDICT and KANJIDIC (Electronic Dictionary Research and "
+                                        "Development Group), CC BY-SA 4.0.")};
+    for (const ListWord& word : SelectWords(entries, kinds.value(options.value(QStringLiteral("--kind"))), grades, blocked))
+        lines << ListLine(word);
+    QFile file(out);
+    const QByteArray bytes = (lines.join(u'\n') + u'\n').toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,5 +202,7 @@ int main(int argc, char** argv) {
         return Check(args[2]);
     if (args.size() == 4 && args[1] == QLatin1String("dump"))
         return Dump(args[2], args[3]);
+    if (args.size() >= 2 && args[1] == QLatin1String("words"))
+        return Words(args);
     return Usage();
 }
