@@ -5,10 +5,13 @@
 //   kirune-vxl dump FILE.vxl N            stage N as the game loads it, as JSON; exit 3 if unreadable
 //   kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE] --kind kanji|katakana|english
 //                    -o LIST.tsv          a word list for puzzles from Debian's Japanese dictionaries
+//   kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S] [--title TEXT]
+//                       [--report] -o OUT.vxl|OUT.vxl.txt   crosswords filled from a word list
 
 #include "keypad/RomaKana.h"
 #include "kirune-vxl/Build.h"
 #include "kirune-vxl/Dump.h"
+#include "kirune-vxl/Generate.h"
 #include "kirune-vxl/Words.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
@@ -18,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <cstdio>
@@ -32,7 +36,9 @@ int Usage() {
                  "       kirune-vxl check FILE.vxl\n"
                  "       kirune-vxl dump FILE.vxl STAGE\n"
                  "       kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE]\n"
-                 "                        --kind kanji|katakana|english -o LIST.tsv\n");
+                 "                        --kind kanji|katakana|english -o LIST.tsv\n"
+                 "       kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S]\n"
+                 "                           [--title TEXT] [--report] -o OUT.vxl|OUT.vxl.txt\n");
     return 2;
 }
 
@@ -70,6 +76,23 @@ int Check(const QString& path) {
     return problems ? 1 : 0;
 }
 
+// The play file of a collection source, checked by the builder against the program folder's
+// romaji table; the problems on stderr, each prefixed with what.
+std::optional<QStringList> Compile(const QStringList& sourceLines, const QString& what) {
+    const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
+    const auto table = RomaKanaTable::Load(tablePath);
+    const BuildResult built = BuildPlayFile(sourceLines, table ? &table.value : nullptr);
+    for (const SourceError& e : built.errors)
+        Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(what).arg(e.line).arg(e.text)
+                               : QStringLiteral("%1: %2").arg(what, e.text));
+    if (!built.errors.empty()) {
+        if (!table)
+            Say(stderr, *table.error);
+        return std::nullopt;
+    }
+    return built.lines;
+}
+
 int Build(const QString& sourcePath, const QString& outputPath) {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -83,19 +106,12 @@ int Build(const QString& sourcePath, const QString& outputPath) {
         return 1;
     }
     // Kana grids are checked against the table the keypad of this program folder converts with.
-    const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
-    const auto table = RomaKanaTable::Load(tablePath);
-    const BuildResult built = BuildPlayFile(SplitLines(text), table ? &table.value : nullptr);
-    for (const SourceError& e : built.errors)
-        Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(sourcePath).arg(e.line).arg(e.text)
-                               : QStringLiteral("%1: %2").arg(sourcePath, e.text));
-    if (!built.errors.empty()) {
+    const auto built = Compile(SplitLines(text), sourcePath);
+    if (!built) {
         QFile::remove(outputPath);  // a stale file must not pass for the build's result
-        if (!table)
-            Say(stderr, *table.error);
         return 1;
     }
-    if (!WriteTextFile(outputPath, built.lines)) {
+    if (!WriteTextFile(outputPath, *built)) {
         Say(stderr, QStringLiteral("%1: cannot write it").arg(outputPath));
         return 1;
     }
@@ -191,6 +207,85 @@ int Words(const QStringList& args) {
     return 0;
 }
 
+int Generate(const QStringList& args) {
+    QHash<QString, QString> options;
+    bool report = false;
+    for (int i = 2; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--report"))
+            report = true;
+        else if (i + 1 < args.size()) {
+            options.insert(args[i], args[i + 1]);
+            ++i;
+        } else {
+            return Usage();
+        }
+    }
+    const QString listPath = options.value(QStringLiteral("--list")), out = options.value(QStringLiteral("-o"));
+    if (listPath.isEmpty() || out.isEmpty() || !options.contains(QStringLiteral("--size")))
+        return Usage();
+    GenerateOptions g;
+    for (const QString& size : options.value(QStringLiteral("--size")).split(u',')) {
+        const QStringList wh = size.split(u'x');
+        const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
+        if (w < 4 || h < 4 || w > 15 || h > 15) {
+            Say(stderr, QStringLiteral("%1: a size is WxH, each from 4 to 15").arg(size));
+            return 1;
+        }
+        g.sizes.push_back({w, h});
+    }
+    bool ok = true;
+    g.stages = options.value(QStringLiteral("--stages"), QString::number(g.sizes.size())).toInt(&ok);
+    if (!ok || g.stages < 1 || g.stages > 99 || (g.sizes.size() > 1 && int(g.sizes.size()) != g.stages)) {
+        Say(stderr, QStringLiteral("--stages: 1 to 99, as many as the sizes given when there are several"));
+        return 1;
+    }
+    g.seed = options.value(QStringLiteral("--seed"), QStringLiteral("1")).toULongLong(&ok);
+    if (!ok) {
+        Say(stderr, QStringLiteral("--seed: a whole number"));
+        return 1;
+    }
+    g.title = options.value(QStringLiteral("--title"), QFileInfo(out).completeBaseName().section(u'.', 0, 0));
+    const auto lines = ReadLines(listPath, "UTF-8");
+    if (!lines) {
+        Say(stderr, QStringLiteral("%1: cannot read it as UTF-8 text").arg(listPath));
+        return 1;
+    }
+    const ReadList list = ReadWordList(*lines);
+    if (list.badLine) {
+        Say(stderr, QStringLiteral("%1:%2: not a list line (answer, clue, reading, level, headword)").arg(listPath).arg(list.badLine));
+        return 1;
+    }
+    const Generated made = GenerateCollection(list.words, g);
+    if (!made.error.isEmpty()) {
+        Say(stderr, QStringLiteral("%1: %2").arg(listPath, made.error));
+        return 1;
+    }
+    if (report)
+        for (size_t i = 0; i < made.quality.size(); ++i) {
+            const StageQuality& q = made.quality[i];
+            Say(stdout, QStringLiteral("stage %1: %2x%3, %4 words, crossing %5, two-letter %6, mean level %7")
+                            .arg(i + 1).arg(q.width).arg(q.height).arg(q.words)
+                            .arg(q.crossing, 0, 'f', 2).arg(q.twoLetter, 0, 'f', 2).arg(q.meanLevel, 0, 'f', 1));
+        }
+    if (out.endsWith(QLatin1String(".vxl.txt"))) {
+        QSaveFile file(out);
+        const QByteArray bytes = (made.source.join(u'\n') + u'\n').toUtf8();
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+            Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
+            return 1;
+        }
+        return 0;
+    }
+    const auto built = Compile(made.source, out);
+    if (!built)
+        return 1;
+    if (!WriteTextFile(out, *built)) {
+        Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,5 +299,7 @@ int main(int argc, char** argv) {
         return Dump(args[2], args[3]);
     if (args.size() >= 2 && args[1] == QLatin1String("words"))
         return Words(args);
+    if (args.size() >= 2 && args[1] == QLatin1String("generate"))
+        return Generate(args);
     return Usage();
 }

@@ -1,0 +1,268 @@
+#include "maker/Fill.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <bit>
+
+namespace kirune {
+
+Lexicon::Lexicon(const std::vector<QString>& words, const std::vector<int>& levels) : words(words), levels(levels) {
+    QHash<QChar, int> numbers;
+    size_t longest = 0;
+    for (const QString& w : words) {
+        std::vector<int> l;
+        for (QChar ch : w) {
+            auto it = numbers.find(ch);
+            if (it == numbers.end())
+                it = numbers.insert(ch, int(numbers.size()));
+            l.push_back(*it);
+        }
+        letters.push_back(std::move(l));
+        longest = std::max(longest, size_t(w.size()));
+    }
+    letterCount = int(numbers.size());
+    byLength.assign(longest + 1, {});
+    rankInLength.assign(words.size(), 0);
+    for (int w = 0; w < Size(); ++w) {
+        rankInLength[size_t(w)] = int(byLength[size_t(Word(w).size())].size());
+        byLength[size_t(Word(w).size())].push_back(w);
+    }
+    index.assign(longest + 1, {});
+    for (size_t len = 2; len <= longest; ++len) {
+        const size_t blocks = (byLength[len].size() + 63) / 64;
+        index[len].assign(len * size_t(letterCount), std::vector<std::uint64_t>(blocks, 0));
+        for (size_t k = 0; k < byLength[len].size(); ++k) {
+            const std::vector<int>& l = letters[size_t(byLength[len][k])];
+            for (size_t pos = 0; pos < len; ++pos)
+                index[len][pos * size_t(letterCount) + size_t(l[pos])][k / 64] |= std::uint64_t(1) << (k % 64);
+        }
+    }
+}
+
+// The search: the most constrained slot first, its candidates in a shuffled order with on-level
+// words first, forward checking of the crossing wordSlots, conflict-directed backjumping, and
+// restarts with a growing step budget.
+class Filler {
+public:
+    Filler(const Pattern& p, const Lexicon& lexicon, const std::vector<bool>& used, const FillLimits& limits, Rng& rng)
+        : lex(lexicon), used(used), limits(limits), rng(rng), wordSlots(SlotsOf(p)), letter(size_t(p.width * p.height), -1),
+          slotsOfCell(letter.size()) {
+        for (int s = 0; s < int(wordSlots.size()); ++s)
+            for (int cell : wordSlots[size_t(s)].cells)
+                slotsOfCell[size_t(cell)].push_back(s);
+    }
+
+    std::optional<std::vector<int>> Run() {
+        for (const Slot& s : wordSlots)
+            if (s.cells.size() >= lex.byLength.size() || lex.byLength[s.cells.size()].empty())
+                return std::nullopt;
+        long long budget = 2000;
+        while (spent < limits.nodes) {
+            Reset();
+            stepsLeft = std::min(budget, limits.nodes - spent);
+            const long long before = stepsLeft;
+            const Outcome o = Search(0);
+            spent += before - stepsLeft;
+            if (o.solved)
+                return assigned;
+            budget += budget / 2;
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Outcome {
+        bool solved = false;
+        int jumpTo = -1;              // the depth to go back to
+        std::vector<int> conflicts;   // depths whose choices caused the failure
+    };
+
+    void Reset() {
+        std::fill(letter.begin(), letter.end(), -1);
+        assigned.assign(wordSlots.size(), -1);
+        depthOf.assign(wordSlots.size(), -1);
+        fitting.assign(wordSlots.size(), 0);
+        stale.assign(wordSlots.size(), true);
+        // A bit per word of each length still free: not used by an earlier stage, not placed.
+        free.assign(lex.byLength.size(), {});
+        for (size_t len = 0; len < lex.byLength.size(); ++len) {
+            free[len].assign((lex.byLength[len].size() + 63) / 64, 0);
+            for (size_t k = 0; k < lex.byLength[len].size(); ++k)
+                if (!used[size_t(lex.byLength[len][k])])
+                    free[len][k / 64] |= std::uint64_t(1) << (k % 64);
+        }
+    }
+
+    void SetFree(int w, bool on) {
+        const size_t len = size_t(lex.Word(w).size()), k = size_t(lex.rankInLength[size_t(w)]);
+        const std::uint64_t bit = std::uint64_t(1) << (k % 64);
+        if (on)
+            free[len][k / 64] |= bit;
+        else
+            free[len][k / 64] &= ~bit;
+    }
+
+    // The words that fit slot s as it stands, as a bitset over the words of its length.
+    std::vector<std::uint64_t> Fits(int s) const {
+        const Slot& slot = wordSlots[size_t(s)];
+        const size_t len = slot.cells.size();
+        std::vector<std::uint64_t> bits = free[len];
+        for (size_t pos = 0; pos < len; ++pos) {
+            const int l = letter[size_t(slot.cells[pos])];
+            if (l < 0)
+                continue;
+            const auto& column = lex.index[len][pos * size_t(lex.letterCount) + size_t(l)];
+            for (size_t b = 0; b < bits.size(); ++b)
+                bits[b] &= column[b];
+        }
+        return bits;
+    }
+
+    static int Count(const std::vector<std::uint64_t>& bits) {
+        int n = 0;
+        for (std::uint64_t b : bits)
+            n += std::popcount(b);
+        return n;
+    }
+
+    // The depths of the assigned wordSlots that cross slot s: what fixed its letters.
+    std::vector<int> CrossingDepths(int s) const {
+        std::vector<int> depths;
+        for (int cell : wordSlots[size_t(s)].cells)
+            for (int t : slotsOfCell[size_t(cell)])
+                if (t != s && depthOf[size_t(t)] >= 0)
+                    depths.push_back(depthOf[size_t(t)]);
+        return depths;
+    }
+
+    // The slots sharing a cell with s must count their words again. A word taken or given back
+    // changes other counts by one at most; the counts only guide the choice of slot, and an
+    // empty candidate list is caught where the slot is filled.
+    void Touch(int s) {
+        for (int cell : wordSlots[size_t(s)].cells)
+            for (int t : slotsOfCell[size_t(cell)])
+                if (t != s)
+                    stale[size_t(t)] = true;
+    }
+
+    int Fitting(int s) {
+        if (stale[size_t(s)]) {
+            fitting[size_t(s)] = Count(Fits(s));
+            stale[size_t(s)] = false;
+        }
+        return fitting[size_t(s)];
+    }
+
+    void Place(int s, int w, int depth) {
+        Touch(s);
+        assigned[size_t(s)] = w;
+        depthOf[size_t(s)] = depth;
+        SetFree(w, false);
+        const Slot& slot = wordSlots[size_t(s)];
+        for (size_t k = 0; k < slot.cells.size(); ++k)
+            letter[size_t(slot.cells[k])] = lex.letters[size_t(w)][k];
+    }
+
+    void Unplace(int s) {
+        Touch(s);
+        SetFree(assigned[size_t(s)], true);
+        assigned[size_t(s)] = -1;
+        depthOf[size_t(s)] = -1;
+        // A cell keeps its letter while the crossing slot, placed earlier, still holds it.
+        for (int cell : wordSlots[size_t(s)].cells) {
+            bool held = false;
+            for (int t : slotsOfCell[size_t(cell)])
+                held = held || (t != s && assigned[size_t(t)] >= 0);
+            if (!held)
+                letter[size_t(cell)] = -1;
+        }
+    }
+
+    Outcome Search(int depth) {
+        // The open slot with the fewest fitting words.
+        int best = -1, bestCount = 0;
+        for (int s = 0; s < int(wordSlots.size()); ++s) {
+            if (assigned[size_t(s)] >= 0)
+                continue;
+            const int n = Fitting(s);
+            if (best < 0 || n < bestCount) {
+                best = s;
+                bestCount = n;
+                if (n == 0)
+                    break;
+            }
+        }
+        if (best < 0)
+            return {true, -1, {}};
+        const std::vector<std::uint64_t> bestBits = Fits(best);
+        if (bestCount == 0 || Count(bestBits) == 0) {
+            auto conflicts = CrossingDepths(best);
+            const int to = conflicts.empty() ? -1 : *std::max_element(conflicts.begin(), conflicts.end());
+            return {false, to, conflicts};
+        }
+        const size_t len = wordSlots[size_t(best)].cells.size();
+        std::vector<int> candidates;
+        for (size_t b = 0; b < bestBits.size(); ++b)
+            for (std::uint64_t word = bestBits[b]; word; word &= word - 1) {
+                candidates.push_back(lex.byLength[len][b * 64 + size_t(std::countr_zero(word))]);
+            }
+        for (size_t k = candidates.size(); k > 1; --k)
+            std::swap(candidates[k - 1], candidates[size_t(rng.Below(int(k)))]);
+        std::stable_partition(candidates.begin(), candidates.end(),
+                              [&](int w) { return lex.Level(w) <= limits.level; });
+
+        std::vector<int> conflicts = CrossingDepths(best);
+        for (int w : candidates) {
+            if (--stepsLeft < 0)
+                return {false, -1, {}};
+            Place(best, w, depth);
+            // Forward check: every open slot crossing this one must still have a word.
+            int dead = -1;
+            for (int cell : wordSlots[size_t(best)].cells)
+                for (int t : slotsOfCell[size_t(cell)])
+                    if (t != best && assigned[size_t(t)] < 0 && dead < 0 && Fitting(t) == 0)
+                        dead = t;
+            if (dead >= 0) {
+                for (int d : CrossingDepths(dead))
+                    if (d != depth)
+                        conflicts.push_back(d);
+                Unplace(best);
+                continue;
+            }
+            Outcome o = Search(depth + 1);
+            if (o.solved)
+                return o;
+            Unplace(best);
+            if (stepsLeft < 0)
+                return {false, -1, {}};
+            if (o.jumpTo < depth)
+                return o;  // the fault lies further back: this slot's other words cannot mend it
+            for (int d : o.conflicts)
+                if (d != depth)
+                    conflicts.push_back(d);
+        }
+        const int to = conflicts.empty() ? -1 : *std::max_element(conflicts.begin(), conflicts.end());
+        return {false, to, conflicts};
+    }
+
+    const Lexicon& lex;
+    const std::vector<bool>& used;
+    const FillLimits& limits;
+    Rng& rng;
+    std::vector<Slot> wordSlots;
+    std::vector<int> letter;
+    std::vector<std::vector<int>> slotsOfCell;
+    std::vector<int> assigned, depthOf;
+    std::vector<std::vector<std::uint64_t>> free;
+    std::vector<int> fitting;  // words fitting each slot when last counted
+    std::vector<bool> stale;
+    long long spent = 0, stepsLeft = 0;
+};
+
+std::optional<std::vector<int>> FillPattern(const Pattern& p, const Lexicon& lexicon, const std::vector<bool>& used,
+                                            const FillLimits& limits, Rng& rng) {
+    return Filler(p, lexicon, used, limits, rng).Run();
+}
+
+}  // namespace kirune

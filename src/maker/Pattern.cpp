@@ -1,0 +1,186 @@
+#include "maker/Pattern.h"
+
+#include <algorithm>
+
+namespace kirune {
+
+namespace {
+
+// The runs of white cells along one line of the grid: their first cell and length.
+template <typename Visit>
+void ForEachRun(const Pattern& p, bool across, Visit visit) {
+    const int lines = across ? p.height : p.width, along = across ? p.width : p.height;
+    for (int l = 0; l < lines; ++l) {
+        int start = -1;
+        for (int k = 0; k <= along; ++k) {
+            const bool white = k < along && !(across ? p.Black(l, k) : p.Black(k, l));
+            if (white && start < 0)
+                start = k;
+            if (!white && start >= 0) {
+                visit(l, start, k - start);
+                start = -1;
+            }
+        }
+    }
+}
+
+int Cell(const Pattern& p, bool across, int line, int k) { return across ? line * p.width + k : k * p.width + line; }
+
+bool Connected(const Pattern& p) {
+    const int n = p.width * p.height;
+    const auto first = std::find(p.black.begin(), p.black.end(), false);
+    if (first == p.black.end())
+        return false;
+    std::vector<bool> seen(size_t(n), false);
+    std::vector<int> todo = {int(first - p.black.begin())};
+    seen[size_t(todo[0])] = true;
+    int reached = 0;
+    while (!todo.empty()) {
+        const int i = todo.back();
+        todo.pop_back();
+        ++reached;
+        const int r = i / p.width, c = i % p.width;
+        const int next[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
+        for (const auto& [nr, nc] : next) {
+            if (nr < 0 || nc < 0 || nr >= p.height || nc >= p.width)
+                continue;
+            const int j = nr * p.width + nc;
+            if (!p.black[size_t(j)] && !seen[size_t(j)]) {
+                seen[size_t(j)] = true;
+                todo.push_back(j);
+            }
+        }
+    }
+    return reached == n - p.BlackCount();
+}
+
+// Every white cell lies in a word, and no word is longer than the longest the list holds.
+bool RunsFit(const Pattern& p, int longestWord) {
+    std::vector<bool> inWord(p.black.size(), false);
+    bool fits = true;
+    for (bool across : {true, false})
+        ForEachRun(p, across, [&](int line, int start, int length) {
+            if (length > longestWord)
+                fits = false;
+            if (length >= 2)
+                for (int k = start; k < start + length; ++k)
+                    inWord[size_t(Cell(p, across, line, k))] = true;
+        });
+    for (size_t i = 0; i < p.black.size(); ++i)
+        if (!p.black[i] && !inWord[i])
+            fits = false;
+    return fits;
+}
+
+bool TouchesBlack(const Pattern& p, int r, int c) {
+    return (r > 0 && p.Black(r - 1, c)) || (r + 1 < p.height && p.Black(r + 1, c)) || (c > 0 && p.Black(r, c - 1)) ||
+           (c + 1 < p.width && p.Black(r, c + 1));
+}
+
+int MaxBlacks(const Pattern& p, Script script) {
+    const int cells = p.width * p.height;
+    return script == Script::Kana ? cells / 5 + 1 : cells * 2 / 5;
+}
+
+}  // namespace
+
+int Pattern::BlackCount() const { return int(std::count(black.begin(), black.end(), true)); }
+
+std::vector<Slot> SlotsOf(const Pattern& p) {
+    std::vector<Slot> wordSlots;
+    for (bool across : {true, false})
+        ForEachRun(p, across, [&](int line, int start, int length) {
+            if (length < 2)
+                return;
+            Slot s{across, {}};
+            for (int k = start; k < start + length; ++k)
+                s.cells.push_back(Cell(p, across, line, k));
+            wordSlots.push_back(std::move(s));
+        });
+    return wordSlots;
+}
+
+std::optional<const char*> BrokenRule(const Pattern& p, Script script, int longestWord) {
+    const int n = p.width * p.height;
+    for (int i = 0; i < n; ++i)
+        if (p.black[size_t(i)] != p.black[size_t(n - 1 - i)])
+            return "the black cells are not symmetric";
+    if (script == Script::Kana) {
+        for (int r = 0; r < p.height; ++r)
+            for (int c = 0; c < p.width; ++c)
+                if (p.Black(r, c) && ((c + 1 < p.width && p.Black(r, c + 1)) || (r + 1 < p.height && p.Black(r + 1, c))))
+                    return "two black cells side by side";
+        if (p.Black(0, 0) || p.Black(0, p.width - 1))
+            return "a black corner";
+    }
+    if (p.BlackCount() > MaxBlacks(p, script))
+        return "too many black cells";
+    if (!Connected(p))
+        return "the white cells are not all joined";
+    if (!RunsFit(p, longestWord))
+        return "a white cell outside every word, or a word longer than the list's longest";
+    return std::nullopt;
+}
+
+std::optional<Pattern> MakePattern(int width, int height, Script script, int longestWord, Rng& rng) {
+    const int n = width * height;
+    for (int attempt = 0; attempt < 400; ++attempt) {
+        Pattern p{width, height, std::vector<bool>(size_t(n), false)};
+        auto tryBlack = [&](int i) {
+            const int j = n - 1 - i;
+            const int r = i / width, c = i % width;
+            if (p.black[size_t(i)] || p.black[size_t(j)])
+                return false;
+            if (script == Script::Kana) {
+                const bool corner = (r == 0 || r == height - 1) && (c == 0 || c == width - 1);
+                const int rj = j / width, cj = j % width;
+                if (corner || TouchesBlack(p, r, c) || TouchesBlack(p, rj, cj) || std::abs(r - rj) + std::abs(c - cj) == 1)
+                    return false;
+            }
+            p.black[size_t(i)] = p.black[size_t(j)] = true;
+            if (Connected(p))
+                return true;
+            p.black[size_t(i)] = p.black[size_t(j)] = false;
+            return false;
+        };
+        // Long runs first: a black cell somewhere inside each, until every run fits the list.
+        bool stuck = false;
+        for (int guard = 0; guard < n && !stuck; ++guard) {
+            std::vector<std::vector<int>> longRuns;
+            for (bool across : {true, false})
+                ForEachRun(p, across, [&](int line, int start, int length) {
+                    if (length > longestWord) {
+                        std::vector<int> cells;
+                        for (int k = start + 1; k < start + length - 1; ++k)
+                            cells.push_back(Cell(p, across, line, k));
+                        longRuns.push_back(cells);
+                    }
+                });
+            if (longRuns.empty())
+                break;
+            std::vector<int>& run = longRuns[size_t(rng.Below(int(longRuns.size())))];
+            stuck = true;
+            for (int k = 0; k < int(run.size()) && stuck; ++k) {
+                std::swap(run[size_t(k)], run[size_t(k + rng.Below(int(run.size()) - k))]);
+                stuck = !tryBlack(run[size_t(k)]);
+            }
+        }
+        if (stuck)
+            continue;
+        // Then scattered black cells up to the script's density, each keeping every rule.
+        const int target = script == Script::Kana ? n * (14 + rng.Below(4)) / 100 : n * (26 + rng.Below(6)) / 100;
+        for (int tries = 0; tries < 8 * n && p.BlackCount() < target; ++tries) {
+            const int i = rng.Below(n);
+            if (!tryBlack(i))
+                continue;
+            if (!RunsFit(p, longestWord)) {
+                p.black[size_t(i)] = p.black[size_t(n - 1 - i)] = false;
+            }
+        }
+        if (!BrokenRule(p, script, longestWord))
+            return p;
+    }
+    return std::nullopt;
+}
+
+}  // namespace kirune

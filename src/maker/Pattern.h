@@ -1,0 +1,39 @@
+#pragma once
+
+#include "maker/Rng.h"
+
+#include <optional>
+#include <vector>
+
+namespace kirune {
+
+// How a puzzle's grid is laid out: kana grids by the Japanese rules (no two black cells side by
+// side, white corners, all white cells joined), alphabet grids with every white cell in a word.
+enum class Script { Kana, Alphabet };
+
+// A grid's black cells, row by row.
+struct Pattern {
+    int width = 0, height = 0;
+    std::vector<bool> black;
+
+    bool Black(int r, int c) const { return black[size_t(r * width + c)]; }
+    int BlackCount() const;
+};
+
+// A run of two or more white cells: a word of the puzzle.
+struct Slot {
+    bool across = true;
+    std::vector<int> cells;  // r * width + c, in reading order
+};
+
+// Every word of a pattern: the across runs row by row, then the down runs column by column.
+std::vector<Slot> SlotsOf(const Pattern& p);
+
+// The rules a pattern must keep; a reason for the first one broken.
+std::optional<const char*> BrokenRule(const Pattern& p, Script script, int longestWord);
+
+// A symmetric pattern of the script's rules with no run longer than longestWord; nothing when
+// none was found within a bounded number of tries.
+std::optional<Pattern> MakePattern(int width, int height, Script script, int longestWord, Rng& rng);
+
+}  // namespace kirune

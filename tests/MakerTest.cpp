@@ -1,0 +1,64 @@
+// The crossword maker: patterns that keep their script's rules, fills of list words only.
+
+#include "kirune-vxl/Generate.h"
+#include "library/Cp932Text.h"
+#include "maker/Fill.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+std::vector<ListWord> ShippedList(const char* name) {
+    QFile file(QStringLiteral(KIRUNE_PROGRAM_DIR "/words/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ReadWordList(SplitLines(QString::fromUtf8(file.readAll()))).words;
+}
+
+TEST(Maker, PatternsKeepTheirScriptsRulesForEverySize) {
+    Rng rng(7);
+    for (const Script script : {Script::Kana, Script::Alphabet})
+        for (int w = 4; w <= 15; ++w)
+            for (int seed = 0; seed < 12; ++seed) {
+                const int h = 4 + (w + seed) % 12;
+                const auto p = MakePattern(w, h, script, 7, rng);
+                ASSERT_TRUE(p) << w << "x" << h;
+                EXPECT_FALSE(BrokenRule(*p, script, 7)) << w << "x" << h << ": " << *BrokenRule(*p, script, 7);
+            }
+}
+
+TEST(Maker, AFillUsesListWordsOnceAndTheSameSeedGivesTheSameCollection) {
+    const auto list = ShippedList("kanji.tsv");
+    ASSERT_GT(list.size(), 5000u);
+    const GenerateOptions options{{{7, 7}, {9, 9}}, 2, 11, QStringLiteral("t")};
+    const Generated made = GenerateCollection(list, options);
+    ASSERT_TRUE(made.error.isEmpty()) << made.error.toStdString();
+    EXPECT_EQ(GenerateCollection(list, options).source, made.source);
+    QSet<QString> answers, seen;
+    for (const ListWord& w : list)
+        answers.insert(w.answer);
+    for (const QString& line : made.source) {
+        const qsizetype equals = line.indexOf(QLatin1String(" = "));
+        if (!line.startsWith(QLatin1String("  ")) || equals < 0)
+            continue;
+        const QString answer = line.mid(2, equals - 2);
+        EXPECT_TRUE(answers.contains(answer)) << answer.toStdString();
+        EXPECT_FALSE(seen.contains(answer)) << answer.toStdString() << " twice";
+        seen.insert(answer);
+    }
+    EXPECT_GT(seen.size(), 20);
+}
+
+TEST(Maker, ListsAndSizesItCannotUseAreRefused) {
+    EXPECT_EQ(ReadWordList({QStringLiteral("# a comment"), QStringLiteral("ア\tb\tc\t1\td"), QStringLiteral("broken")}).badLine, 3);
+    const std::vector<ListWord> tiny = {{QStringLiteral("アオ"), QStringLiteral("青"), QString(), 1, QString()}};
+    EXPECT_FALSE(GenerateCollection(tiny, {{{9, 9}}, 1, 1, QString()}).error.isEmpty());
+    EXPECT_FALSE(GenerateCollection({}, {{{5, 5}}, 1, 1, QString()}).error.isEmpty());
+}
+
+}  // namespace
+}  // namespace kirune

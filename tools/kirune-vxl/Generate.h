@@ -1,0 +1,44 @@
+#pragma once
+
+#include "kirune-vxl/Words.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace kirune {
+
+struct GenerateOptions {
+    std::vector<std::pair<int, int>> sizes;  // width x height of each stage; one size for all
+    int stages = 1;
+    quint64 seed = 1;
+    QString title;
+};
+
+// How good a generated stage is: the share of white cells in two words, of two-letter words,
+// and the mean level of its words.
+struct StageQuality {
+    int width = 0, height = 0, words = 0;
+    double crossing = 0, twoLetter = 0, meanLevel = 0;
+};
+
+struct Generated {
+    QStringList source;  // the collection source, as "kirune-vxl build" reads it
+    std::vector<StageQuality> quality;
+    QString error;       // why no collection was made; empty on success
+};
+
+// The list's words, or the line number of the first line that is not a list line.
+struct ReadList {
+    std::vector<ListWord> words;
+    int badLine = 0;
+};
+ReadList ReadWordList(const QStringList& lines);
+
+// A collection of crosswords filled from the list: the same options and list give the same
+// source on every machine. Stages rise in word level; no word appears twice.
+Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOptions& options);
+
+}  // namespace kirune
