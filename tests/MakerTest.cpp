@@ -25,9 +25,10 @@ TEST(Maker, PatternsKeepTheirScriptsRulesForEverySize) {
         for (int w = 4; w <= 15; ++w)
             for (int seed = 0; seed < 12; ++seed) {
                 const int h = 4 + (w + seed) % 12;
-                const auto p = MakePattern(w, h, script, 7, rng);
+                const WordLengths lengths{script == Script::Kana ? 2 : 3, 7};
+                const auto p = MakePattern(w, h, script, lengths, rng);
                 ASSERT_TRUE(p) << w << "x" << h;
-                EXPECT_FALSE(BrokenRule(*p, script, 7)) << w << "x" << h << ": " << *BrokenRule(*p, script, 7);
+                EXPECT_FALSE(BrokenRule(*p, script, lengths)) << w << "x" << h << ": " << *BrokenRule(*p, script, lengths);
             }
 }
 

@@ -20,6 +20,7 @@ public:
     const QString& Word(int w) const { return words[size_t(w)]; }
     int Level(int w) const { return levels[size_t(w)]; }
     int Longest() const { return int(byLength.size()) - 1; }
+    int CountOfLength(int length) const { return length < int(byLength.size()) ? int(byLength[size_t(length)].size()) : 0; }
 
 private:
     friend class Filler;

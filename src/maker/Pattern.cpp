@@ -54,15 +54,16 @@ bool Connected(const Pattern& p) {
     return reached == n - p.BlackCount();
 }
 
-// Every white cell lies in a word, and no word is longer than the longest the list holds.
-bool RunsFit(const Pattern& p, int longestWord) {
+// Every white cell lies in a word, and every word has a length the list holds: runs of one
+// cell are no word, runs of two up to the shortest word's length less one cannot be filled.
+bool RunsFit(const Pattern& p, const WordLengths& lengths, bool longAllowed = false) {
     std::vector<bool> inWord(p.black.size(), false);
     bool fits = true;
     for (bool across : {true, false})
         ForEachRun(p, across, [&](int line, int start, int length) {
-            if (length > longestWord)
+            if ((length > lengths.longest && !longAllowed) || (length >= 2 && length < lengths.shortest))
                 fits = false;
-            if (length >= 2)
+            if (length >= lengths.shortest)
                 for (int k = start; k < start + length; ++k)
                     inWord[size_t(Cell(p, across, line, k))] = true;
         });
@@ -100,7 +101,7 @@ std::vector<Slot> SlotsOf(const Pattern& p) {
     return wordSlots;
 }
 
-std::optional<const char*> BrokenRule(const Pattern& p, Script script, int longestWord) {
+std::optional<const char*> BrokenRule(const Pattern& p, Script script, const WordLengths& lengths) {
     const int n = p.width * p.height;
     for (int i = 0; i < n; ++i)
         if (p.black[size_t(i)] != p.black[size_t(n - 1 - i)])
@@ -117,12 +118,12 @@ std::optional<const char*> BrokenRule(const Pattern& p, Script script, int longe
         return "too many black cells";
     if (!Connected(p))
         return "the white cells are not all joined";
-    if (!RunsFit(p, longestWord))
-        return "a white cell outside every word, or a word longer than the list's longest";
+    if (!RunsFit(p, lengths))
+        return "a white cell outside every word, or a word of a length the list does not hold";
     return std::nullopt;
 }
 
-std::optional<Pattern> MakePattern(int width, int height, Script script, int longestWord, Rng& rng) {
+std::optional<Pattern> MakePattern(int width, int height, Script script, const WordLengths& lengths, Rng& rng) {
     const int n = width * height;
     for (int attempt = 0; attempt < 400; ++attempt) {
         Pattern p{width, height, std::vector<bool>(size_t(n), false)};
@@ -138,7 +139,7 @@ std::optional<Pattern> MakePattern(int width, int height, Script script, int lon
                     return false;
             }
             p.black[size_t(i)] = p.black[size_t(j)] = true;
-            if (Connected(p))
+            if (Connected(p) && RunsFit(p, lengths, true))
                 return true;
             p.black[size_t(i)] = p.black[size_t(j)] = false;
             return false;
@@ -149,7 +150,7 @@ std::optional<Pattern> MakePattern(int width, int height, Script script, int lon
             std::vector<std::vector<int>> longRuns;
             for (bool across : {true, false})
                 ForEachRun(p, across, [&](int line, int start, int length) {
-                    if (length > longestWord) {
+                    if (length > lengths.longest) {
                         std::vector<int> cells;
                         for (int k = start + 1; k < start + length - 1; ++k)
                             cells.push_back(Cell(p, across, line, k));
@@ -171,13 +172,9 @@ std::optional<Pattern> MakePattern(int width, int height, Script script, int lon
         const int target = script == Script::Kana ? n * (14 + rng.Below(4)) / 100 : n * (26 + rng.Below(6)) / 100;
         for (int tries = 0; tries < 8 * n && p.BlackCount() < target; ++tries) {
             const int i = rng.Below(n);
-            if (!tryBlack(i))
-                continue;
-            if (!RunsFit(p, longestWord)) {
-                p.black[size_t(i)] = p.black[size_t(n - 1 - i)] = false;
-            }
+            tryBlack(i);
         }
-        if (!BrokenRule(p, script, longestWord))
+        if (!BrokenRule(p, script, lengths))
             return p;
     }
     return std::nullopt;

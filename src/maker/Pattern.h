@@ -29,11 +29,16 @@ struct Slot {
 // Every word of a pattern: the across runs row by row, then the down runs column by column.
 std::vector<Slot> SlotsOf(const Pattern& p);
 
-// The rules a pattern must keep; a reason for the first one broken.
-std::optional<const char*> BrokenRule(const Pattern& p, Script script, int longestWord);
+// The lengths of the words a list holds: every word of a pattern must have one of them.
+struct WordLengths {
+    int shortest = 2, longest = 7;
+};
 
-// A symmetric pattern of the script's rules with no run longer than longestWord; nothing when
-// none was found within a bounded number of tries.
-std::optional<Pattern> MakePattern(int width, int height, Script script, int longestWord, Rng& rng);
+// The rules a pattern must keep; a reason for the first one broken.
+std::optional<const char*> BrokenRule(const Pattern& p, Script script, const WordLengths& lengths);
+
+// A symmetric pattern of the script's rules whose words all have lengths of the list; nothing
+// when none was found within a bounded number of tries.
+std::optional<Pattern> MakePattern(int width, int height, Script script, const WordLengths& lengths, Rng& rng);
 
 }  // namespace kirune

@@ -68,7 +68,9 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
         source.push_back(&w);
     }
     const Lexicon lexicon(grid, levels);
-    const int longest = std::min(lexicon.Longest(), script == Script::Kana ? kLongestKanaWord : kLongestAlphabetWord);
+    WordLengths lengths{2, std::min(lexicon.Longest(), script == Script::Kana ? kLongestKanaWord : kLongestAlphabetWord)};
+    while (lengths.shortest < lengths.longest && lexicon.CountOfLength(lengths.shortest) == 0)
+        ++lengths.shortest;
     std::vector<bool> used(size_t(lexicon.Size()), false);
     Rng rng(options.seed);
 
@@ -82,7 +84,7 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
         std::optional<Pattern> pattern;
         std::optional<std::vector<int>> fill;
         for (int attempt = 0; attempt < kPatternsPerStage && !fill; ++attempt) {
-            pattern = MakePattern(width, height, script, longest, rng);
+            pattern = MakePattern(width, height, script, lengths, rng);
             if (pattern)
                 fill = FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000}, rng);
         }
@@ -137,7 +139,9 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
                 QString clue = w.clue;
                 clue.replace(u'|', u'／');  // "|" would start a field of the clue line
                 QString line = QStringLiteral("  %1 = %2").arg(lexicon.Word((*fill)[s]), clue);
-                if (!w.reading.isEmpty() && w.reading != w.answer)
+                // An alphabet stage's reading is the English word's sound in katakana, which the
+                // list does not know; the headword's reading is in the clue already.
+                if (script == Script::Kana && !w.reading.isEmpty() && w.reading != w.answer)
                     line += QStringLiteral(" | reading: %1").arg(w.reading);
                 out.source << line;
             }
