@@ -83,10 +83,16 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
         const int level = 1 + (n - 1) * 5 / std::max(options.stages, 1);
         std::optional<Pattern> pattern;
         std::optional<std::vector<int>> fill;
+        // Words above the stage's level are kept out for the first half of the tries, then
+        // only put last.
+        std::vector<bool> offLevel = used;
+        for (int w = 0; w < lexicon.Size(); ++w)
+            offLevel[size_t(w)] = offLevel[size_t(w)] || lexicon.Level(w) > level + 1;
         for (int attempt = 0; attempt < kPatternsPerStage && !fill; ++attempt) {
             pattern = MakePattern(width, height, script, lengths, rng);
             if (pattern)
-                fill = FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000}, rng);
+                fill = FillPattern(*pattern, lexicon, attempt < kPatternsPerStage / 2 ? offLevel : used,
+                                   FillLimits{level + 1, 200'000}, rng);
         }
         if (!fill) {
             out.error = QStringLiteral("stage %1: no %2 x %3 grid could be filled from the list").arg(n).arg(width).arg(height);
