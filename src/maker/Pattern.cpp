@@ -73,6 +73,13 @@ bool RunsFit(const Pattern& p, const WordLengths& lengths, bool longAllowed = fa
     return fits;
 }
 
+int ShortRuns(const Pattern& p) {
+    int count = 0;
+    for (bool across : {true, false})
+        ForEachRun(p, across, [&](int, int, int length) { count += length == 2; });
+    return count;
+}
+
 bool TouchesBlack(const Pattern& p, int r, int c) {
     return (r > 0 && p.Black(r - 1, c)) || (r + 1 < p.height && p.Black(r + 1, c)) || (c > 0 && p.Black(r, c - 1)) ||
            (c + 1 < p.width && p.Black(r, c + 1));
@@ -170,9 +177,13 @@ std::optional<Pattern> MakePattern(int width, int height, Script script, const W
             continue;
         // Then scattered black cells up to the script's density, each keeping every rule.
         const int target = script == Script::Kana ? n * (14 + rng.Below(4)) / 100 : n * (26 + rng.Below(6)) / 100;
+        // A black cell that cuts off a two-letter word is mostly taken back: short words make
+        // dull puzzles, and a grid full of them asks for more of the list's rarest words.
         for (int tries = 0; tries < 8 * n && p.BlackCount() < target; ++tries) {
             const int i = rng.Below(n);
-            tryBlack(i);
+            const int shortBefore = ShortRuns(p);
+            if (tryBlack(i) && ShortRuns(p) > shortBefore && rng.Below(5) != 0)
+                p.black[size_t(i)] = p.black[size_t(n - 1 - i)] = false;
         }
         if (!BrokenRule(p, script, lengths))
             return p;
