@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
 
     QtHost host;
     Game game(host);
+    // "kirune FILE": the title's click opens FILE instead of the file dialog.
+    if (const QStringList args = QCoreApplication::arguments(); args.size() > 1)
+        game.library.SetFirstChoice(QFileInfo(args[1]).absoluteFilePath());
     MainWindow window({game.story, game.screen, game.talk, game.anim, game.keypad, host.ProgramFolder()});
     game.story.hooks.ShowMainWindow = [&window] { window.show(); };
     // The title and the greeting run here; afterwards the game lives on the window's events.

@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace kirune {
 
 Library::Library(Host& host, GameTimer* tmrVexal) : host(host), tmrVexal(tmrVexal) {}
@@ -34,7 +36,9 @@ std::optional<ChosenPlayFile> Library::ChoosePlayFile(int kind) {
 std::optional<ChosenPlayFile> Library::SelectPlayFile() {
     for (;;) {
         std::optional<ChosenPlayFile> chosen;
-        while (!(chosen = ChoosePlayFile(1)))
+        if (!firstChoice.isEmpty())
+            chosen = SplitChosenPath(std::exchange(firstChoice, QString()));
+        while (!chosen && !(chosen = ChoosePlayFile(1)))
             if (ShowReport(101) != AnswerYes)
                 return std::nullopt;
         if (!FindFile(chosen->folder + chosen->name).isEmpty())

@@ -31,6 +31,9 @@ public:
     std::optional<ChosenPlayFile> ChoosePlayFile(int kind);
     // The choice with its retry reports 101 and 102; nothing when the player gives up.
     std::optional<ChosenPlayFile> SelectPlayFile();
+    // A file the game was started on ("kirune FILE"): the first choice takes it instead of the
+    // dialog, with the same reports; every later choice, a retry included, is the dialog's.
+    void SetFirstChoice(const QString& absolutePath) { firstChoice = absolutePath; }
     // The file's name when it exists, else empty text.
     QString FindFile(const QString& path) const;
 
@@ -53,6 +56,7 @@ public:
     void ShowDebugReport(const QuesRec& word);
 
 private:
+    QString firstChoice;
     QString LogPath() const { return LogFolder + LogFileName; }
     // A report box with the game clock off while it is open.
     int ShowWithClockStopped(const ReportBox& box);
