@@ -4,8 +4,6 @@
 #include "library/PlayFile.h"
 #include "model/StageCheck.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -45,52 +43,8 @@ down:
 ＴＯＹ = おもちゃ
 )";
 
-QStringList Lines(const char* text) { return SplitLines(QString::fromUtf8(text)); }
-
-TEST(PlayFileBuild, NumbersAcrossWordsFirstThenDownInReadingOrder) {
-    const BuildResult built = BuildPlayFile(Source("alphabet", kFarm), Table());
-    ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
-    EXPECT_EQ(built.lines, Lines(R"(Kirune play file テスト
-0
-stages
-1
-;#1
-[rows,columns]
-3,4
-[level,words,first down word]
-2,5,4
-[cell kinds]
-1,1,1,1,1,1
-1,4,2,4,1,1
-1,3,1,4,2,1
-1,4,2,4,1,1
-1,1,1,1,1,1
-[solution]
-ＣＡＴ■
-Ｏ■ＯＸ
-ＷＡＹ■
-[across numbers]
-1,0,0,0
-0,0,2,0
-3,0,0,0
-[down numbers]
-4,0,5,0
-0,0,0,0
-0,0,0,0
-[words]
-1,ニャーと鳴く,ＣＡＴ,,,,,,
-2,畑を耕す牛,ＯＸ,,,,,,
-3,道、方法,ＷＡＹ,,,,,,
-4,モーと鳴く,ＣＯＷ,,,,,,
-5,おもちゃ,ＴＯＹ,,,,,,)"));
-}
-
-TEST(PlayFileBuild, RoundTripsThroughTheGamesReader) {
-    const QStringList source = Lines(R"(title: 往復
-input: kana
-stage: 1
-level: 1
-grid:
+// Two kana stages with the optional clue fields.
+const char* const kKana = R"(grid:
   ネコ
   ズ■
   ミ■
@@ -109,44 +63,52 @@ across:
 down:
   キイロ = 黄色
   プール = 泳ぐところ
-)");
-    const BuildResult built = BuildPlayFile(source, Table());
-    ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("round.vxl"));
-    ASSERT_TRUE(WriteTextFile(path, built.lines));
-    EXPECT_EQ(ReadInputMode(path).value, 1);
-    EXPECT_EQ(ReadStageMax(path).value, 2);
+)";
 
-    std::vector<SourceError> unused;
-    const CollectionSource expected = ReadCollectionSource(source, unused);
+TEST(PlayFileBuild, TheGameLoadsEachStageAsItsSourceSays) {
+    // Alphabet grids need no keypad table.
+    const std::pair<QStringList, const RomaKanaTable*> sources[] = {{Source("alphabet", kFarm), nullptr},
+                                                                   {Source("kana", kKana), Table()}};
     // The reader turns an empty field into "0", as it always has; the last one stays empty.
     auto field = [](const QString& text) { return text.isEmpty() ? QStringLiteral("0") : text; };
-    for (int n = 1; n <= 2; ++n) {
-        SCOPED_TRACE(n);
-        const SourceStage& e = expected.stages[size_t(n - 1)];
-        auto loaded = LoadStageData(path, n);
-        ASSERT_TRUE(loaded) << loaded.error->Describe().toStdString();
-        Crossword& x = loaded.value;
-        EXPECT_TRUE(PrepareStage(x).empty());
-        EXPECT_EQ(x.Level, e.level);
-        EXPECT_EQ(x.QuesDownFirst, int(e.clues[0].size()) + 1);
-        ASSERT_EQ(x.MasMaxY, int(e.rows.size()));
-        for (int r = 1; r <= x.MasMaxY; ++r)
-            for (int c = 1; c <= x.MasMaxX; ++c)
-                EXPECT_EQ(x.Mas[x.Cell(r, c)].Answer, e.rows[size_t(r - 1)].text[c - 1]);
-        int k = 0;
-        for (const auto& list : e.clues)
-            for (const SourceClue& clue : list) {
-                const QuesRec& q = x.Ques[++k];
-                EXPECT_EQ(q.AnswerText, clue.answer);
-                EXPECT_EQ(q.QuesText, clue.clue);
-                EXPECT_EQ(q.AnsText, clue.written.isEmpty() ? clue.answer : clue.written);
-                EXPECT_EQ(q.Yomi, field(clue.reading));
-                EXPECT_EQ(q.ID, field(clue.codes.value(0)));
-                EXPECT_EQ(q.AN, clue.codes.value(4));
+    for (const auto& [source, table] : sources) {
+        SCOPED_TRACE(source[1].toStdString());
+        const BuildResult built = BuildPlayFile(source, table);
+        ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("round.vxl"));
+        ASSERT_TRUE(WriteTextFile(path, built.lines));
+        std::vector<SourceError> unused;
+        const CollectionSource expected = ReadCollectionSource(source, unused);
+        EXPECT_EQ(ReadInputMode(path).value, expected.inputMode);
+        ASSERT_EQ(ReadStageMax(path).value, int(expected.stages.size()));
+        for (int n = 1; n <= int(expected.stages.size()); ++n) {
+            SCOPED_TRACE(n);
+            const SourceStage& e = expected.stages[size_t(n - 1)];
+            auto loaded = LoadStageData(path, n);
+            ASSERT_TRUE(loaded) << loaded.error->Describe().toStdString();
+            Crossword& x = loaded.value;
+            EXPECT_TRUE(PrepareStage(x).empty()) << "kinds and numbers agree with the solution";
+            EXPECT_EQ(x.Level, e.level);
+            EXPECT_EQ(x.QuesDownFirst, int(e.clues[0].size()) + 1);
+            ASSERT_EQ(x.MasMaxY, int(e.rows.size()));
+            for (int r = 1; r <= x.MasMaxY; ++r) {
+                QString row;
+                for (int c = 1; c <= x.MasMaxX; ++c)
+                    row += x.Mas[x.Cell(r, c)].Answer;
+                EXPECT_EQ(row, e.rows[size_t(r - 1)].text);
             }
-        EXPECT_EQ(k, x.QuesNmbMax);
+            // Numbered across first, then down, each in reading order: the order of the lists.
+            int k = 0;
+            for (const auto& list : e.clues)
+                for (const SourceClue& clue : list) {
+                    const QuesRec& q = x.Ques[++k];
+                    EXPECT_EQ(QStringList({q.AnswerText, q.QuesText, q.AnsText, q.Yomi, q.ID, q.AN}),
+                              QStringList({clue.answer, clue.clue, clue.written.isEmpty() ? clue.answer : clue.written,
+                                           field(clue.reading), field(clue.codes.value(0)), clue.codes.value(4)}));
+                }
+            EXPECT_EQ(k, x.QuesNmbMax);
+        }
     }
 }
 
@@ -156,6 +118,7 @@ struct Refusal {
     const char* body;
     int line;
     const char* message;
+    bool noTable = false;
 };
 
 const Refusal kRefusals[] = {
@@ -188,50 +151,18 @@ const Refusal kRefusals[] = {
      "\"| yomi: ご\""},
     {"a line outside the lists", "alphabet", "ＧＯ = a\ngrid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＧＯ = c\n", 5,
      "unexpected line"},
+    {"a kana grid without the keypad's table", "kana", "grid:\nネコ\nズ■\nacross:\nネコ = a\ndown:\nネズ = b\n", 2,
+     "which could not be read", true},
 };
 
 TEST(PlayFileBuild, RefusesWhatTheGameCouldNotPlayFairlyAndSaysWhere) {
     for (const Refusal& r : kRefusals) {
         SCOPED_TRACE(r.name);
-        const BuildResult built = BuildPlayFile(Source(r.input, r.body), Table());
+        const BuildResult built = BuildPlayFile(Source(r.input, r.body), r.noTable ? nullptr : Table());
         ASSERT_EQ(built.errors.size(), 1u) << Describe(built.errors);
         EXPECT_EQ(built.errors[0].line, r.line);
         EXPECT_TRUE(built.errors[0].text.contains(QString::fromUtf8(r.message))) << Describe(built.errors);
     }
-}
-
-TEST(PlayFileBuild, KanaGridsNeedTheKeypadTable) {
-    const BuildResult built = BuildPlayFile(Source("kana", "grid:\nネコ\nズ■\nacross:\nネコ = a\ndown:\nネズ = b\n"), nullptr);
-    ASSERT_EQ(built.errors.size(), 1u) << Describe(built.errors);
-    EXPECT_EQ(built.errors[0].line, 2);
-    EXPECT_TRUE(BuildPlayFile(Source("alphabet", kFarm), nullptr).errors.empty()) << "alphabet grids do not";
-}
-
-TEST(PlayFileBuild, TheToolWritesAPlayableFileOrNothing) {
-    QTemporaryDir dir;
-    const QString source = dir.filePath(QStringLiteral("farm.vxl.txt"));
-    const QString output = dir.filePath(QStringLiteral("farm.vxl"));
-    QString err;
-    auto build = [&](const char* body) {
-        QFile file(source);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return -1;
-        file.write(Source("alphabet", body).join(u'\n').toUtf8());
-        file.close();
-        QProcess tool;
-        tool.start(QStringLiteral(KIRUNE_PROGRAM_DIR "/kirune-vxl"), {QStringLiteral("build"), source, QStringLiteral("-o"), output});
-        tool.waitForFinished(30000);
-        err = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitCode();
-    };
-    ASSERT_EQ(build(kFarm), 0) << err.toStdString();
-    auto read = LoadStageData(output, 1);
-    ASSERT_TRUE(read);
-    EXPECT_TRUE(PrepareStage(read.value).empty());
-
-    EXPECT_EQ(build("grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n"), 1);
-    EXPECT_EQ(err, source + QStringLiteral(":8: a row of 3 cells in a grid whose first row has 4\n"));
-    EXPECT_FALSE(QFile::exists(output)) << "the earlier file is gone, not passed off as this build's";
 }
 
 }  // namespace
