@@ -1,7 +1,7 @@
 #include "keypad/Keypad.h"
 #include "library/Cp932Text.h"
-#include "support/SimGame.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -96,28 +96,6 @@ TEST(KeypadTable, AMissingOrShortTableIsNamed) {
     EXPECT_TRUE(shortTable.contains(QStringLiteral("3 lines"))) << shortTable.toStdString();
     EXPECT_EQ(QuotedFields(QStringLiteral("a,\"b,c\",\"\",d")),
               (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QString(), QStringLiteral("d")}));
-}
-
-TEST(KanaPuzzle, IsSolvedByTypingRomaji) {
-    SimGame game({{{QStringLiteral("ラーメン"), QStringLiteral("イ■ロ■"), QStringLiteral("オレンジ"),
-                    QStringLiteral("ン■■■")}}},
-                 1);
-    EXPECT_TRUE(game.screen.picKeypadVisible);
-    EXPECT_TRUE(game.game.keypad.Shown) << "a first kana game shows the keypad";
-    const std::pair<int, QString> words[] = {
-        {1, QStringLiteral("RA-MENN")}, {2, QStringLiteral("ORENNJI")}, {3, QStringLiteral("RAIONN")},
-        {4, QStringLiteral("MERONN")},
-    };
-    for (const auto& [word, romaji] : words) {
-        game.Select(word);
-        game.Type(romaji);
-    }
-    EXPECT_EQ(game.Row(1), QStringLiteral("ラーメン"));
-    EXPECT_EQ(game.Row(3), QStringLiteral("オレンジ"));
-    EXPECT_EQ(game.Column(1), QStringLiteral("ライオン"));
-    EXPECT_EQ(game.story.checker.CountWrongCells(), 0);
-    game.menuAnswers = {{2115, 1}};
-    EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "solved: the only stage, so the game ends";
 }
 
 }  // namespace
