@@ -112,52 +112,39 @@ TEST(PlayFileBuild, TheGameLoadsEachStageAsItsSourceSays) {
     }
 }
 
-struct Refusal {
-    const char* name;
-    const char* input;
-    const char* body;
-    int line;
-    const char* message;
-    bool noTable = false;
-};
-
-const Refusal kRefusals[] = {
-    {"rows of different lengths", "alphabet", "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n", 8, "a row of 3 cells"},
-    {"a white cell in no word", "alphabet", "grid:\nＣＡＴ\nＯ■■\nＷ■Ｘ\nacross:\nＣＡＴ = a\ndown:\nＣＯＷ = b\n", 8,
-     "row 3, column 3 belongs to no word"},
-    {"a grid in two pieces", "alphabet", "grid:\nＧＯ■\n■■■\nＵＰ■\nacross:\nＧＯ = a\nＵＰ = b\n", 6,
-     "fall apart into 2 pieces"},
-    {"a word without a clue", "alphabet",
-     "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ■\nacross:\nＣＡＴ = a\nＯＸ = b\nＷＡＹ = c\ndown:\nＣＯＷ = d\n", 13,
-     "down word 5 (ＴＯＹ) has no clue"},
-    {"an extra clue", "alphabet",
-     "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\nＰＩＧ = b\ndown:\nＧＯ = c\n", 10, "an extra across clue"},
-    {"a clue for another word", "alphabet",
-     "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＤＯ = c\n", 11, "this clue is for ＤＯ, but down word 2 reads ＧＯ"},
-    {"an empty clue", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ =\ndown:\nＧＯ = c\n", 9, "an empty clue"},
-    {"a comma in a clue", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a, b\ndown:\nＧＯ = c\n", 9, "a comma"},
-    {"a clue CP932 lacks", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = 한\ndown:\nＧＯ = c\n", 9,
-     "\"한\", which CP932 cannot encode"},
-    {"a grid CP932 lacks", "kana", "grid:\nネコ\n한■\nacross:\nネコ = a\ndown:\nネ한 = b\n", 7,
-     "\"한\", which CP932 cannot encode"},
-    {"a half-width letter", "alphabet", "grid:\nＧO\nＯ■\nacross:\nＧO = a\ndown:\nＧＯ = c\n", 6,
-     "only full-width capitals Ａ-Ｚ, not \"O\""},
-    {"a small kana", "kana", "grid:\nキャ\nズ■\nacross:\nキャ = a\ndown:\nキズ = b\n", 6,
-     "\"ャ\" is a small kana: crosswords write it full-size, \"ヤ\""},
-    {"a kana the keypad lacks", "kana", "grid:\nヰコ\nズ■\nacross:\nヰコ = a\ndown:\nヰズ = b\n", 6,
-     "the keypad cannot enter \"ヰ\""},
-    {"an unknown input", "roman", "grid:\nＧＯ\n", 2, "input: is kana or alphabet"},
-    {"an unknown clue field", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a | yomi: ご\ndown:\nＧＯ = c\n", 9,
-     "\"| yomi: ご\""},
-    {"a line outside the lists", "alphabet", "ＧＯ = a\ngrid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＧＯ = c\n", 5,
-     "unexpected line"},
-    {"a kana grid without the keypad's table", "kana", "grid:\nネコ\nズ■\nacross:\nネコ = a\ndown:\nネズ = b\n", 2,
-     "which could not be read", true},
-};
-
 TEST(PlayFileBuild, RefusesWhatTheGameCouldNotPlayFairlyAndSaysWhere) {
-    for (const Refusal& r : kRefusals) {
-        SCOPED_TRACE(r.name);
+    // Each with the line of its one error and what that says.
+    const struct {
+        const char* input;
+        const char* body;
+        int line;
+        const char* message;
+        bool noTable = false;
+    } refusals[] = {
+        {"alphabet", "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n", 8, "a row of 3 cells"},
+        {"alphabet", "grid:\nＣＡＴ\nＯ■■\nＷ■Ｘ\nacross:\nＣＡＴ = a\ndown:\nＣＯＷ = b\n", 8,
+         "row 3, column 3 belongs to no word"},
+        {"alphabet", "grid:\nＧＯ■\n■■■\nＵＰ■\nacross:\nＧＯ = a\nＵＰ = b\n", 6, "fall apart into 2 pieces"},
+        {"alphabet", "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ■\nacross:\nＣＡＴ = a\nＯＸ = b\nＷＡＹ = c\ndown:\nＣＯＷ = d\n", 13,
+         "down word 5 (ＴＯＹ) has no clue"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\nＰＩＧ = b\ndown:\nＧＯ = c\n", 10, "an extra across clue"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＤＯ = c\n", 11,
+         "this clue is for ＤＯ, but down word 2 reads ＧＯ"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ =\ndown:\nＧＯ = c\n", 9, "an empty clue"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a, b\ndown:\nＧＯ = c\n", 9, "a comma"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = 한\ndown:\nＧＯ = c\n", 9, "\"한\", which CP932 cannot encode"},
+        {"kana", "grid:\nネコ\n한■\nacross:\nネコ = a\ndown:\nネ한 = b\n", 7, "\"한\", which CP932 cannot encode"},
+        {"alphabet", "grid:\nＧO\nＯ■\nacross:\nＧO = a\ndown:\nＧＯ = c\n", 6, "only full-width capitals Ａ-Ｚ, not \"O\""},
+        {"kana", "grid:\nキャ\nズ■\nacross:\nキャ = a\ndown:\nキズ = b\n", 6,
+         "\"ャ\" is a small kana: crosswords write it full-size, \"ヤ\""},
+        {"kana", "grid:\nヰコ\nズ■\nacross:\nヰコ = a\ndown:\nヰズ = b\n", 6, "the keypad cannot enter \"ヰ\""},
+        {"roman", "grid:\nＧＯ\n", 2, "input: is kana or alphabet"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a | yomi: ご\ndown:\nＧＯ = c\n", 9, "\"| yomi: ご\""},
+        {"alphabet", "ＧＯ = a\ngrid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＧＯ = c\n", 5, "unexpected line"},
+        {"kana", "grid:\nネコ\nズ■\nacross:\nネコ = a\ndown:\nネズ = b\n", 2, "which could not be read", true},
+    };
+    for (const auto& r : refusals) {
+        SCOPED_TRACE(r.message);
         const BuildResult built = BuildPlayFile(Source(r.input, r.body), r.noTable ? nullptr : Table());
         ASSERT_EQ(built.errors.size(), 1u) << Describe(built.errors);
         EXPECT_EQ(built.errors[0].line, r.line);
