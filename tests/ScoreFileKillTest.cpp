@@ -12,11 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <random>
-#include <thread>
 
 namespace kirune {
 namespace {
@@ -65,22 +63,17 @@ std::vector<QByteArray> WholeRecords() {
     return records;
 }
 
-unsigned Seed() {
-    if (const char* given = std::getenv("KIRUNE_KILL_SEED"))
-        return unsigned(std::strtoul(given, nullptr, 10));
-    return std::random_device()();
-}
-
 // Kills the score file writer at random moments: the file must always hold one whole record,
 // never an empty, partial or missing one.
 TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
     constexpr int kKills = 300;
-    const unsigned seed = Seed();
+    const char* given = std::getenv("KIRUNE_KILL_SEED");
+    const unsigned seed = given ? unsigned(std::strtoul(given, nullptr, 10)) : std::random_device()();
     std::cout << "score file kill test: seed " << seed << " (KIRUNE_KILL_SEED to repeat)" << std::endl;
     std::mt19937 random(seed);
     // Most writes take a fraction of a millisecond, their fsyncs up to a few: the spread covers
     // every stage of a write, the start-up included.
-    std::uniform_int_distribution<int> delayUs(0, 4000);
+    std::uniform_int_distribution<useconds_t> delayUs(0, 4000);
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -112,7 +105,7 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
         const bool started = read(ready[0], &byte, 1) == 1;
         close(ready[0]);
         if (started)
-            std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+            usleep(delayUs(random));
         ::kill(pid, SIGKILL);
         int status = 0;
         waitpid(pid, &status, 0);
