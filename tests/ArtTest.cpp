@@ -32,10 +32,7 @@ QImage Strip(const QString& name) {
 }
 
 TEST(ArtFiles, WindowPicturesHaveTheSizesTheWindowPlacesThemAt) {
-    const struct {
-        const char* path;
-        int w, h;
-    } pictures[] = {
+    const struct { const char* path; int w, h; } pictures[] = {
         {"sys/Picture/基本背景", 774, 592},         {"sys/Picture/タイトル欄", 313, 67},
         {"sys/Picture/レベル欄", 129, 47},          {"sys/Picture/問題番号欄", 108, 117},
         {"sys/Picture/タイマー欄", 177, 45},        {"sys/Picture/アドバイス枠", 174, 165},

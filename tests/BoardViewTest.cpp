@@ -6,12 +6,7 @@ namespace kirune {
 namespace {
 
 TEST(BoardView, EachGridShapeGetsItsFrameAndBars) {
-    const struct {
-        int rows, columns;
-        Box base;
-        bool h, v;
-        Board::Scroll mode;
-    } cases[] = {
+    const struct { int rows, columns; Box base; bool h, v; Board::Scroll mode; } cases[] = {
         {7, 7, {199, 147, 245, 231, true}, false, false, Board::Scroll::None},  // small: centred
         {12, 9, {164, 98, 315, 330, true}, false, true, Board::Scroll::Vertical},
         {8, 13, {129, 131, 385, 264, true}, true, false, Board::Scroll::Horizontal},
@@ -37,6 +32,7 @@ protected:
     SimGame game{{{PatternGrid(15, 15)}}};
     Story& story = game.story;
     int StageLeft() const { return game.screen.picCrossStage.Left; }
+    std::pair<int, int> View() const { return {story.board.ViewLeft(), story.board.ViewTop()}; }
 };
 
 TEST_F(BigBoard, TheCursorLeavingTheViewScrollsItOneStep) {
@@ -57,8 +53,7 @@ TEST_F(BigBoard, TheCursorLeavingTheViewScrollsItOneStep) {
     for (int i = 0; i < 10; ++i)
         story.board.HandleKey(Key::Down);
     EXPECT_EQ(game.CursorCell(), game.Cell(12, 1));
-    EXPECT_EQ(story.board.ViewTop(), 3);
-    EXPECT_EQ(story.board.ViewLeft(), 2) << "moving down scrolls rows only";
+    EXPECT_EQ(View(), std::pair(2, 3)) << "moving down scrolls rows only";
 }
 
 TEST_F(BigBoard, ScrollBarsMoveTheViewAndRefuseAtTheEnds) {
@@ -66,17 +61,13 @@ TEST_F(BigBoard, ScrollBarsMoveTheViewAndRefuseAtTheEnds) {
     story.OnScrollClick(true, 4);
     EXPECT_EQ(story.board.ViewLeft(), 5);
     EXPECT_EQ(StageLeft(), -140);
-    story.OnScrollClick(true, 4);
-    story.OnScrollClick(true, 3);
-    story.OnScrollClick(true, 2);
-    story.OnScrollClick(false, 3);
-    story.OnScrollClick(false, 1);
-    story.OnScrollClick(false, 2);
+    for (const auto& [across, part] : {std::pair(true, 4), std::pair(true, 3), std::pair(true, 2), std::pair(false, 3),
+                                       std::pair(false, 1), std::pair(false, 2)})
+        story.OnScrollClick(across, part);
     EXPECT_EQ(game.TakeSounds(), (QStringList{QStringLiteral("ビィヨン"), QStringLiteral("ザッ"), QStringLiteral("ザッ"),
                                               QStringLiteral("ビィヨン"), QStringLiteral("ビィヨン"),
                                               QStringLiteral("ビィヨン"), QStringLiteral("ザッ")}));
-    EXPECT_EQ(story.board.ViewLeft(), 4);
-    EXPECT_EQ(story.board.ViewTop(), 1);
+    EXPECT_EQ(View(), std::pair(4, 1));
     EXPECT_EQ(game.screen.picCrossStage.Top, 0);
 }
 
@@ -90,16 +81,14 @@ TEST_F(BigBoard, ANewWordIsBroughtIntoView) {
     story.board.HandleKey(Key::Left);
     story.board.HandleKey(Key::Right);
     EXPECT_EQ(story.board.CurQuesNmb(), downInColumn14);
-    EXPECT_EQ(story.board.ViewLeft(), 5) << "min(14 - 5, 5)";
-    EXPECT_EQ(story.board.ViewTop(), 1);
+    EXPECT_EQ(View(), std::pair(5, 1)) << "min(14 - 5, 5)";
 
     // The last across word lies in row 15: whole from its first column, its row five from the top.
     story.OnCellClick(game.Cell(1, 1));
     story.OnCellClick(game.Cell(1, 2));  // across word 1 at (1,2)
     story.board.HandleKey(Key::Up);
     EXPECT_EQ(story.board.CurQuesNmb(), game.Stage().QuesDownFirst - 1);
-    EXPECT_EQ(story.board.ViewTop(), 6) << "clamp(15 - 5, 1, 6)";
-    EXPECT_EQ(story.board.ViewLeft(), 1);
+    EXPECT_EQ(View(), std::pair(1, 6)) << "clamp(15 - 5, 1, 6)";
     EXPECT_EQ(game.screen.picCrossStage.Top, -5 * 33);
 }
 

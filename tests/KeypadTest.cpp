@@ -33,15 +33,10 @@ protected:
 };
 
 TEST_F(KeypadTyping, ConvertsKeySequences) {
-    const struct {
-        const char* keys;
-        const char16_t* grid;
-        const char16_t* shown;
-    } cases[] = {
+    const struct { const char* keys; const char16_t* grid; const char16_t* shown; } cases[] = {
         {"KKA", u"|ツ|カ", u"ッ_カ"},      // the doubled letter types a small ッ, entered full-size
         {"NN", u"|ン", u"_ン"},
         {"A", u"ア", u"ア"},
-        {"-", u"ー", u"ー"},
         {"SHA", u"||シヤ", u"_シャ"},      // shown small, entered full-size
         {"LTU", u"||ツ", u"__ッ"},
         {"QQQ", u"||", u"_…？"},           // a two-key miss, then a three-key miss

@@ -82,11 +82,7 @@ TEST_F(PlayFileReader, AShortSolutionLineGivesBlankAnswers) {
 }
 
 TEST_F(PlayFileReader, RefusesEveryUnreadableFileWithOneTypedError) {
-    const struct {
-        const char* what;
-        QString from, to;
-        PlayFileProblem problem;
-    } cases[] = {
+    const struct { const char* what; QString from, to; PlayFileProblem problem; } cases[] = {
         {"no marker", QStringLiteral(";#1"), QStringLiteral(";#3"), PlayFileProblem::NoStage},
         {"a marker with a space", QStringLiteral(";#1"), QStringLiteral(";#1 "), PlayFileProblem::NoStage},
         {"a marker with a zero", QStringLiteral(";#1"), QStringLiteral(";#01"), PlayFileProblem::NoStage},

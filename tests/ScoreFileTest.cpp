@@ -64,12 +64,7 @@ TEST_F(ScoreFile, ReadsOneValuePerStageAndWritesThemBack) {
 }
 
 TEST_F(ScoreFile, EverythingSolvedAsksToStartOver) {
-    const struct {
-        QString status;
-        int answer;
-        bool result;
-        QString after;
-    } cases[] = {
+    const struct { QString status; int answer; bool result; QString after; } cases[] = {
         {QStringLiteral("1,1,1"), AnswerYes, true, QStringLiteral("0,0,0")},
         {QStringLiteral("1,1,1"), AnswerNo, false, QStringLiteral("1,1,1")},
         {QStringLiteral("2,1,1"), AnswerNo, false, QStringLiteral("2,1,1")},  // no "0": nothing left to play
@@ -131,10 +126,7 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
 TEST_F(ScoreFile, AScratchFileLeftBehindIsReplacedNeverWrittenThrough) {
     const QString scratch = dir.filePath(QStringLiteral("temp.log"));
     const QString other = dir.filePath(QStringLiteral("other.txt"));
-    const struct {
-        const char* what;
-        std::function<bool()> plant;
-    } cases[] = {
+    const struct { const char* what; std::function<bool()> plant; } cases[] = {
         {"half-written file", [&] { return WriteTextFile(scratch, {QStringLiteral(";a"), QStringLiteral(";b")}); }},
         {"link to another file", [&] { return QFile::link(other, scratch); }},
         {"hard link to another file", [&] { return ::link(QFile::encodeName(other), QFile::encodeName(scratch)) == 0; }},

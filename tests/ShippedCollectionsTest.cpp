@@ -36,7 +36,6 @@ void SolveEveryStage(const QString& fileName) {
         ASSERT_EQ(game.story.checker.CountWrongCells(), 0);
         if (solved < stageMax.value) {
             game.story.OnAnswerOpenClick();
-            ASSERT_EQ(game.ScoreFile().section(u'\n', 4, 4).split(u',').at(n - 1), QStringLiteral("1"));
             ASSERT_NE(game.story.flow.StageNmb(), n) << "a solved stage leads to the next";
         } else {
             EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "the last solved stage ends the game";

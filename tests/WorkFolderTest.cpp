@@ -8,10 +8,7 @@ namespace kirune {
 namespace {
 
 TEST(WorkFolder, TakesTheFirstTemporaryFolderVariableThatIsSet) {
-    const struct {
-        QHash<QString, QString> environment;
-        QString folder;
-    } cases[] = {
+    const struct { QHash<QString, QString> environment; QString folder; } cases[] = {
         {{{QStringLiteral("TEMP"), QString()}, {QStringLiteral("TMP"), QStringLiteral("/work")}}, QStringLiteral("/work/")},
         {{{QStringLiteral("TEMP"), QStringLiteral("X=/t")}}, QStringLiteral("/t/")},
         {{{QStringLiteral("TEMP"), QStringLiteral("/tmp/")}, {QStringLiteral("Tmp"), QStringLiteral("/no")}},
