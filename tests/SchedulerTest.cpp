@@ -6,25 +6,6 @@
 namespace kirune {
 namespace {
 
-TEST(Scheduler, ATimerKeepsTickingWhileItsOwnHandlerWaits) {
-    SimHost host;
-    int ticks = 0;
-    int deepest = 0;
-    int depth = 0;
-    GameTimer timer(host.Timers(), 100, [&] {
-        ++ticks;
-        ++depth;
-        deepest = std::max(deepest, depth);
-        if (ticks == 1)
-            Wait(host, 0.35);  // like a talk inside the minute work
-        --depth;
-    });
-    timer.SetEnabled(true);
-    host.RunFor(1.0);
-    EXPECT_EQ(ticks, 10);
-    EXPECT_EQ(deepest, 2) << "ticks during the wait run inside the first handler";
-}
-
 TEST(Scheduler, ATimerDueSeveralTimesWhileBlockedFiresOnce) {
     qint64 now = 0;
     Scheduler scheduler([&] { return now; });
