@@ -82,16 +82,9 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
     const std::vector<QByteArray> whole = WholeRecords();
     ASSERT_EQ(std::count(whole.begin(), whole.end(), QByteArray()), 0);
 
-    int bad = 0, scratchLeft = 0, scratchPlanted = 0;
+    // Many kills leave a half-written scratch file behind, which the next writer must not trip on.
+    int scratchLeft = 0;
     for (int round = 1; round <= kKills; ++round) {
-        // Now and then a half-written scratch file from an imagined earlier crash, on top of
-        // the ones the kills leave themselves.
-        if (round % 20 == 0 && !QFile::exists(scratch)) {
-            QFile stale(scratch);
-            ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-            stale.write(whole[0].left(40));
-            ++scratchPlanted;
-        }
         int ready[2];
         ASSERT_EQ(pipe(ready), 0);
         const pid_t pid = fork();
@@ -117,15 +110,11 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
             ++scratchLeft;
         QFile file(folder + QStringLiteral("kill.log"));
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        if (std::find(whole.begin(), whole.end(), bytes) == whole.end()) {
-            ++bad;
-            ADD_FAILURE() << "kill " << round << " left " << bytes.size() << " bytes: " << bytes.toHex().toStdString();
-        }
+        EXPECT_NE(std::find(whole.begin(), whole.end(), bytes), whole.end())
+            << "kill " << round << " left " << bytes.size() << " bytes: " << bytes.toHex().toStdString();
     }
-    std::cout << "score file kill test: " << kKills << " kills, " << bad << " bad files, " << scratchLeft
-              << " scratch files left by a kill, " << scratchPlanted << " planted" << std::endl;
-    EXPECT_EQ(bad, 0);
-    EXPECT_GT(scratchLeft + scratchPlanted, 0);
+    std::cout << "score file kill test: " << kKills << " kills, " << scratchLeft << " left a scratch file" << std::endl;
+    EXPECT_GT(scratchLeft, 0);
 }
 
 }  // namespace
