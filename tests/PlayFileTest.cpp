@@ -27,23 +27,35 @@ protected:
     int count = 0;
 };
 
-TEST_F(PlayFileReader, LoadsEveryFieldOfAStage) {
-    const auto read = LoadStageData(Write(Tiny()), 1);
-    ASSERT_TRUE(read) << read.error->Describe().toStdString();
-    const Crossword& x = read.value;
-    EXPECT_EQ(std::vector<int>({x.MasMaxY, x.MasMaxX, x.MasStride, x.MasLast, x.Level}), std::vector<int>({2, 3, 5, 19, 3}));
-    const MasRec& a = x.Mas[6];
-    EXPECT_EQ(std::vector<int>({a.Kind, a.AcrossNo, a.DownNo}), std::vector<int>({4, 1, 2}));
-    EXPECT_EQ(QString(a.Answer) + a.Entered + a.UndoChr, QStringLiteral("Ａ　　"));
-    EXPECT_EQ(x.Mas[8].Entered, QChar(0x25A0)) << "a black cell starts as ■";
-    EXPECT_TRUE(x.Mas[8].UndoChr.isNull());
-    EXPECT_TRUE(x.Mas[0].Entered.isNull()) << "frame cells get their kind only";
-    const QuesRec& bird = x.Ques[1];
-    EXPECT_EQ(QStringList({bird.QuesText, bird.AnsText, bird.Yomi, bird.ID, bird.CN, bird.BN, bird.SN}),
-              QStringList({QStringLiteral("鳥"), QStringLiteral("とり"), QStringLiteral("トリ"), QStringLiteral("0"),
-                           QStringLiteral("3"), QString(), QString()}));
-    EXPECT_EQ(x.Ques[2].AN, QStringLiteral("h"));
-    EXPECT_EQ(x.Ques[2].SN, QStringLiteral("i,j,k")) << "everything after the ninth comma";
+TEST_F(PlayFileReader, LoadsEveryFieldHoweverTheNumbersAreSpreadOverLines) {
+    // A short solution line leaves blank answers.
+    const QString stage = Tiny().replace(QStringLiteral("Ｃ■■"), QStringLiteral("Ｃ"));
+    QString oneLine = stage, perLine = stage;
+    oneLine.replace(QStringLiteral("1,1,1,1,1\n1,4,2,1,1\n1,3,1,1,1\n1,1,1,1,1"),
+                    QStringLiteral("1,1,1,1,1,1,4,2,1,1,1,3,1,1,1,1,1,1,1,1"));
+    perLine.replace(QStringLiteral("3,2,2"), QStringLiteral("3\n2\n 2"));
+    perLine.replace(QStringLiteral("1,0,0\n0,0,0\ndown"), QStringLiteral("1\n0\n0\n0,0\n0\ndown"));
+    for (const QString& text : {stage, oneLine, perLine}) {
+        SCOPED_TRACE(text.toStdString());
+        const auto read = LoadStageData(Write(text), 1);
+        ASSERT_TRUE(read) << read.error->Describe().toStdString();
+        const Crossword& x = read.value;
+        EXPECT_EQ(std::vector<int>({x.MasMaxY, x.MasMaxX, x.MasStride, x.MasLast, x.Level, x.QuesDownFirst}),
+                  std::vector<int>({2, 3, 5, 19, 3, 2}));
+        const MasRec& a = x.Mas[6];
+        EXPECT_EQ(std::vector<int>({a.Kind, x.Mas[7].Kind, a.AcrossNo, a.DownNo}), std::vector<int>({4, 2, 1, 2}));
+        EXPECT_EQ(QString(a.Answer) + a.Entered + a.UndoChr, QStringLiteral("Ａ　　"));
+        EXPECT_EQ(x.Mas[8].Entered, QChar(0x25A0)) << "a black cell starts as ■";
+        EXPECT_TRUE(x.Mas[8].UndoChr.isNull());
+        EXPECT_TRUE(x.Mas[0].Entered.isNull()) << "frame cells get their kind only";
+        EXPECT_EQ(QString(x.Mas[12].Answer) + x.Mas[12].Entered, QStringLiteral(" 　"));
+        const QuesRec& bird = x.Ques[1];
+        EXPECT_EQ(QStringList({bird.QuesText, bird.AnsText, bird.Yomi, bird.ID, bird.CN, bird.BN, bird.SN}),
+                  QStringList({QStringLiteral("鳥"), QStringLiteral("とり"), QStringLiteral("トリ"), QStringLiteral("0"),
+                               QStringLiteral("3"), QString(), QString()}));
+        EXPECT_EQ(x.Ques[2].AN, QStringLiteral("h"));
+        EXPECT_EQ(x.Ques[2].SN, QStringLiteral("i,j,k")) << "everything after the ninth comma";
+    }
 }
 
 TEST_F(PlayFileReader, FindsEachStageByItsMarkerAnywhereInTheFile) {
@@ -55,30 +67,6 @@ TEST_F(PlayFileReader, FindsEachStageByItsMarkerAnywhereInTheFile) {
     const QString path = Write(text);
     EXPECT_EQ(LoadStageData(path, 1).value.MasMaxX, 4);
     EXPECT_EQ(LoadStageData(path, 2).value.MasMaxX, 5);
-}
-
-TEST_F(PlayFileReader, ReadsNumericBlocksHoweverTheyAreSpreadOverLines) {
-    QString oneLine = Tiny();
-    oneLine.replace(QStringLiteral("1,1,1,1,1\n1,4,2,1,1\n1,3,1,1,1\n1,1,1,1,1"),
-                    QStringLiteral("1,1,1,1,1,1,4,2,1,1,1,3,1,1,1,1,1,1,1,1"));
-    QString perLine = Tiny();
-    perLine.replace(QStringLiteral("3,2,2"), QStringLiteral("3\n2\n 2"));
-    perLine.replace(QStringLiteral("1,0,0\n0,0,0\ndown"), QStringLiteral("1\n0\n0\n0,0\n0\ndown"));
-    for (const QString& text : {oneLine, perLine}) {
-        const auto read = LoadStageData(Write(text), 1);
-        ASSERT_TRUE(read) << read.error->Describe().toStdString();
-        const Crossword& x = read.value;
-        EXPECT_EQ(std::vector<int>({x.Mas[6].Kind, x.Mas[7].Kind, x.QuesDownFirst, x.Mas[6].AcrossNo}),
-                  std::vector<int>({4, 2, 2, 1}));
-        EXPECT_EQ(x.Ques[2].QuesText, QStringLiteral("a"));
-    }
-}
-
-TEST_F(PlayFileReader, AShortSolutionLineGivesBlankAnswers) {
-    const auto read = LoadStageData(Write(Tiny().replace(QStringLiteral("Ｃ■■"), QStringLiteral("Ｃ"))), 1);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read.value.Mas[12].Answer, QChar(u' '));
-    EXPECT_EQ(read.value.Mas[12].Entered, QChar(0x3000));
 }
 
 TEST_F(PlayFileReader, RefusesEveryUnreadableFileWithOneTypedError) {
@@ -104,15 +92,9 @@ TEST_F(PlayFileReader, RefusesEveryUnreadableFileWithOneTypedError) {
     EXPECT_EQ(LoadStageData(dir.filePath(QStringLiteral("none.vxl")), 1).error->problem, PlayFileProblem::CannotOpen);
     EXPECT_EQ(ReadStageMax(dir.filePath(QStringLiteral("none.vxl"))).error->problem, PlayFileProblem::CannotOpen);
     EXPECT_EQ(LoadStageData(dir.path(), 1).error->problem, PlayFileProblem::CannotOpen) << "a folder";
+    EXPECT_EQ(ReadStageMax(Write(QStringLiteral("only\r\n0\r\n"))).value, 0) << "a missing header line has no number";
     // A marker on the last line opens no stage.
     EXPECT_EQ(LoadStageData(Write(QStringLiteral("t\n0\nx\n1\n;#1\n")), 1).error->problem, PlayFileProblem::NoStage);
-}
-
-TEST_F(PlayFileReader, ReadsTheHeaderNumbers) {
-    const QString path = Write(QStringLiteral("title\r\n 1 kana\r\n\r\n12.5 stages\r\n"));
-    EXPECT_EQ(ReadInputMode(path).value, 1);
-    EXPECT_EQ(ReadStageMax(path).value, 12);
-    EXPECT_EQ(ReadStageMax(Write(QStringLiteral("only\r\n0\r\n"))).value, 0) << "a missing line has no number";
 }
 
 TEST(StageCaptions, ShowTitleLevelWordCountAndSize) {
