@@ -50,10 +50,8 @@ TEST(StageCheck, SortsProblemsIntoFatalAndHarmless) {
         {"word without a start", [](Crossword& x) { x.Mas[x.Cell(3, 1)].AcrossNo = 0; }, true, "starts in no cell"},
         {"kind against the solution", [](Crossword& x) { x.Mas[x.Cell(2, 2)].Kind = 2; }, false, "solution holds"},
         {"kind against the words", [](Crossword& x) { x.Mas[x.Cell(1, 2)].Kind = 4; }, false, "words make it"},
-        {"white cell in no word", [](Crossword& x) {
-             x.Mas[x.Cell(2, 2)].Answer = QChar(0xFF3A);
-             x.Mas[x.Cell(2, 2)].Kind = 2;
-         }, false, "belongs to no word"},
+        {"white cell in no word",
+         [](Crossword& x) { MasRec& m = x.Mas[x.Cell(2, 2)]; m.Answer = QChar(0xFF3A); m.Kind = 2; }, false, "belongs to no word"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

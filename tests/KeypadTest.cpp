@@ -50,7 +50,7 @@ TEST_F(KeypadTyping, ConvertsKeySequences) {
     }
 }
 
-TEST_F(KeypadTyping, ElevenKeysScrollTheRows) {
+TEST_F(KeypadTyping, ElevenKeysScrollTheRowsAndClearingEmptiesThem) {
     Type(QStringLiteral("AIUEOAIUEO"));
     EXPECT_EQ(keypad.CellsInUse, 10);
     EXPECT_EQ(keypad.Roma[1], QStringLiteral("A"));
@@ -62,9 +62,6 @@ TEST_F(KeypadTyping, ElevenKeysScrollTheRows) {
     EXPECT_EQ(keypad.Roma[8], QStringLiteral("K"));
     EXPECT_EQ(keypad.Kana[9], QStringLiteral("キ")) << "a two-character kana writes into the previous cell";
     EXPECT_EQ(keypad.Kana[10], QStringLiteral("ャ"));
-}
-
-TEST_F(KeypadTyping, ClearingEmptiesTheRowsOnlyWhenSomethingIsShown) {
     Type(QStringLiteral("K"));
     keypad.ClearDispKeyBuff();
     EXPECT_EQ(keypad.CellsInUse, 0);

@@ -47,9 +47,7 @@ void SolveEveryStage(const QString& fileName) {
 
 TEST(ShippedCollections, EveryKanaStageIsSolvedByTypingRomaji) { SolveEveryStage(QStringLiteral("カタカナめぐり.vxl")); }
 
-TEST(ShippedCollections, EveryAlphabetStageIsSolvedByTypingItsWords) {
-    SolveEveryStage(QStringLiteral("英単語めぐり.vxl"));
-}
+TEST(ShippedCollections, EveryAlphabetStageIsSolvedByTypingItsWords) { SolveEveryStage(QStringLiteral("英単語めぐり.vxl")); }
 
 }  // namespace
 }  // namespace kirune
