@@ -21,8 +21,8 @@ TEST(BoardView, EachGridShapeGetsItsFrameAndBars) {
         EXPECT_EQ(game.screen.picCrossStageMoveHVisible, c.h);
         EXPECT_EQ(game.screen.picCrossStageMoveVVisible, c.v);
         EXPECT_EQ(game.story.board.ScrollMode(), c.mode);
-        EXPECT_EQ(game.screen.lblCell[game.Cell(2, 3)].Left, 70);
-        EXPECT_EQ(game.screen.lblCell[game.Cell(2, 3)].Top, 33);
+        const CellLabel& cell = game.screen.lblCell[game.Cell(2, 3)];
+        EXPECT_EQ(std::pair(cell.Left, cell.Top), std::pair(70, 33));
     }
 }
 
@@ -36,8 +36,7 @@ protected:
 };
 
 TEST_F(BigBoard, TheCursorLeavingTheViewScrollsItOneStep) {
-    EXPECT_EQ(story.board.ViewLeftMax(), 5);
-    EXPECT_EQ(story.board.ViewTopMax(), 6);
+    EXPECT_EQ(std::pair(story.board.ViewLeftMax(), story.board.ViewTopMax()), std::pair(5, 6));
     game.Keys(QStringLiteral("AAAAAAAAAA"));  // ten letters: the cursor reaches column 11
     game.RunFor(6.0);
     ASSERT_EQ(game.CursorCell(), game.Cell(1, 11));

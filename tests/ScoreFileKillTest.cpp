@@ -76,7 +76,6 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
     std::uniform_int_distribution<useconds_t> delayUs(0, 4000);
 
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString folder = dir.path() + u'/';
     const QString scratch = folder + QStringLiteral("temp.log");
     const std::vector<QByteArray> whole = WholeRecords();
