@@ -67,8 +67,7 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン")});
     EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(library.ReadPlayerName(), QStringLiteral("ケン"));
-    clear = {0, 1, 0, 0};
-    library.WriteLogStatus(clear);
+    library.WriteLogStatus({0, 1, 0, 0});
     EXPECT_EQ(Lines()[2], QStringLiteral("ケン"));
     EXPECT_EQ(Lines().mid(4), QStringList{QStringLiteral("1,0,0")});
 
@@ -91,8 +90,7 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     // A name that is not CP932 is asked for again, but its bytes stay until a new name is saved.
     WriteBytes(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n0,0,0\r\n");
     EXPECT_EQ(library.ReadPlayerName(), QString());
-    clear = {0, 1, 0, 0};
-    library.WriteLogStatus(clear);
+    library.WriteLogStatus({0, 1, 0, 0});
     QFile file(Path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n1,0,0\r\n"));
