@@ -41,22 +41,22 @@ TEST(AudioFiles, EffectsAreDistinctLevelledAndClickFree) {
         SCOPED_TRACE(w.name);
         // The game's own loader: 16-bit mono at a rate it plays unconverted.
         const fs::path path = kSound / "wave" / fs::u8path(std::string(w.name) + ".wav");
-        SDL_AudioSpec spec;
+        SDL_AudioSpec sound;
         Uint8* buffer = nullptr;
         Uint32 bytes = 0;
-        ASSERT_TRUE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &bytes)) << SDL_GetError();
+        ASSERT_TRUE(SDL_LoadWAV(path.c_str(), &sound, &buffer, &bytes)) << SDL_GetError();
         std::vector<double> levels(bytes / 2);  // 0..1
         for (size_t i = 0; i < levels.size(); ++i) levels[i] = std::abs(reinterpret_cast<const Sint16*>(buffer)[i] / 32768.0);
         SDL_FreeWAV(buffer);
-        ASSERT_TRUE(spec.format == AUDIO_S16LSB && spec.channels == 1 && (spec.freq == 22050 || spec.freq == 44100));
-        const double seconds = static_cast<double>(levels.size()) / spec.freq;
+        ASSERT_TRUE(sound.format == AUDIO_S16LSB && sound.channels == 1 && (sound.freq == 22050 || sound.freq == 44100));
+        const double seconds = static_cast<double>(levels.size()) / sound.freq;
         ASSERT_GE(seconds, w.minSeconds);
         EXPECT_LE(seconds, w.maxSeconds);
         auto peak = [&](size_t from, size_t to) { return *std::max_element(levels.begin() + from, levels.begin() + to); };
         EXPECT_GE(peak(0, levels.size()), w.minPeak);
         EXPECT_LE(peak(0, levels.size()), w.maxPeak);
         // A jump at either edge is heard as a click when the sound starts or stops.
-        const size_t ms = static_cast<size_t>(spec.freq / 1000);
+        const size_t ms = static_cast<size_t>(sound.freq / 1000);
         EXPECT_LT(peak(0, ms), 0.05);
         EXPECT_LT(peak(levels.size() - ms, levels.size()), 0.05);
         const auto [it, fresh] = seen.emplace(levels, w.name);
