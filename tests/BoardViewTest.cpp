@@ -5,37 +5,24 @@
 namespace kirune {
 namespace {
 
-TEST(BoardView, ASmallGridIsCentredWithoutScrollBars) {
-    SimGame game({{PatternGrid(7, 7)}});
-    const Screen& s = game.screen;
-    EXPECT_EQ(s.picCrossStage, (Box{0, 0, 245, 231, true}));
-    EXPECT_EQ(s.picCrossBase, (Box{199, 147, 245, 231, true}));
-    EXPECT_FALSE(s.picCrossStageMoveHVisible);
-    EXPECT_FALSE(s.picCrossStageMoveVVisible);
-    EXPECT_EQ(game.story.board.ScrollMode(), Board::Scroll::None);
-    EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Left, 70);
-    EXPECT_EQ(s.lblCell[game.Cell(2, 3)].Top, 33);
-}
-
 TEST(BoardView, EachGridShapeGetsItsFrameAndBars) {
-    struct Case {
-        int rows, columns;
-        Box base;
-        bool h, v;
-        Board::Scroll mode;
-    };
-    const Case cases[] = {
+    const struct { int rows, columns; Box base; bool h, v; Board::Scroll mode; } cases[] = {
+        {7, 7, {199, 147, 245, 231, true}, false, false, Board::Scroll::None},  // small: centred
         {12, 9, {164, 98, 315, 330, true}, false, true, Board::Scroll::Vertical},
         {8, 13, {129, 131, 385, 264, true}, true, false, Board::Scroll::Horizontal},
         {12, 13, {129, 98, 385, 330, true}, true, true, Board::Scroll::Both},
         {10, 11, {129, 98, 385, 330, true}, false, false, Board::Scroll::None},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rows << "x" << c.columns);
         SimGame game({{PatternGrid(c.rows, c.columns)}});
-        EXPECT_EQ(game.screen.picCrossBase, c.base) << c.rows << "x" << c.columns;
+        EXPECT_EQ(game.screen.picCrossBase, c.base);
+        EXPECT_EQ(game.screen.picCrossStage, (Box{0, 0, c.columns * 35, c.rows * 33, true}));
         EXPECT_EQ(game.screen.picCrossStageMoveHVisible, c.h);
         EXPECT_EQ(game.screen.picCrossStageMoveVVisible, c.v);
         EXPECT_EQ(game.story.board.ScrollMode(), c.mode);
+        const CellLabel& cell = game.screen.lblCell[game.Cell(2, 3)];
+        EXPECT_EQ(std::pair(cell.Left, cell.Top), std::pair(70, 33));
     }
 }
 
@@ -45,12 +32,11 @@ protected:
     SimGame game{{{PatternGrid(15, 15)}}};
     Story& story = game.story;
     int StageLeft() const { return game.screen.picCrossStage.Left; }
+    std::pair<int, int> View() const { return {story.board.ViewLeft(), story.board.ViewTop()}; }
 };
 
-TEST_F(BigBoard, ScrollsOneColumnWhenTheCursorLeavesTheView) {
-    EXPECT_EQ(story.board.ViewLeftMax(), 5);
-    EXPECT_EQ(story.board.ViewTopMax(), 6);
-    EXPECT_EQ(story.board.ScrollMode(), Board::Scroll::Both);
+TEST_F(BigBoard, TheCursorLeavingTheViewScrollsItOneStep) {
+    EXPECT_EQ(std::pair(story.board.ViewLeftMax(), story.board.ViewTopMax()), std::pair(5, 6));
     game.Keys(QStringLiteral("AAAAAAAAAA"));  // ten letters: the cursor reaches column 11
     game.RunFor(6.0);
     ASSERT_EQ(game.CursorCell(), game.Cell(1, 11));
@@ -60,6 +46,13 @@ TEST_F(BigBoard, ScrollsOneColumnWhenTheCursorLeavesTheView) {
     EXPECT_EQ(game.CursorCell(), game.Cell(1, 12));
     EXPECT_EQ(story.board.ViewLeft(), 2) << "the view moves to columns 2..12";
     EXPECT_EQ(StageLeft(), -35);
+
+    story.OnCellClick(game.Cell(2, 1));  // column 1: one down word of 15 cells
+    ASSERT_EQ(story.board.CurStep(), game.Stage().MasStride);
+    for (int i = 0; i < 10; ++i)
+        story.board.HandleKey(Key::Down);
+    EXPECT_EQ(game.CursorCell(), game.Cell(12, 1));
+    EXPECT_EQ(View(), std::pair(2, 3)) << "moving down scrolls rows only";
 }
 
 TEST_F(BigBoard, ScrollBarsMoveTheViewAndRefuseAtTheEnds) {
@@ -67,17 +60,13 @@ TEST_F(BigBoard, ScrollBarsMoveTheViewAndRefuseAtTheEnds) {
     story.OnScrollClick(true, 4);
     EXPECT_EQ(story.board.ViewLeft(), 5);
     EXPECT_EQ(StageLeft(), -140);
-    story.OnScrollClick(true, 4);
-    story.OnScrollClick(true, 3);
-    story.OnScrollClick(true, 2);
-    story.OnScrollClick(false, 3);
-    story.OnScrollClick(false, 1);
-    story.OnScrollClick(false, 2);
+    for (const auto& [across, part] : {std::pair(true, 4), std::pair(true, 3), std::pair(true, 2), std::pair(false, 3),
+                                       std::pair(false, 1), std::pair(false, 2)})
+        story.OnScrollClick(across, part);
     EXPECT_EQ(game.TakeSounds(), (QStringList{QStringLiteral("ビィヨン"), QStringLiteral("ザッ"), QStringLiteral("ザッ"),
                                               QStringLiteral("ビィヨン"), QStringLiteral("ビィヨン"),
                                               QStringLiteral("ビィヨン"), QStringLiteral("ザッ")}));
-    EXPECT_EQ(story.board.ViewLeft(), 4);
-    EXPECT_EQ(story.board.ViewTop(), 1);
+    EXPECT_EQ(View(), std::pair(4, 1));
     EXPECT_EQ(game.screen.picCrossStage.Top, 0);
 }
 
@@ -91,27 +80,15 @@ TEST_F(BigBoard, ANewWordIsBroughtIntoView) {
     story.board.HandleKey(Key::Left);
     story.board.HandleKey(Key::Right);
     EXPECT_EQ(story.board.CurQuesNmb(), downInColumn14);
-    EXPECT_EQ(story.board.ViewLeft(), 5) << "min(14 - 5, 5)";
-    EXPECT_EQ(story.board.ViewTop(), 1);
+    EXPECT_EQ(View(), std::pair(5, 1)) << "min(14 - 5, 5)";
 
     // The last across word lies in row 15: whole from its first column, its row five from the top.
     story.OnCellClick(game.Cell(1, 1));
     story.OnCellClick(game.Cell(1, 2));  // across word 1 at (1,2)
     story.board.HandleKey(Key::Up);
     EXPECT_EQ(story.board.CurQuesNmb(), game.Stage().QuesDownFirst - 1);
-    EXPECT_EQ(story.board.ViewTop(), 6) << "clamp(15 - 5, 1, 6)";
-    EXPECT_EQ(story.board.ViewLeft(), 1);
+    EXPECT_EQ(View(), std::pair(1, 6)) << "clamp(15 - 5, 1, 6)";
     EXPECT_EQ(game.screen.picCrossStage.Top, -5 * 33);
-}
-
-TEST_F(BigBoard, MovingDownAWordScrollsRows) {
-    story.OnCellClick(game.Cell(2, 1));  // column 1: one down word of 15 cells
-    ASSERT_EQ(story.board.CurStep(), game.Stage().MasStride);
-    for (int i = 0; i < 10; ++i)
-        story.board.HandleKey(Key::Down);
-    EXPECT_EQ(game.CursorCell(), game.Cell(12, 1));
-    EXPECT_EQ(story.board.ViewTop(), 3);
-    EXPECT_EQ(story.board.ViewLeft(), 1);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "keypad/Keypad.h"
 #include "library/Cp932Text.h"
-#include "support/SimGame.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,15 +33,10 @@ protected:
 };
 
 TEST_F(KeypadTyping, ConvertsKeySequences) {
-    const struct {
-        const char* keys;
-        const char16_t* grid;
-        const char16_t* shown;
-    } cases[] = {
+    const struct { const char* keys; const char16_t* grid; const char16_t* shown; } cases[] = {
         {"KKA", u"|ツ|カ", u"ッ_カ"},      // the doubled letter types a small ッ, entered full-size
         {"NN", u"|ン", u"_ン"},
         {"A", u"ア", u"ア"},
-        {"-", u"ー", u"ー"},
         {"SHA", u"||シヤ", u"_シャ"},      // shown small, entered full-size
         {"LTU", u"||ツ", u"__ッ"},
         {"QQQ", u"||", u"_…？"},           // a two-key miss, then a three-key miss
@@ -55,7 +50,7 @@ TEST_F(KeypadTyping, ConvertsKeySequences) {
     }
 }
 
-TEST_F(KeypadTyping, ElevenKeysScrollTheRows) {
+TEST_F(KeypadTyping, ElevenKeysScrollTheRowsAndClearingEmptiesThem) {
     Type(QStringLiteral("AIUEOAIUEO"));
     EXPECT_EQ(keypad.CellsInUse, 10);
     EXPECT_EQ(keypad.Roma[1], QStringLiteral("A"));
@@ -67,9 +62,6 @@ TEST_F(KeypadTyping, ElevenKeysScrollTheRows) {
     EXPECT_EQ(keypad.Roma[8], QStringLiteral("K"));
     EXPECT_EQ(keypad.Kana[9], QStringLiteral("キ")) << "a two-character kana writes into the previous cell";
     EXPECT_EQ(keypad.Kana[10], QStringLiteral("ャ"));
-}
-
-TEST_F(KeypadTyping, ClearingEmptiesTheRowsOnlyWhenSomethingIsShown) {
     Type(QStringLiteral("K"));
     keypad.ClearDispKeyBuff();
     EXPECT_EQ(keypad.CellsInUse, 0);
@@ -96,28 +88,6 @@ TEST(KeypadTable, AMissingOrShortTableIsNamed) {
     EXPECT_TRUE(shortTable.contains(QStringLiteral("3 lines"))) << shortTable.toStdString();
     EXPECT_EQ(QuotedFields(QStringLiteral("a,\"b,c\",\"\",d")),
               (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QString(), QStringLiteral("d")}));
-}
-
-TEST(KanaPuzzle, IsSolvedByTypingRomaji) {
-    SimGame game({{{QStringLiteral("ラーメン"), QStringLiteral("イ■ロ■"), QStringLiteral("オレンジ"),
-                    QStringLiteral("ン■■■")}}},
-                 1);
-    EXPECT_TRUE(game.screen.picKeypadVisible);
-    EXPECT_TRUE(game.game.keypad.Shown) << "a first kana game shows the keypad";
-    const std::pair<int, QString> words[] = {
-        {1, QStringLiteral("RA-MENN")}, {2, QStringLiteral("ORENNJI")}, {3, QStringLiteral("RAIONN")},
-        {4, QStringLiteral("MERONN")},
-    };
-    for (const auto& [word, romaji] : words) {
-        game.Select(word);
-        game.Type(romaji);
-    }
-    EXPECT_EQ(game.Row(1), QStringLiteral("ラーメン"));
-    EXPECT_EQ(game.Row(3), QStringLiteral("オレンジ"));
-    EXPECT_EQ(game.Column(1), QStringLiteral("ライオン"));
-    EXPECT_EQ(game.story.checker.CountWrongCells(), 0);
-    game.menuAnswers = {{2115, 1}};
-    EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "solved: the only stage, so the game ends";
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include "library/PlayFile.h"
 #include "model/StageCheck.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -45,52 +43,8 @@ down:
 ＴＯＹ = おもちゃ
 )";
 
-QStringList Lines(const char* text) { return SplitLines(QString::fromUtf8(text)); }
-
-TEST(PlayFileBuild, NumbersAcrossWordsFirstThenDownInReadingOrder) {
-    const BuildResult built = BuildPlayFile(Source("alphabet", kFarm), Table());
-    ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
-    EXPECT_EQ(built.lines, Lines(R"(Kirune play file テスト
-0
-stages
-1
-;#1
-[rows,columns]
-3,4
-[level,words,first down word]
-2,5,4
-[cell kinds]
-1,1,1,1,1,1
-1,4,2,4,1,1
-1,3,1,4,2,1
-1,4,2,4,1,1
-1,1,1,1,1,1
-[solution]
-ＣＡＴ■
-Ｏ■ＯＸ
-ＷＡＹ■
-[across numbers]
-1,0,0,0
-0,0,2,0
-3,0,0,0
-[down numbers]
-4,0,5,0
-0,0,0,0
-0,0,0,0
-[words]
-1,ニャーと鳴く,ＣＡＴ,,,,,,
-2,畑を耕す牛,ＯＸ,,,,,,
-3,道、方法,ＷＡＹ,,,,,,
-4,モーと鳴く,ＣＯＷ,,,,,,
-5,おもちゃ,ＴＯＹ,,,,,,)"));
-}
-
-TEST(PlayFileBuild, RoundTripsThroughTheGamesReader) {
-    const QStringList source = Lines(R"(title: 往復
-input: kana
-stage: 1
-level: 1
-grid:
+// Two kana stages with the optional clue fields.
+const char* const kKana = R"(grid:
   ネコ
   ズ■
   ミ■
@@ -109,129 +63,89 @@ across:
 down:
   キイロ = 黄色
   プール = 泳ぐところ
-)");
-    const BuildResult built = BuildPlayFile(source, Table());
-    ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("round.vxl"));
-    ASSERT_TRUE(WriteTextFile(path, built.lines));
-    EXPECT_EQ(ReadInputMode(path).value, 1);
-    EXPECT_EQ(ReadStageMax(path).value, 2);
+)";
 
-    std::vector<SourceError> unused;
-    const CollectionSource expected = ReadCollectionSource(source, unused);
+TEST(PlayFileBuild, TheGameLoadsEachStageAsItsSourceSays) {
+    // Alphabet grids need no keypad table.
+    const std::pair<QStringList, const RomaKanaTable*> sources[] = {{Source("alphabet", kFarm), nullptr},
+                                                                   {Source("kana", kKana), Table()}};
     // The reader turns an empty field into "0", as it always has; the last one stays empty.
     auto field = [](const QString& text) { return text.isEmpty() ? QStringLiteral("0") : text; };
-    for (int n = 1; n <= 2; ++n) {
-        SCOPED_TRACE(n);
-        const SourceStage& e = expected.stages[size_t(n - 1)];
-        auto loaded = LoadStageData(path, n);
-        ASSERT_TRUE(loaded) << loaded.error->Describe().toStdString();
-        Crossword& x = loaded.value;
-        EXPECT_TRUE(PrepareStage(x).empty());
-        EXPECT_EQ(x.Level, e.level);
-        EXPECT_EQ(x.QuesDownFirst, int(e.clues[0].size()) + 1);
-        ASSERT_EQ(x.MasMaxY, int(e.rows.size()));
-        for (int r = 1; r <= x.MasMaxY; ++r)
-            for (int c = 1; c <= x.MasMaxX; ++c)
-                EXPECT_EQ(x.Mas[x.Cell(r, c)].Answer, e.rows[size_t(r - 1)].text[c - 1]);
-        int k = 0;
-        for (const auto& list : e.clues)
-            for (const SourceClue& clue : list) {
-                const QuesRec& q = x.Ques[++k];
-                EXPECT_EQ(q.AnswerText, clue.answer);
-                EXPECT_EQ(q.QuesText, clue.clue);
-                EXPECT_EQ(q.AnsText, clue.written.isEmpty() ? clue.answer : clue.written);
-                EXPECT_EQ(q.Yomi, field(clue.reading));
-                EXPECT_EQ(q.ID, field(clue.codes.value(0)));
-                EXPECT_EQ(q.AN, clue.codes.value(4));
-            }
-        EXPECT_EQ(k, x.QuesNmbMax);
+    for (const auto& [source, table] : sources) {
+        SCOPED_TRACE(source[1].toStdString());
+        const BuildResult built = BuildPlayFile(source, table);
+        ASSERT_TRUE(built.errors.empty()) << Describe(built.errors);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("round.vxl"));
+        ASSERT_TRUE(WriteTextFile(path, built.lines));
+        std::vector<SourceError> unused;
+        const CollectionSource expected = ReadCollectionSource(source, unused);
+        EXPECT_EQ(ReadInputMode(path).value, expected.inputMode);
+        ASSERT_EQ(ReadStageMax(path).value, int(expected.stages.size()));
+        for (int n = 1; n <= int(expected.stages.size()); ++n) {
+            SCOPED_TRACE(n);
+            const SourceStage& e = expected.stages[size_t(n - 1)];
+            auto loaded = LoadStageData(path, n);
+            ASSERT_TRUE(loaded) << loaded.error->Describe().toStdString();
+            Crossword& x = loaded.value;
+            EXPECT_TRUE(PrepareStage(x).empty()) << "kinds, numbers and blocks agree with the solution";
+            EXPECT_EQ(x.Level, e.level);
+            EXPECT_EQ(x.QuesDownFirst, int(e.clues[0].size()) + 1);
+            EXPECT_EQ(x.MasMaxY, int(e.rows.size()));
+            EXPECT_EQ(x.MasMaxX, int(e.rows[0].text.size()));
+            // Numbered across first, then down, each in reading order: the order of the lists. Every
+            // white cell is in a word, so the words' text covers the solution.
+            int k = 0;
+            for (const auto& list : e.clues)
+                for (const SourceClue& clue : list) {
+                    const QuesRec& q = x.Ques[++k];
+                    EXPECT_EQ(QStringList({q.AnswerText, q.QuesText, q.AnsText, q.Yomi, q.ID, q.AN}),
+                              QStringList({clue.answer, clue.clue, clue.written.isEmpty() ? clue.answer : clue.written,
+                                           field(clue.reading), field(clue.codes.value(0)), clue.codes.value(4)}));
+                }
+            EXPECT_EQ(k, x.QuesNmbMax);
+        }
     }
 }
 
-struct Refusal {
-    const char* name;
-    const char* input;
-    const char* body;
-    int line;
-    const char* message;
-};
-
-const Refusal kRefusals[] = {
-    {"rows of different lengths", "alphabet", "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n", 8, "a row of 3 cells"},
-    {"a white cell in no word", "alphabet", "grid:\nＣＡＴ\nＯ■■\nＷ■Ｘ\nacross:\nＣＡＴ = a\ndown:\nＣＯＷ = b\n", 8,
-     "row 3, column 3 belongs to no word"},
-    {"a grid in two pieces", "alphabet", "grid:\nＧＯ■\n■■■\nＵＰ■\nacross:\nＧＯ = a\nＵＰ = b\n", 6,
-     "fall apart into 2 pieces"},
-    {"a word without a clue", "alphabet",
-     "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ■\nacross:\nＣＡＴ = a\nＯＸ = b\nＷＡＹ = c\ndown:\nＣＯＷ = d\n", 13,
-     "down word 5 (ＴＯＹ) has no clue"},
-    {"an extra clue", "alphabet",
-     "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\nＰＩＧ = b\ndown:\nＧＯ = c\n", 10, "an extra across clue"},
-    {"a clue for another word", "alphabet",
-     "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＤＯ = c\n", 11, "this clue is for ＤＯ, but down word 2 reads ＧＯ"},
-    {"an empty clue", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ =\ndown:\nＧＯ = c\n", 9, "an empty clue"},
-    {"a comma in a clue", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a, b\ndown:\nＧＯ = c\n", 9, "a comma"},
-    {"a clue CP932 lacks", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = 한\ndown:\nＧＯ = c\n", 9,
-     "\"한\", which CP932 cannot encode"},
-    {"a grid CP932 lacks", "kana", "grid:\nネコ\n한■\nacross:\nネコ = a\ndown:\nネ한 = b\n", 7,
-     "\"한\", which CP932 cannot encode"},
-    {"a half-width letter", "alphabet", "grid:\nＧO\nＯ■\nacross:\nＧO = a\ndown:\nＧＯ = c\n", 6,
-     "only full-width capitals Ａ-Ｚ, not \"O\""},
-    {"a small kana", "kana", "grid:\nキャ\nズ■\nacross:\nキャ = a\ndown:\nキズ = b\n", 6,
-     "\"ャ\" is a small kana: crosswords write it full-size, \"ヤ\""},
-    {"a kana the keypad lacks", "kana", "grid:\nヰコ\nズ■\nacross:\nヰコ = a\ndown:\nヰズ = b\n", 6,
-     "the keypad cannot enter \"ヰ\""},
-    {"an unknown input", "roman", "grid:\nＧＯ\n", 2, "input: is kana or alphabet"},
-    {"an unknown clue field", "alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a | yomi: ご\ndown:\nＧＯ = c\n", 9,
-     "\"| yomi: ご\""},
-    {"a line outside the lists", "alphabet", "ＧＯ = a\ngrid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＧＯ = c\n", 5,
-     "unexpected line"},
-};
-
 TEST(PlayFileBuild, RefusesWhatTheGameCouldNotPlayFairlyAndSaysWhere) {
-    for (const Refusal& r : kRefusals) {
-        SCOPED_TRACE(r.name);
-        const BuildResult built = BuildPlayFile(Source(r.input, r.body), Table());
+    // Each with the line of its one error and what that says.
+    const struct {
+        const char* input;
+        const char* body;
+        int line;
+        const char* message;
+        bool noTable = false;
+    } refusals[] = {
+        {"alphabet", "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n", 8, "a row of 3 cells"},
+        {"alphabet", "grid:\nＣＡＴ\nＯ■■\nＷ■Ｘ\nacross:\nＣＡＴ = a\ndown:\nＣＯＷ = b\n", 8,
+         "row 3, column 3 belongs to no word"},
+        {"alphabet", "grid:\nＧＯ■\n■■■\nＵＰ■\nacross:\nＧＯ = a\nＵＰ = b\n", 6, "fall apart into 2 pieces"},
+        {"alphabet", "grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ■\nacross:\nＣＡＴ = a\nＯＸ = b\nＷＡＹ = c\ndown:\nＣＯＷ = d\n", 13,
+         "down word 5 (ＴＯＹ) has no clue"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\nＰＩＧ = b\ndown:\nＧＯ = c\n", 10, "an extra across clue"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＤＯ = c\n", 11,
+         "this clue is for ＤＯ, but down word 2 reads ＧＯ"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ =\ndown:\nＧＯ = c\n", 9, "an empty clue"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a, b\ndown:\nＧＯ = c\n", 9, "a comma"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = 한\ndown:\nＧＯ = c\n", 9, "\"한\", which CP932 cannot encode"},
+        {"kana", "grid:\nネコ\n한■\nacross:\nネコ = a\ndown:\nネ한 = b\n", 7, "\"한\", which CP932 cannot encode"},
+        {"alphabet", "grid:\nＧO\nＯ■\nacross:\nＧO = a\ndown:\nＧＯ = c\n", 6, "only full-width capitals Ａ-Ｚ, not \"O\""},
+        {"kana", "grid:\nキャ\nズ■\nacross:\nキャ = a\ndown:\nキズ = b\n", 6,
+         "\"ャ\" is a small kana: crosswords write it full-size, \"ヤ\""},
+        {"kana", "grid:\nヰコ\nズ■\nacross:\nヰコ = a\ndown:\nヰズ = b\n", 6, "the keypad cannot enter \"ヰ\""},
+        {"roman", "grid:\nＧＯ\n", 2, "input: is kana or alphabet"},
+        {"alphabet", "grid:\nＧＯ\nＯ■\nacross:\nＧＯ = a | yomi: ご\ndown:\nＧＯ = c\n", 9, "\"| yomi: ご\""},
+        {"alphabet", "ＧＯ = a\ngrid:\nＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＧＯ = c\n", 5, "unexpected line"},
+        {"kana", "grid:\nネコ\nズ■\nacross:\nネコ = a\ndown:\nネズ = b\n", 2, "which could not be read", true},
+    };
+    for (const auto& r : refusals) {
+        SCOPED_TRACE(r.message);
+        const BuildResult built = BuildPlayFile(Source(r.input, r.body), r.noTable ? nullptr : Table());
         ASSERT_EQ(built.errors.size(), 1u) << Describe(built.errors);
         EXPECT_EQ(built.errors[0].line, r.line);
         EXPECT_TRUE(built.errors[0].text.contains(QString::fromUtf8(r.message))) << Describe(built.errors);
     }
-}
-
-TEST(PlayFileBuild, KanaGridsNeedTheKeypadTable) {
-    const BuildResult built = BuildPlayFile(Source("kana", "grid:\nネコ\nズ■\nacross:\nネコ = a\ndown:\nネズ = b\n"), nullptr);
-    ASSERT_EQ(built.errors.size(), 1u) << Describe(built.errors);
-    EXPECT_EQ(built.errors[0].line, 2);
-    EXPECT_TRUE(BuildPlayFile(Source("alphabet", kFarm), nullptr).errors.empty()) << "alphabet grids do not";
-}
-
-TEST(PlayFileBuild, TheToolWritesAPlayableFileOrNothing) {
-    QTemporaryDir dir;
-    const QString source = dir.filePath(QStringLiteral("farm.vxl.txt"));
-    const QString output = dir.filePath(QStringLiteral("farm.vxl"));
-    QString err;
-    auto build = [&](const char* body) {
-        QFile file(source);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return -1;
-        file.write(Source("alphabet", body).join(u'\n').toUtf8());
-        file.close();
-        QProcess tool;
-        tool.start(QStringLiteral(KIRUNE_PROGRAM_DIR "/kirune-vxl"), {QStringLiteral("build"), source, QStringLiteral("-o"), output});
-        tool.waitForFinished(30000);
-        err = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitCode();
-    };
-    ASSERT_EQ(build(kFarm), 0) << err.toStdString();
-    auto read = LoadStageData(output, 1);
-    ASSERT_TRUE(read);
-    EXPECT_TRUE(PrepareStage(read.value).empty());
-
-    EXPECT_EQ(build("grid:\nＣＡＴ■\nＯ■ＯＸ\nＷＡＹ\n"), 1);
-    EXPECT_EQ(err, source + QStringLiteral(":8: a row of 3 cells in a grid whose first row has 4\n"));
-    EXPECT_FALSE(QFile::exists(output)) << "the earlier file is gone, not passed off as this build's";
 }
 
 }  // namespace

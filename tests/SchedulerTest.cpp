@@ -6,25 +6,6 @@
 namespace kirune {
 namespace {
 
-TEST(Scheduler, ATimerKeepsTickingWhileItsOwnHandlerWaits) {
-    SimHost host;
-    int ticks = 0;
-    int deepest = 0;
-    int depth = 0;
-    GameTimer timer(host.Timers(), 100, [&] {
-        ++ticks;
-        ++depth;
-        deepest = std::max(deepest, depth);
-        if (ticks == 1)
-            Wait(host, 0.35);  // like a talk inside the minute work
-        --depth;
-    });
-    timer.SetEnabled(true);
-    host.RunFor(1.0);
-    EXPECT_EQ(ticks, 10);
-    EXPECT_EQ(deepest, 2) << "ticks during the wait run inside the first handler";
-}
-
 TEST(Scheduler, ATimerDueSeveralTimesWhileBlockedFiresOnce) {
     qint64 now = 0;
     Scheduler scheduler([&] { return now; });
@@ -52,46 +33,6 @@ TEST(Scheduler, TimersFireInDueOrderAndOnlyWhileEnabled) {
     fast.SetEnabled(false);
     host.RunFor(0.06);
     EXPECT_EQ(order, QStringLiteral("FSFSFSS"));
-}
-
-TEST(SimHost, StartsAtAnyTimeOfDayAndWrapsAtMidnight) {
-    SimHost host(23 * 3600 + 59 * 60 + 30);
-    EXPECT_DOUBLE_EQ(host.SecondsSinceMidnight(), 86370.0);
-    host.RunFor(45.0);
-    EXPECT_DOUBLE_EQ(host.SecondsSinceMidnight(), 15.0);
-}
-
-TEST(SimHost, AWaitThatCanNeverEndFailsWithAMessage) {
-    SimHost host;
-    bool answered = false;
-    EXPECT_THROW(host.RunUntil([&] { return answered; }, 5.0), SimStall);
-
-    // Nothing enabled, nothing scripted, nothing awaited: not even time can pass.
-    EXPECT_THROW(host.Pump(), SimStall);
-
-    // Timers keep time moving, but the limit still ends a wait that never ends.
-    GameTimer timer(host.Timers(), 100, [] {});
-    timer.SetEnabled(true);
-    host.limitMs = host.NowMs() + 2000;
-    try {
-        while (!answered)
-            host.Pump();
-        FAIL() << "the wait should have failed";
-    } catch (const SimStall& stall) {
-        EXPECT_NE(std::string(stall.what()).find("never ends"), std::string::npos);
-    }
-}
-
-TEST(SimHost, DeliversScriptedInputInOrderAtItsTime) {
-    SimHost host;
-    QString seen;
-    host.Post(200, [&] { seen += u'B'; });
-    host.Post(100, [&] { seen += u'A'; });
-    host.Post(200, [&] { seen += u'C'; });
-    host.RunFor(0.15);
-    EXPECT_EQ(seen, QStringLiteral("A"));
-    host.RunFor(0.1);
-    EXPECT_EQ(seen, QStringLiteral("ABC"));
 }
 
 }  // namespace

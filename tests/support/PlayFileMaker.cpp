@@ -19,28 +19,25 @@ QString Section(const StageSketch& s, int n) {
     auto acrossRun = [&](int r, int c) { return white(r, c) && (white(r, c - 1) || white(r, c + 1)); };
     auto downRun = [&](int r, int c) { return white(r, c) && (white(r - 1, c) || white(r + 1, c)); };
 
-    std::vector<std::vector<int>> across(R + 2, std::vector<int>(C + 2)), down = across;
+    // Words across, then down, each numbered in the reading order of its first cell.
+    std::vector<std::vector<int>> numbers[2] = {std::vector<std::vector<int>>(R + 2, std::vector<int>(C + 2)),
+                                                std::vector<std::vector<int>>(R + 2, std::vector<int>(C + 2))};
     QStringList answers;
-    int word = 0;
-    for (int r = 1; r <= R; ++r)
-        for (int c = 1; c <= C; ++c)
-            if (acrossRun(r, c) && !white(r, c - 1)) {
-                across[r][c] = ++word;
-                QString text;
-                for (int k = c; white(r, k); ++k)
-                    text += s.rows[r - 1][k - 1];
-                answers << text;
-            }
-    const int downFirst = word + 1;
-    for (int r = 1; r <= R; ++r)
-        for (int c = 1; c <= C; ++c)
-            if (downRun(r, c) && !white(r - 1, c)) {
-                down[r][c] = ++word;
-                QString text;
-                for (int k = r; white(k, c); ++k)
-                    text += s.rows[k - 1][c - 1];
-                answers << text;
-            }
+    int word = 0, downFirst = 0;
+    for (int d = 0; d < 2; ++d) {
+        const int dr = d, dc = 1 - d;
+        if (d == 1)
+            downFirst = word + 1;
+        for (int r = 1; r <= R; ++r)
+            for (int c = 1; c <= C; ++c)
+                if (white(r, c) && !white(r - dr, c - dc) && white(r + dr, c + dc)) {
+                    numbers[d][r][c] = ++word;
+                    QString text;
+                    for (int k = 0; white(r + k * dr, c + k * dc); ++k)
+                        text += s.rows[r - 1 + k * dr][c - 1 + k * dc];
+                    answers << text;
+                }
+    }
 
     QStringList out;
     out << QStringLiteral(";#%1").arg(n) << QStringLiteral("[size rows,columns]")
@@ -56,12 +53,12 @@ QString Section(const StageSketch& s, int n) {
     }
     out << QStringLiteral("[solution]");
     out += s.rows;
-    for (const auto* numbers : {&across, &down}) {
+    for (const auto& grid : numbers) {
         out << QStringLiteral("[numbers]");
         for (int r = 1; r <= R; ++r) {
             QStringList line;
             for (int c = 1; c <= C; ++c)
-                line << QString::number((*numbers)[r][c]);
+                line << QString::number(grid[r][c]);
             out << line.join(u',');
         }
     }
