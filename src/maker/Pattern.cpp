@@ -130,64 +130,98 @@ std::optional<const char*> BrokenRule(const Pattern& p, Script script, const Wor
     return std::nullopt;
 }
 
-std::optional<Pattern> MakePattern(int width, int height, Script script, const WordLengths& lengths, Rng& rng) {
-    const int n = width * height;
-    for (int attempt = 0; attempt < 400; ++attempt) {
-        Pattern p{width, height, std::vector<bool>(size_t(n), false)};
-        auto tryBlack = [&](int i) {
-            const int j = n - 1 - i;
-            const int r = i / width, c = i % width;
-            if (p.black[size_t(i)] || p.black[size_t(j)])
-                return false;
-            if (script == Script::Kana) {
-                const bool corner = (r == 0 || r == height - 1) && (c == 0 || c == width - 1);
-                const int rj = j / width, cj = j % width;
-                if (corner || TouchesBlack(p, r, c) || TouchesBlack(p, rj, cj) || std::abs(r - rj) + std::abs(c - cj) == 1)
-                    return false;
-            }
-            p.black[size_t(i)] = p.black[size_t(j)] = true;
-            if (Connected(p) && RunsFit(p, lengths, true))
-                return true;
-            p.black[size_t(i)] = p.black[size_t(j)] = false;
+namespace {
+
+// One try at a pattern: black cells placed in symmetric pairs, each keeping the rules.
+class PatternTry {
+public:
+    PatternTry(int width, int height, Script script, const WordLengths& lengths, Rng& rng)
+        : p{width, height, std::vector<bool>(size_t(width * height), false)}, script(script), lengths(lengths), rng(rng) {}
+
+    std::optional<Pattern> Make() {
+        if (!BreakLongRuns())
+            return std::nullopt;
+        Scatter();
+        return BrokenRule(p, script, lengths) ? std::nullopt : std::optional<Pattern>(p);
+    }
+
+private:
+    int Cells() const { return p.width * p.height; }
+
+    // Cell i and its partner across the centre turn black if the rules allow it.
+    bool TryBlack(int i) {
+        const int j = Cells() - 1 - i;
+        const int r = i / p.width, c = i % p.width, rj = j / p.width, cj = j % p.width;
+        if (p.black[size_t(i)] || p.black[size_t(j)])
             return false;
-        };
-        // Long runs first: a black cell somewhere inside each, until every run fits the list.
-        bool stuck = false;
-        for (int guard = 0; guard < n && !stuck; ++guard) {
+        if (script == Script::Kana) {
+            const bool corner = (r == 0 || r == p.height - 1) && (c == 0 || c == p.width - 1);
+            if (corner || TouchesBlack(p, r, c) || TouchesBlack(p, rj, cj) || std::abs(r - rj) + std::abs(c - cj) == 1)
+                return false;
+        }
+        SetPair(i, true);
+        if (Connected(p) && RunsFit(p, lengths, true))
+            return true;
+        SetPair(i, false);
+        return false;
+    }
+
+    void SetPair(int i, bool black) { p.black[size_t(i)] = p.black[size_t(Cells() - 1 - i)] = black; }
+
+    // A black cell somewhere inside each run longer than the list's longest word; false when a
+    // run has no cell that may turn black.
+    bool BreakLongRuns() {
+        for (int guard = 0; guard < Cells(); ++guard) {
             std::vector<std::vector<int>> longRuns;
             for (bool across : {true, false})
                 ForEachRun(p, across, [&](int line, int start, int length) {
-                    if (length > lengths.longest) {
-                        std::vector<int> cells;
-                        for (int k = start + 1; k < start + length - 1; ++k)
-                            cells.push_back(Cell(p, across, line, k));
-                        longRuns.push_back(cells);
-                    }
+                    if (length <= lengths.longest)
+                        return;
+                    std::vector<int> cells;
+                    for (int k = start + 1; k < start + length - 1; ++k)
+                        cells.push_back(Cell(p, across, line, k));
+                    longRuns.push_back(cells);
                 });
             if (longRuns.empty())
-                break;
+                return true;
             std::vector<int>& run = longRuns[size_t(rng.Below(int(longRuns.size())))];
-            stuck = true;
-            for (int k = 0; k < int(run.size()) && stuck; ++k) {
+            bool broken = false;
+            for (int k = 0; k < int(run.size()) && !broken; ++k) {
                 std::swap(run[size_t(k)], run[size_t(k + rng.Below(int(run.size()) - k))]);
-                stuck = !tryBlack(run[size_t(k)]);
+                broken = TryBlack(run[size_t(k)]);
             }
+            if (!broken)
+                return false;
         }
-        if (stuck)
-            continue;
-        // Then scattered black cells up to the script's density, each keeping every rule.
+        return false;
+    }
+
+    // Scattered black cells up to the script's density. One that cuts off a two-letter word is
+    // mostly taken back: short words make dull puzzles, and a grid full of them asks for more
+    // of the list's rarest words.
+    void Scatter() {
+        const int n = Cells();
         const int target = script == Script::Kana ? n * (14 + rng.Below(4)) / 100 : n * (26 + rng.Below(6)) / 100;
-        // A black cell that cuts off a two-letter word is mostly taken back: short words make
-        // dull puzzles, and a grid full of them asks for more of the list's rarest words.
         for (int tries = 0; tries < 8 * n && p.BlackCount() < target; ++tries) {
             const int i = rng.Below(n);
             const int shortBefore = ShortRuns(p);
-            if (tryBlack(i) && ShortRuns(p) > shortBefore && rng.Below(5) != 0)
-                p.black[size_t(i)] = p.black[size_t(n - 1 - i)] = false;
+            if (TryBlack(i) && ShortRuns(p) > shortBefore && rng.Below(5) != 0)
+                SetPair(i, false);
         }
-        if (!BrokenRule(p, script, lengths))
-            return p;
     }
+
+    Pattern p;
+    Script script;
+    const WordLengths& lengths;
+    Rng& rng;
+};
+
+}  // namespace
+
+std::optional<Pattern> MakePattern(int width, int height, Script script, const WordLengths& lengths, Rng& rng) {
+    for (int attempt = 0; attempt < 400; ++attempt)
+        if (auto p = PatternTry(width, height, script, lengths, rng).Make())
+            return p;
     return std::nullopt;
 }
 
