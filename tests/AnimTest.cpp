@@ -76,22 +76,18 @@ TEST_F(Stage, SpritesComeFromTheirCastRowsByPrefixAndReuseFreeSlots) {
     EXPECT_EQ(S(first).W, 40) << "the 姉10 row stands first and starts with 姉1";
     const int cloud = anim.LoadSprite(QStringLiteral("雲"));
     const int ball = anim.LoadSprite(QStringLiteral("玉"));
-    EXPECT_EQ(S(cloud).MoveWait, 1) << "zero waits become 1";
-    EXPECT_EQ(S(ball).JitterWait, 1);
-    EXPECT_EQ(S(ball).WrapDelay, 1);
-    EXPECT_EQ(S(cloud).WrapAt, 1);
+    EXPECT_EQ((std::vector{S(cloud).MoveWait, S(ball).JitterWait, S(ball).WrapDelay, S(cloud).WrapAt}),
+              (std::vector{1, 1, 1, 1})) << "zero waits become 1";
     anim.FreeSprite(cloud);
     EXPECT_EQ(anim.LoadSprite(QStringLiteral("玉")), cloud) << "a freed slot is taken again";
     EXPECT_EQ(size_t(anim.SpriteCount()), 4u);
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(anim.LoadSprite(QStringLiteral("犬")), 0);
-    EXPECT_EQ(anim.LoadSprite(QString()), 0);
-    ASSERT_EQ(errors.size(), 2);
-    EXPECT_TRUE(errors[0].contains(QStringLiteral("犬")));
-
-    // A frame number no strip has would take the picture's cut far outside int.
-    EXPECT_EQ(anim.LoadSprite(QStringLiteral("星")), 0);
+    // Unknown names, and a frame number no strip has, which would take the picture's cut far
+    // outside int.
+    for (const QString& name : {QStringLiteral("犬"), QString(), QStringLiteral("星")})
+        EXPECT_EQ(anim.LoadSprite(name), 0) << name.toStdString();
     ASSERT_EQ(errors.size(), 3);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("犬")));
     EXPECT_TRUE(errors[2].contains(QStringLiteral("星")) && errors[2].contains(QStringLiteral("32767")));
 }
 
@@ -122,13 +118,12 @@ TEST_F(Stage, TheTickMovesDrawsAndRetiresSpritesByTheirMode) {
     EXPECT_EQ(S(scenery).Frame, frame);
 }
 
-TEST_F(Stage, AWrappingSpriteReentersItsDelayAfterLeaving) {
+TEST_F(Stage, AWrappingSpriteReentersItsDelayAfterLeavingAlsoOverTheCountersWrap) {
     const int cloud = anim.LoadSprite(QStringLiteral("雲"));  // mode 21, left, step 2, delay 30
     // Out of view at the start: the first tick places it at its entry edge.
     S(cloud).X = -100;
-    Ticks(1);
-    EXPECT_EQ(S(cloud).X, 385);
-    Ticks(1);
+    Ticks(2);
+    EXPECT_EQ(S(cloud).X, 385 - 2);
     EXPECT_EQ(S(cloud).WrapArmed, 1);
     // Leave on the left: the first tick out of view starts the delay.
     S(cloud).X = -20 - 16 + 1;
@@ -140,17 +135,14 @@ TEST_F(Stage, AWrappingSpriteReentersItsDelayAfterLeaving) {
     }
     ASSERT_GT(firstOut, 0);
     EXPECT_EQ(anim.AnimCount() - (firstOut + 1), 30) << "re-entry exactly WrapDelay ticks after the first tick out";
-}
 
-TEST_F(Stage, TheCounterWrapsWithPendingReentries) {
-    const int cloud = anim.LoadSprite(QStringLiteral("雲"));
     AnimPeer::AnimCount(anim) = 1000000;
     S(cloud).WrapAt = 1000005;
     S(cloud).WrapArmed = 0;
     S(cloud).X = -500;
     anim.AnimTick();
     EXPECT_EQ(anim.AnimCount(), 1);
-    EXPECT_EQ(S(cloud).WrapAt, 5);
+    EXPECT_EQ(S(cloud).WrapAt, 5) << "a pending re-entry wraps with the counter";
 }
 
 // The view goes along with a walking sprite, keeping it where it stands on the stage, until
@@ -211,15 +203,9 @@ TEST_F(Stage, MoodsChangeByWordAndTheTalkingPoseWaitsForFrameOne) {
 }
 
 TEST_F(Stage, AMaskedSpriteLeavesTheWorldVisibleAroundItsShape) {
-    {
-        QPainter p(&AnimPeer::World(anim));
-        p.fillRect(anim.picWorld().rect(), QColor(0, 0, 255));
-    }
-    const int ball = anim.LoadSprite(QStringLiteral("玉"));
-    S(ball).W = 60;
-    S(ball).H = 80;
-    S(ball).X = 100;
-    S(ball).Y = 100;
+    QPainter(&AnimPeer::World(anim)).fillRect(anim.picWorld().rect(), QColor(0, 0, 255));
+    SpriteRec& ball = S(anim.LoadSprite(QStringLiteral("玉")));
+    std::tie(ball.W, ball.H, ball.X, ball.Y) = std::tuple(60, 80, 100, 100);
     anim.AnimTick();
     const QImage& stage = anim.Shown().picStage;
     EXPECT_EQ(stage.pixel(130, 140), qRgb(255, 0, 0)) << "inside the shape: the sprite";
@@ -236,11 +222,12 @@ TEST_F(Stage, WordEffectsStepAsDesigned) {
     };
     anim.SlideWord(QStringLiteral("ケン"), 4, 1, 3, 3);
     ASSERT_EQ(xs.size(), 76u) << "the start and 75 steps";
-    EXPECT_EQ(xs.front(), 264);
-    EXPECT_EQ(xs.back(), -36);
+    EXPECT_EQ(std::pair(xs.front(), xs.back()), std::pair(264, -36));
     EXPECT_FALSE(anim.Shown().lblWordEf[1].Visible);
     EXPECT_EQ(anim.Shown().lblWordEf[0].X, -1) << "reset after the effect";
 
+    // 10 pixels up per step from the middle: above the stage after 23 steps; with room for the
+    // whole growth, 16 + 60 in steps of 2, as remembered.
     std::vector<int> sizes;
     anim.changed = [&] {
         if (anim.Shown().lblWordEf[1].Visible && (sizes.empty() || sizes.back() != anim.Shown().lblWordEf[1].PointSize))
@@ -249,15 +236,12 @@ TEST_F(Stage, WordEffectsStepAsDesigned) {
     anim.MeasureText = [](const QString&, int points) { return QSize(10, points); };
     anim.RiseWord(QStringLiteral("ケン"), 1, 1, 2);
     ASSERT_GE(sizes.size(), 2u);
-    EXPECT_EQ(sizes.front(), 16);
-    EXPECT_EQ(sizes[1], 18);
-    EXPECT_EQ(sizes.back(), 60) << "10 pixels up per step from the middle: above the stage after 23 steps";
+    EXPECT_EQ((std::vector{sizes.front(), sizes[1], sizes.back()}), (std::vector{16, 18, 60}));
     sizes.clear();
-    anim.SetStageArea(0, 0, 385, 800);  // room for the whole growth
+    anim.SetStageArea(0, 0, 385, 800);
     anim.RiseWord(QStringLiteral("ケン"), 0, 0, 0);
-    EXPECT_EQ(sizes.front(), 16);
-    EXPECT_EQ(sizes.back(), 76) << "16 + 60 in steps of 2, as remembered";
-    anim.SetStageArea(130, 96, 385, 330);
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_EQ(std::pair(sizes.front(), sizes.back()), std::pair(16, 76));
     EXPECT_EQ(anim.Settings().riseSpeed, 2);
     EXPECT_EQ(anim.Shown().lblWordEf[0].Color, 0xFFFFFFu);
 }
@@ -305,29 +289,26 @@ TEST_F(Stage, TheStageShakesWipesAndZooms) {
     EXPECT_FALSE(anim.Shown().SpotVisible);
 }
 
-std::vector<qint32> State(const SpriteRec& s) {
-    return {s.InUse, s.Cell, s.W, s.H, s.X, s.Y, s.Active, s.Frame, s.FrameWait, s.JitterBase, s.Mode,
-            s.MoveDir, s.MoveStep, s.WrapAt, s.WrapArmed};
-}
-
 // Leaving the stage unpainted is only a saving: the play goes exactly as it would on screen.
 TEST(Anim, AnUnpaintedStageMovesEverySpriteAsAPaintedOne) {
-    const std::vector<StageSketch> stages = {{PatternGrid(5, 5)}};
-    SimGame painted(stages);
-    SimGame unpainted(stages, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.SetPaintStage(false); });
-    for (SimGame* game : {&painted, &unpainted}) {
-        game->story.OnAdviceClick();
-        game->RunFor(90.0);
-    }
-    const Anim& a = painted.game.anim;
-    const Anim& b = unpainted.game.anim;
-    EXPECT_EQ(a.AnimCount(), b.AnimCount());
-    EXPECT_EQ(a.ViewX(), b.ViewX());
-    ASSERT_EQ(a.SpriteCount(), b.SpriteCount());
-    for (int i = 1; i < a.SpriteCount(); ++i)
-        EXPECT_EQ(State(a.Sprite(i)), State(b.Sprite(i))) << "sprite " << i;
+    SimGame painted({kSmall});
+    SimGame unpainted({kSmall}, 0, 9 * 3600.0, [](SimGame& g) { g.game.anim.SetPaintStage(false); });
+    // Everything a sprite does, as one list per game.
+    auto state = [](SimGame& game) {
+        game.story.OnAdviceClick();
+        game.RunFor(90.0);
+        const Anim& a = game.game.anim;
+        std::vector<qint32> all = {a.AnimCount(), a.ViewX(), a.SpriteCount()};
+        for (int i = 1; i < a.SpriteCount(); ++i) {
+            const SpriteRec& s = a.Sprite(i);
+            all.insert(all.end(), {s.InUse, s.Cell, s.W, s.H, s.X, s.Y, s.Active, s.Frame, s.FrameWait, s.JitterBase,
+                                   s.Mode, s.MoveDir, s.MoveStep, s.WrapAt, s.WrapArmed});
+        }
+        return all;
+    };
+    EXPECT_EQ(state(painted), state(unpainted));
     EXPECT_EQ(painted.game.talk.History(), unpainted.game.talk.History());
-    EXPECT_NE(a.Shown().picStage, b.Shown().picStage) << "only the picture differs";
+    EXPECT_NE(painted.game.anim.Shown().picStage, unpainted.game.anim.Shown().picStage) << "only the picture differs";
 }
 
 }  // namespace
