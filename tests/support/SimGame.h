@@ -49,8 +49,8 @@ public:
     int Cell(int row, int column) const { return Stage().Cell(row, column); }
     int CursorCell() const { return story.board.CurMas(); }
     // The entries of a row or a column, "■" for blocks.
-    QString Row(int row) const;
-    QString Column(int column) const;
+    QString Row(int row) const { return Line(Cell(row, 1), 1, Stage().MasMaxX); }
+    QString Column(int column) const { return Line(Cell(1, column), Stage().MasStride, Stage().MasMaxY); }
     QString Caption(int cell) const { return screen.lblCell[cell].Caption; }
     Rgb Back(int cell) const { return screen.lblCell[cell].BackColor; }
     // Types text into the selected word and waits until it is placed.
@@ -65,6 +65,8 @@ public:
     QStringList TakeSounds();
 
 private:
+    explicit SimGame(double startSecondsSinceMidnight);
+    QString Line(int first, int step, int count) const;
     void Start(const std::function<void(SimGame&)>& beforeStart);
     void AnswerWait();
     GameTimer player;
