@@ -18,10 +18,10 @@ bool Ran(const SimGame& game, int talk) { return game.game.talk.History().contai
 QString Status(const SimGame& game) { return game.ScoreFile().section(u'\n', 4, 4); }
 QList<int> LastTalks(const SimGame& game, int n) { return game.game.talk.History().last(n); }
 
-TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
-    SimGame game({kSmall, kRing});
+// A first visit creates the score file with the name; a solved stage is recorded at once.
+TEST(Flow, AFirstVisitRecordsTheNameAndEachSolvedStageAtOnce) {
+    SimGame game({kRing, kSmall});
     EXPECT_EQ(game.story.Flags().GamePhase, Phase::Play);
-    EXPECT_EQ(game.story.flow.StageNmb(), 1);
     EXPECT_TRUE(game.story.flow.FirstPlay());
     EXPECT_TRUE(game.host.reports.empty()) << "a writable play folder needs no report";
     EXPECT_EQ(game.ScoreFile(), QStringLiteral(";このファイルはKiruneで使う個人成績データです。\n;プレーヤー名\n"
@@ -29,10 +29,7 @@ TEST(Flow, AFirstVisitCreatesTheScoreFileAndSavesTheName) {
     EXPECT_EQ(game.host.tunes, QStringList({QStringLiteral("BGMテーマ曲"), QStringLiteral("BGM挿入曲1")}));
     EXPECT_TRUE(game.screen.PlayPanelsVisible);
     EXPECT_FALSE(game.screen.picKeypadVisible) << "an alphabet puzzle has no keypad button";
-}
 
-TEST(Flow, SolvingAStageRecordsItAtOnceAndMovesOn) {
-    SimGame game({kRing, kSmall});
     QString statusWhenAsked;
     AnswerQuestions(game, true, true);
     TalkEngine& talk = game.game.talk;
@@ -169,6 +166,8 @@ TEST(Flow, TheFirstCheckComplainsByHowManyCellsAreEmpty) {
     }
 }
 
+// The score file's own handling of the question is the library's to test; here the game
+// starts over on stage 1 with the name kept, or ends.
 TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
     for (const int answer : {AnswerYes, AnswerNo}) {
         SimGame game({kSmall, kRing}, 0, 9 * 3600.0, [&](SimGame& g) {
@@ -177,15 +176,8 @@ TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
                            QStringLiteral("1,2")});
             g.host.reportAnswers = {answer};
         });
-        ASSERT_FALSE(game.host.reports.empty());
-        EXPECT_EQ(game.host.reports[0].title, QStringLiteral("報告：クロスワードはすべて解き終えています"));
         EXPECT_EQ(game.endedAtStart, answer == AnswerNo);
-        EXPECT_EQ(Status(game), answer == AnswerYes ? QStringLiteral("0,0") : QStringLiteral("1,2"));
-        if (answer == AnswerYes) {
-            EXPECT_EQ(game.story.flow.StageNmb(), 1);
-            EXPECT_FALSE(game.story.flow.FirstPlay()) << "the name was kept";
-            EXPECT_TRUE(Ran(game, 1501));
-        }
+        EXPECT_TRUE(answer == AnswerNo || (game.story.flow.StageNmb() == 1 && !game.story.flow.FirstPlay() && Ran(game, 1501)));
     }
 }
 
@@ -240,7 +232,6 @@ TEST(Flow, FileChoiceRetriesUntilThePlayerGivesUp) {
         titles << box.title;
     EXPECT_EQ(titles, QStringList({QStringLiteral("報告：ファイルを指定してください"), QStringLiteral("報告：ファイルが見つかりません"),
                                    QStringLiteral("報告：ファイルが読めません")}));
-    EXPECT_EQ(game.story.flow.StageNmb(), 1);
 
     SimGame givesUp({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
         g.host.fileChoices = {QString()};
