@@ -107,66 +107,37 @@ struct Sequence {
 constexpr int kBoxLines = 5;
 const QString kName = QStringLiteral("タカハシ");  // a name of four characters fits every line
 
-class Replay {
-public:
-    // In play the partner talks between the narrator and the navigator, and the title's talks
-    // have left the greeting in 0 and the partners' words in 1-4.
-    Replay(int partner, bool play, const Sequence& sequence)
-        : effect(host), talk(host, effect), sequence(sequence), player(host.Timers(), 100, [this] { Answer(); }) {
-        host.programFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/");
-        talk.InitTalk(420, 126);
-        talk.ClearTalkers();
-        talk.AddTalker(QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
-        if (play)
-            talk.AddTalker(QStringLiteral("＋"), 2, QStringLiteral("声") + kPartnerNames[partner], 2, 100, 180, 0, 0);
-        talk.AddTalker(QStringLiteral("÷"), 3, QStringLiteral("声ナビゲータ"), 1, 100, 160, 0, 0);
-        if (play) {
-            talk.SetTalkVar(0, QStringLiteral("おかえり、"));
-            for (int p = 1; p <= 4; ++p)
-                talk.SetTalkVar(p, kPartnerWords[p]);
-        }
-        talk.SetTalkVar(10, kName);
-        talk.viewChanged = [this](bool) { Inspect(); };
-        talk.StartTalk();
-        player.SetEnabled(true);
-    }
-
-    void Run() {
-        for (int n : sequence.talks) {
-            if (sequence.before)
-                sequence.before(talk, n);
-            talk.Talk(n);
-        }
-        while (!talk.TalkPhrase().isEmpty())
-            host.Pump();
-    }
-
-    SimHost host;
-    Effect effect;
-    TalkEngine talk;
+// Runs the sequence with a patient player and checks every box, menu and input line as it
+// shows, and how the boxes are left. In play the partner talks between the narrator and the
+// navigator, and the title's talks have left the greeting in 0 and the partners' words in 1-4.
+void Check(int P, bool play, const Sequence& sequence) {
+    SCOPED_TRACE(sequence.what + " with partner " + std::to_string(P));
     QStringList problems;
-
-private:
-    // Waits are answered after 0.7 s, so the click prompt has been drawn once.
-    void Answer() {
-        if (talk.WaitMode() == TalkEngine::WaitFor::Nothing)
-            ticks = 0;
-        if (talk.WaitMode() == TalkEngine::WaitFor::Nothing || ++ticks < 7)
-            return;
-        ticks = 0;
-        const auto answer = sequence.answers.find(talk.CurrentTalk());
-        AnswerTalkWait(talk, answer == sequence.answers.end() ? 1 : answer->second, sequence.typesName ? kName : QString());
+    SimHost host;
+    host.programFolder = QStringLiteral(KIRUNE_PROGRAM_DIR "/");
+    Effect effect(host);
+    TalkEngine talk(host, effect);
+    talk.InitTalk(420, 126);
+    talk.ClearTalkers();
+    talk.AddTalker(QStringLiteral("＃"), 1, QStringLiteral("声ナレーション"), 1, 100, 200, 0, 0);
+    if (play)
+        talk.AddTalker(QStringLiteral("＋"), 2, QStringLiteral("声") + kPartnerNames[P], 2, 100, 180, 0, 0);
+    talk.AddTalker(QStringLiteral("÷"), 3, QStringLiteral("声ナビゲータ"), 1, 100, 160, 0, 0);
+    if (play) {
+        talk.SetTalkVar(0, QStringLiteral("おかえり、"));
+        for (int p = 1; p <= 4; ++p)
+            talk.SetTalkVar(p, kPartnerWords[p]);
     }
+    talk.SetTalkVar(10, kName);
 
-    int Width(const QString& text) const {
+    auto width = [&](const QString& text) {
         int width = 0;
         for (QChar ch : text)
             width += ch.unicode() < 0x80 ? talk.Metrics().WideAdvance / 2 : talk.Metrics().WideAdvance;
         return width;
-    }
-
+    };
     // The test metrics: lines 19 px apart from 11 px down, so five lines fill a box of 114 px.
-    void Inspect() {
+    talk.viewChanged = [&](bool) {
         auto problem = [&](const QString& what) {
             const QString entry = QStringLiteral("talk %1: %2").arg(talk.CurrentTalk()).arg(what);
             if (!problems.contains(entry))
@@ -177,35 +148,45 @@ private:
             if (box.Visible && (box.CurrentY - 11) / 19 + 1 > kBoxLines)
                 problem(QStringLiteral("a box of more than %1 lines").arg(kBoxLines));
             for (const PrintedRun& run : box.Runs)
-                if (box.Visible && run.X + Width(run.Text) > box.Width)
+                if (box.Visible && run.X + width(run.Text) > box.Width)
                     problem(QStringLiteral("\"%1\" sticks out of the box").arg(run.Text));
         }
         const MenuView& menu = talk.View().Menu;
         for (int i = 1; menu.Visible && i <= menu.Count; ++i)
-            if (Width(menu.Caption[i]) * talk.Metrics().MenuWideAdvance / talk.Metrics().WideAdvance > menu.ItemWidth)
+            if (width(menu.Caption[i]) * talk.Metrics().MenuWideAdvance / talk.Metrics().WideAdvance > menu.ItemWidth)
                 problem(QStringLiteral("the menu item \"%1\" is too wide").arg(menu.Caption[i]));
         if (talk.View().Input.Visible && talk.View().Input.Width < 8 * talk.Metrics().WideAdvance)
             problem(QStringLiteral("the input line has no room for a name"));
-    }
-
-    const Sequence& sequence;
-    GameTimer player;
+    };
+    // Waits are answered after 0.7 s, so the click prompt has been drawn once.
     int ticks = 0;
-};
+    GameTimer player(host.Timers(), 100, [&] {
+        ticks = talk.WaitMode() == TalkEngine::WaitFor::Nothing ? 0 : ticks + 1;
+        if (ticks < 7)
+            return;
+        ticks = 0;
+        const auto answer = sequence.answers.find(talk.CurrentTalk());
+        AnswerTalkWait(talk, answer == sequence.answers.end() ? 1 : answer->second, sequence.typesName ? kName : QString());
+    });
+    talk.StartTalk();
+    player.SetEnabled(true);
+    for (int n : sequence.talks) {
+        if (sequence.before)
+            sequence.before(talk, n);
+        talk.Talk(n);
+    }
+    while (!talk.TalkPhrase().isEmpty())
+        host.Pump();
 
-void Check(int P, bool play, const Sequence& sequence) {
-    SCOPED_TRACE(sequence.what + " with partner " + std::to_string(P));
-    Replay replay(P, play, sequence);
-    replay.Run();
-    EXPECT_EQ(replay.talk.MalformedStops(), 0);
-    EXPECT_TRUE(replay.problems.isEmpty()) << replay.problems.join(u'\n').toStdString();
+    EXPECT_EQ(talk.MalformedStops(), 0);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
     if (sequence.backToPlay) {
-        EXPECT_EQ(replay.talk.BoxLayout(), 0) << "a box stays open";
-        EXPECT_FALSE(replay.talk.View().Menu.Visible) << "the menu stays up";
+        EXPECT_EQ(talk.BoxLayout(), 0) << "a box stays open";
+        EXPECT_FALSE(talk.View().Menu.Visible) << "the menu stays up";
     }
     // The word effects show the chosen partner's word whatever ran before.
     for (int p = 1; p <= 4; ++p)
-        EXPECT_EQ(replay.talk.TalkVar(p), kPartnerWords[p]);
+        EXPECT_EQ(talk.TalkVar(p), kPartnerWords[p]);
 }
 
 // The sequences of play, each as the flow runs it.
