@@ -48,27 +48,9 @@ TEST(Flow, AFirstVisitRecordsTheNameAndEachSolvedStageAtOnce) {
     EXPECT_FALSE(QFile::exists(game.folder.filePath(QStringLiteral("temp.log"))));
 }
 
-TEST(Flow, AFailedCheckMarksWrongCellsAndPutsTheCursorOnTheFirst) {
-    SimGame game({kRing});
-    AnswerQuestions(game, true, true);
-    game.Solve();
-    game.story.OnCellClick(game.Cell(3, 2));
-    game.Type(QStringLiteral("Z"));  // (3,2) now wrong
-    game.story.OnAnswerOpenClick();
-    EXPECT_EQ(game.story.checker.CheckCount(), 1);
-    EXPECT_EQ(game.CursorCell(), game.Cell(3, 2));
-    EXPECT_EQ(game.story.board.CurQuesNmb(), 2);
-    EXPECT_TRUE(game.screen.picControlerVisible[1]);
-    EXPECT_TRUE(game.host.sounds.contains(QStringLiteral("不正解")));
-    EXPECT_TRUE(game.screen.lblAnswerOpenVisible);
-    EXPECT_FALSE(game.screen.lblMarkSpeedUpVisible);
-
-    game.Type(QStringLiteral("G"));
-    EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "the only stage is solved: the game ends";
-    EXPECT_EQ(Status(game), QStringLiteral("1"));
-}
-
-TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
+// A failed check cut short by the speed-up shows every result at once, then puts the cursor
+// on the wrong cell; the partner scenarios check the whole sweep and its talks.
+TEST(Flow, AFailedCheckCutShortShowsEveryResultAndPutsTheCursorOnTheWrongCell) {
     SimGame game({kSmall});
     AnswerQuestions(game, true, true);
     game.Solve();
@@ -113,6 +95,12 @@ TEST(Flow, SpeedUpShowsEveryResultAtOnce) {
     EXPECT_EQ(results(), soundsAtClick) << "no cell of the cut sweep sounds";
     EXPECT_EQ(game.CursorCell(), wrongCell);
     EXPECT_EQ(game.Back(wrongCell), CellColor::Cursor);
+    EXPECT_EQ(game.story.checker.CheckCount(), 1);
+    EXPECT_TRUE(game.screen.lblAnswerOpenVisible && !game.screen.lblMarkSpeedUpVisible);
+
+    game.Type(QString(game.Stage().Mas[wrongCell].Answer));
+    EXPECT_THROW(game.story.OnAnswerOpenClick(), GameEnded) << "the only stage is solved: the game ends";
+    EXPECT_EQ(Status(game), QStringLiteral("1"));
 }
 
 // A check waits for the queued entries; while the partner gives a hint, keys and the other

@@ -84,9 +84,11 @@ TEST(TalkScenario, EachPartnerFromTheTitleToAFarewell) {
         game.Solve();
         game.story.OnCellClick(game.Cell(3, 2));
         game.Type(QStringLiteral("Z"));
+        game.TakeSounds();
         qsizetype mark = talk.History().size();
         game.story.OnAnswerOpenClick();
         EXPECT_EQ(Since(game, mark), QList<int>({2101, P + 2110, 2115, P + 2220, 1213, P + 2300, 1213, P + 2700, 1213}));
+        EXPECT_TRUE(game.TakeSounds().contains(QStringLiteral("不正解"))) << "the sweep sounds the wrong cell";
 
         game.Type(QStringLiteral("G"));
         mark = talk.History().size();
