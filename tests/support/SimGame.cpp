@@ -50,11 +50,6 @@ void SimGame::AnswerWait() {
     AnswerTalkWait(game.talk, answer == menuAnswers.end() ? 1 : answer->second, typedName);
 }
 
-void SimGame::Type(const QString& letters) {
-    Keys(letters);
-    RunFor(0.5 * double(letters.size()) + 0.5);
-}
-
 void SimGame::Select(int word) {
     story.OnCellClick(Stage().Ques[word].Start);
     // A crossing may have selected the other word through the cell: turn to this one.
@@ -90,25 +85,11 @@ void SimGame::Keys(const QString& letters) {
     }
 }
 
-void SimGame::Key(int keyCode, bool alt) {
-    host.Post(0, [this, keyCode, alt] { story.OnKeyDown(keyCode, alt); });
-}
-
-void SimGame::Click(int cell) {
-    host.Post(0, [this, cell] { story.OnCellClick(cell); });
-}
-
 QString SimGame::Line(int first, int step, int count) const {
     QString text;
     for (int i = 0; i < count; ++i)
         text += Stage().Mas[first + i * step].Entered;
     return text;
-}
-
-QStringList SimGame::TakeSounds() {
-    QStringList taken = host.sounds;
-    host.sounds.clear();
-    return taken;
 }
 
 }  // namespace kirune

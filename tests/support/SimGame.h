@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace kirune {
 
@@ -41,8 +42,8 @@ public:
 
     // Input, delivered by the event loop as the game runs.
     void Keys(const QString& letters);
-    void Key(int keyCode, bool alt = false);
-    void Click(int cell);
+    void Key(int keyCode, bool alt = false) { host.Post(0, [this, keyCode, alt] { story.OnKeyDown(keyCode, alt); }); }
+    void Click(int cell) { host.Post(0, [this, cell] { story.OnCellClick(cell); }); }
     void RunFor(double seconds) { host.RunFor(seconds); }
 
     const Crossword& Stage() const { return story.board.Stage(); }
@@ -54,7 +55,10 @@ public:
     QString Caption(int cell) const { return screen.lblCell[cell].Caption; }
     Rgb Back(int cell) const { return screen.lblCell[cell].BackColor; }
     // Types text into the selected word and waits until it is placed.
-    void Type(const QString& letters);
+    void Type(const QString& letters) {
+        Keys(letters);
+        RunFor(0.5 * double(letters.size()) + 0.5);
+    }
     // Selects a word with its first cell under the cursor, as a player would by clicking.
     void Select(int word);
     // Types every answer of the stage, across words first, then down words.
@@ -62,7 +66,7 @@ public:
     QString ScoreFile() const;  // the score file beside the play file, as text
     QString ScoreFilePath() const;
     // The sounds played since the last call.
-    QStringList TakeSounds();
+    QStringList TakeSounds() { return std::exchange(host.sounds, {}); }
 
 private:
     explicit SimGame(double startSecondsSinceMidnight);
