@@ -20,15 +20,10 @@ QList<int> Since(const SimGame& game, qsizetype from) { return game.game.talk.Hi
 
 // The hint kinds each request may give: the drawn kind, or the kind it becomes for the cursor's
 // own cell (0) or for a word of two cells (20, 21, 22).
-const std::set<int> kKindsByStep[9] = {{0, 1, 2, 20, 21, 22},
-                                       {0, 1, 2, 3, 4, 5, 20, 21, 22},
-                                       {0, 1, 2, 3, 4, 5, 6, 7, 8, 20, 21, 22},
-                                       {0, 6, 7, 8, 9, 10},
-                                       {9, 10, 11, 12, 13},
-                                       {11, 12, 13, 14},
-                                       {15},
-                                       {16, 17, 18},
-                                       {16, 17, 18}};
+const std::set<int> kKindsByStep[9] = {
+    {0, 1, 2, 20, 21, 22}, {0, 1, 2, 3, 4, 5, 20, 21, 22}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 20, 21, 22},
+    {0, 6, 7, 8, 9, 10},   {9, 10, 11, 12, 13},            {11, 12, 13, 14},
+    {15},                  {16, 17, 18},                   {16, 17, 18}};
 
 // Asks for one hint at the given strength and checks what the partner said.
 void HintAt(SimGame& game, int P, int step) {

@@ -94,9 +94,9 @@ TEST_F(Talking, TypesPhrasesWithLineBreaksVoicesAndLipSync) {
 TEST_F(Talking, SetsVariablesAndSubstitutesPlaceholders) {
     talk.SetTalkVar(1, QStringLiteral("keep"));
     Run(QStringLiteral("【ゼロ●●ニ】＋〈◎①②〉"));
-    EXPECT_EQ(talk.TalkVar(0), QStringLiteral("ゼロ"));
-    EXPECT_EQ(talk.TalkVar(1), QStringLiteral("keep")) << "an empty piece leaves its variable";
-    EXPECT_EQ(talk.TalkVar(2), QStringLiteral("ニ"));
+    EXPECT_EQ((QStringList{talk.TalkVar(0), talk.TalkVar(1), talk.TalkVar(2)}),
+              (QStringList{QStringLiteral("ゼロ"), QStringLiteral("keep"), QStringLiteral("ニ")}))
+        << "an empty piece leaves its variable";
     QString typed;
     for (const PrintedRun& run : talk.View().Box[2].Runs)
         typed += run.Text;
@@ -104,8 +104,7 @@ TEST_F(Talking, SetsVariablesAndSubstitutesPlaceholders) {
 
     // A placeholder twice in one text stops the talk before anything of it is typed.
     Run(QStringLiteral("＃〈①と①〉＃〈never〉"));
-    EXPECT_TRUE(talk.View().Box[1].Runs.empty());
-    EXPECT_TRUE(talk.TalkScript().isEmpty());
+    EXPECT_TRUE(talk.View().Box[1].Runs.empty() && talk.TalkScript().isEmpty());
 }
 
 TEST_F(Talking, ClickWaitsEndOnTheirOwnBoxOrByThemselves) {
@@ -184,20 +183,17 @@ TEST_F(Talking, BoxesOpenAndGrowStepByStep) {
 TEST_F(Talking, MenusRiseChooseAndHighlight) {
     Run(QStringLiteral("『1／2／3／4／5／6／7』"));
     const MenuView& menu = talk.View().Menu;
-    EXPECT_EQ(menu.Count, 7);
-    EXPECT_EQ(menu.Top, 126 + 11 - 2 * 15) << "seven items raise the menu by two pitches";
-    EXPECT_EQ(menu.Height, 7 * 15 + 2 * 10);
+    EXPECT_EQ((std::vector{menu.Count, menu.Top, menu.Height}), (std::vector{7, 126 + 11 - 2 * 15, 7 * 15 + 2 * 10}))
+        << "seven items raise the menu by two pitches";
     talk.OnMenuHover(2);
     host.Post(120, [this] { talk.OnMenuHover(3); });
     host.Post(240, [&] {
-        EXPECT_TRUE(menu.Opaque[3]) << "the bar follows the pointer within a 50 ms tick";
-        EXPECT_FALSE(menu.Opaque[2]);
+        EXPECT_TRUE(menu.Opaque[3] && !menu.Opaque[2]) << "the bar follows the pointer within a 50 ms tick";
         talk.OnMenuClick(5);
     });
     Run(QStringLiteral("★"));
     EXPECT_EQ(talk.TalkAnswer(), 5);
-    EXPECT_EQ(menu.TextColor[5], 0xFFFF00u);
-    EXPECT_EQ(menu.TextColor[3], 0xFFFFFFu);
+    EXPECT_EQ(std::pair(menu.TextColor[5], menu.TextColor[3]), std::pair(Rgb(0xFFFF00), Rgb(0xFFFFFF)));
     EXPECT_FALSE(menu.Opaque[3]) << "the hover bar is cleared by the choice";
     Run(QStringLiteral("『only』☆"));
     EXPECT_EQ(menu.Count, 1);

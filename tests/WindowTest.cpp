@@ -62,6 +62,11 @@ TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
     // Scrolling moves the grid inside its frame.
     game.story.OnScrollClick(true, 4);
     EXPECT_EQ(board->Stage()->x(), -2 * 35);
+
+    // The cells' captions take the Gothic face.
+    const QFont font = GameFont(kGothic, 26.25);
+    EXPECT_EQ(font.pixelSize(), 35);
+    EXPECT_TRUE(QFontInfo(font).family().contains(QStringLiteral("Gothic"))) << QFontInfo(font).family().toStdString();
 }
 
 TEST_F(Window, TheRealHostKeepsATimerTickingWhileItsHandlerWaits) {
@@ -167,12 +172,6 @@ TEST_F(Window, AShakeUncoversTheStillStageAtItsEdges) {
     EXPECT_EQ((std::vector{shown.pixelColor(2, 10), shown.pixelColor(20, 28), shown.pixelColor(20, 10)}),
               (std::vector{sky, sky, QColor(Qt::white)}))
         << "the left and the bottom edge show the still stage, the middle the snapshot";
-}
-
-TEST_F(Window, CellsDrawTheirCaptionsInTheGothicFace) {
-    const QFont font = GameFont(kGothic, 26.25);
-    EXPECT_EQ(font.pixelSize(), 35);
-    EXPECT_TRUE(QFontInfo(font).family().contains(QStringLiteral("Gothic"))) << QFontInfo(font).family().toStdString();
 }
 
 }  // namespace
