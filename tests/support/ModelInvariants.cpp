@@ -18,7 +18,8 @@ bool AllowedEntry(QChar ch, int inputMode) {
 
 QString Where(const Crossword& x, int cell) { return QStringLiteral("(%1,%2)").arg(x.Row(cell)).arg(x.Column(cell)); }
 
-void CheckSelection(const Board& board, const Crossword& x, QStringList& out) {
+// The cursor, the selected word, its cells' marks, and the clue panel and dial showing it.
+void CheckSelection(const Board& board, const Screen& screen, const Crossword& x, QStringList& out) {
     const int c = board.CurMas(), w = board.CurQuesNmb();
     if (c <= 0 || c > x.MasLast || x.Mas[size_t(c)].Kind == KindBlack || w < 1 || w > x.QuesNmbMax) {
         out << QStringLiteral("the cursor %1 is not on a white cell of a selected word (%2)").arg(c).arg(w);
@@ -40,6 +41,9 @@ void CheckSelection(const Board& board, const Crossword& x, QStringList& out) {
         if (x.Mas[size_t(i)].Select != (inWord(i) ? step : 0))
             out << QStringLiteral("cell %1 has the selection mark %2, word %3 is selected")
                        .arg(Where(x, i)).arg(x.Mas[size_t(i)].Select).arg(w);
+    if (screen.lblQuesNmb != FullWidthDigits(w) || screen.lblQues != q.QuesText ||
+        screen.picControlerVisible[1] != (step == 1) || screen.picControlerVisible[2] == (step == 1))
+        out << QStringLiteral("the clue panel or the dial does not show word %1").arg(w);
 }
 
 void CheckCells(const Board& board, const Screen& screen, const Crossword& x, QStringList& out) {
@@ -48,13 +52,10 @@ void CheckCells(const Board& board, const Screen& screen, const Crossword& x, QS
             const int i = x.Cell(r, c);
             const MasRec& m = x.Mas[size_t(i)];
             const CellLabel& label = screen.lblCell[size_t(i)];
-            if (!label.Visible)
-                out << QStringLiteral("cell %1 is hidden").arg(Where(x, i));
-            if (m.Kind == KindBlack) {
-                if (m.Entered != kBlackCell || label.BackColor != CellColor::Black)
-                    out << QStringLiteral("black cell %1 holds an entry or shows a colour").arg(Where(x, i));
+            if (!label.Visible || (m.Kind == KindBlack && (m.Entered != kBlackCell || label.BackColor != CellColor::Black)))
+                out << QStringLiteral("cell %1 is hidden, or black with an entry or a colour").arg(Where(x, i));
+            if (m.Kind == KindBlack)
                 continue;
-            }
             if (!AllowedEntry(m.Entered, board.InputMode()) || !AllowedEntry(m.UndoChr, board.InputMode()))
                 out << QStringLiteral("cell %1 holds U+%2 and keeps U+%3 to undo to, in input mode %4")
                            .arg(Where(x, i)).arg(m.Entered.unicode(), 4, 16).arg(m.UndoChr.unicode(), 4, 16)
@@ -98,13 +99,8 @@ QStringList CheckModelInvariants(const Story& story, const Screen& screen) {
     const Crossword& x = board.Stage();
     if (qint32(screen.lblCell.size()) != x.MasLast + 1)
         return out << QStringLiteral("%1 cell labels for %2 cells").arg(screen.lblCell.size()).arg(x.MasLast + 1);
-    CheckSelection(board, x, out);
+    CheckSelection(board, screen, x, out);
     CheckCells(board, screen, x, out);
-    const int w = board.CurQuesNmb();
-    if (w >= 1 && w <= x.QuesNmbMax &&
-        (screen.lblQuesNmb != FullWidthDigits(w) || screen.lblQues != x.Ques[size_t(w)].QuesText ||
-         screen.picControlerVisible[1] != x.IsAcrossWord(w) || screen.picControlerVisible[2] == x.IsAcrossWord(w)))
-        out << QStringLiteral("the clue panel or the dial does not show word %1").arg(w);
     if (board.ViewLeft() < 1 || board.ViewLeft() > board.ViewLeftMax() || board.ViewTop() < 1 || board.ViewTop() > board.ViewTopMax())
         out << QStringLiteral("the view starts at column %1 of %2, row %3 of %4")
                    .arg(board.ViewLeft()).arg(board.ViewLeftMax()).arg(board.ViewTop()).arg(board.ViewTopMax());
@@ -117,15 +113,13 @@ QStringList CheckScoreFile(const QString& path, const std::vector<qint32>& stage
     const auto lines = ReadByteLines(path);
     if (!lines || lines->size() != 5)
         return {QStringLiteral("the score file %1 cannot be read or has not five lines").arg(path)};
-    QStringList out;
     QByteArray status;
     for (size_t i = 1; i < stageClear.size(); ++i)
         status += (i > 1 ? "," : "") + QByteArray::number(stageClear[i]);
-    if (lines->at(4) != status)
-        out << QStringLiteral("the score file says %1, the game %2").arg(QString::fromLatin1(lines->at(4)), QString::fromLatin1(status));
-    if (DecodeCp932(lines->at(2)) != name)
-        out << QStringLiteral("the score file names %1").arg(DecodeCp932(lines->at(2)));
-    return out;
+    if (lines->at(4) == status && DecodeCp932(lines->at(2)) == name)
+        return {};
+    return {QStringLiteral("the score file names %1 with %2, the game %3 with %4")
+                .arg(DecodeCp932(lines->at(2)), QString::fromLatin1(lines->at(4)), name, QString::fromLatin1(status))};
 }
 
 }  // namespace kirune
