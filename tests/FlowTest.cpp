@@ -9,11 +9,6 @@
 namespace kirune {
 namespace {
 
-// The partner's questions: check now (2115), next stage (2535), another stage (1915), stop (1615).
-void AnswerQuestions(SimGame& game, bool check, bool next, bool change = true, bool stop = true) {
-    game.menuAnswers = {{2115, check ? 1 : 2}, {2535, next ? 1 : 2}, {1915, change ? 1 : 2}, {1615, stop ? 1 : 2}};
-}
-
 bool Ran(const SimGame& game, int talk) { return game.game.talk.History().contains(talk); }
 QString Status(const SimGame& game) { return game.ScoreFile().section(u'\n', 4, 4); }
 QList<int> LastTalks(const SimGame& game, int n) { return game.game.talk.History().last(n); }
@@ -31,7 +26,6 @@ TEST(Flow, AFirstVisitRecordsTheNameAndEachSolvedStageAtOnce) {
     EXPECT_FALSE(game.screen.picKeypadVisible) << "an alphabet puzzle has no keypad button";
 
     QString statusWhenAsked;
-    AnswerQuestions(game, true, true);
     TalkEngine& talk = game.game.talk;
     talk.viewChanged = [&](bool) {
         if (talk.CurrentTalk() == 2535 && talk.View().Menu.Visible && statusWhenAsked.isEmpty())
@@ -52,7 +46,6 @@ TEST(Flow, AFirstVisitRecordsTheNameAndEachSolvedStageAtOnce) {
 // on the wrong cell; the partner scenarios check the whole sweep and its talks.
 TEST(Flow, AFailedCheckCutShortShowsEveryResultAndPutsTheCursorOnTheWrongCell) {
     SimGame game({kSmall});
-    AnswerQuestions(game, true, true);
     game.Solve();
     const int wrongCell = game.Cell(5, 5);
     game.story.OnCellClick(wrongCell);
@@ -266,7 +259,6 @@ TEST(Flow, AskingForAnotherStageWhenNoneIsLeft) {
     EXPECT_TRUE(Ran(game, 1901) && Ran(game, 1905));
 
     SimGame two({kSmall, kRing});
-    AnswerQuestions(two, true, true, true);
     two.story.OnCrossChangeClick();
     EXPECT_EQ(two.story.flow.StageNmb(), 2);
     EXPECT_TRUE(Ran(two, 2005)) << "item 1: the change was made";
@@ -278,11 +270,11 @@ TEST(Flow, TheEndButtonAsksAndThePartnerWalksOff) {
     SimGame game({kSmall});
     const Anim& anim = game.game.anim;
     EXPECT_LE(anim.ViewX(), 0) << "the view followed the partner in to the left edge";
-    AnswerQuestions(game, true, true, true, false);
+    game.menuAnswers = {{1615, 2}};
     game.story.OnEndClick();
     EXPECT_TRUE(Ran(game, 1709)) << "item 2: carry on";
     EXPECT_TRUE(game.screen.lblEndEnabled);
-    AnswerQuestions(game, true, true, true, true);
+    game.menuAnswers.clear();
     EXPECT_THROW(game.story.OnEndClick(), GameEnded);
     int x = 0, y = 0;
     anim.GetSpritePos(game.game.scene.PartnerSprite, x, y);
@@ -308,7 +300,6 @@ TEST(Flow, F1AppendsTheWordToTheReportFile) {
 
 TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
     SimGame game({kRing, kSmall});
-    AnswerQuestions(game, true, true);
     // The file loses its second stage while the first is played.
     QString text = PlayFileText({kRing});
     text.replace(QStringLiteral("\r\n1\r\n;#1"), QStringLiteral("\r\n2\r\n;#1"));

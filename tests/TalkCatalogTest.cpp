@@ -2,7 +2,6 @@
 // each shows only variables that hold something at that moment, and each sequence the flow runs
 // fits its boxes and leaves them as play needs them. docs/talks.md is the catalogue.
 
-#include "scene/Scene.h"
 #include "support/SimHost.h"
 #include "support/TalkAnswer.h"
 #include "talk/TalkData.h"

@@ -2,7 +2,6 @@
 #include "support/SimHost.h"
 #include "talk/TalkEngine.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
