@@ -189,10 +189,8 @@ private:
 void Soak::Step() {
     ++steps;
     // The partner's questions: check now, next stage, another stage, stop.
-    game->menuAnswers = {{2115, Chance(0.9) ? 1 : 2},
-                         {2535, Chance(0.97) ? 1 : 2},
-                         {1915, Chance(0.35) ? 1 : 2},
-                         {1615, Chance(0.8) ? 2 : 1}};
+    game->menuAnswers = {
+        {2115, Chance(0.9) ? 1 : 2}, {2535, Chance(0.97) ? 1 : 2}, {1915, Chance(0.35) ? 1 : 2}, {1615, Chance(0.8) ? 2 : 1}};
     // Out of a hundred steps: 55 words typed, 7 bursts of keys, 7 button presses, 5 hints,
     // 4 stage changes, half an end, 6 checks, the rest only thinking. A full grid is checked.
     const bool allRight = game->story.checker.CountWrongCells() == 0;

@@ -39,11 +39,10 @@ TEST(TalkCatalog, TheDataHoldsEveryTalkTheGameAsksForAndNoOther) {
     ASSERT_TRUE(data.Open(kTalkFolder));
     for (int n : wanted)
         EXPECT_TRUE(data.Read(n)) << "talk " << n << " is missing";
+    // The first greeting of a kana puzzle goes on with the talk stored after it.
     for (int P = 1; P <= 4; ++P) {
-        ASSERT_TRUE(data.Read(P + 1430));
-        const auto next = data.Read(0);
-        EXPECT_TRUE(next && !next->isEmpty()) << "the first greeting of a kana puzzle goes on with the talk after "
-                                              << P + 1430;
+        const auto next = data.Read(P + 1430) ? data.Read(0) : std::nullopt;
+        EXPECT_TRUE(next && !next->isEmpty()) << "after " << P + 1430;
     }
 
     // A talk under a number nobody asks for is a typo that leaves the real one missing.

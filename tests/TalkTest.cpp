@@ -22,16 +22,15 @@ void WriteTalkFiles(const QString& folder, const std::vector<std::pair<int, QStr
             qToLittleEndian<qint32>(qint32(data.size() + 1), index.data() + (number - 1) * 4);
         for (const QString& chunk : chunks) {
             const QByteArray bytes = *EncodeCp932(chunk);
-            uchar length[2];
-            qToLittleEndian<quint16>(quint16(bytes.size()), length);
-            data += QByteArray(reinterpret_cast<const char*>(length), 2) + bytes;
+            const quint16 length = qToLittleEndian(quint16(bytes.size()));
+            data += QByteArray(reinterpret_cast<const char*>(&length), 2) + bytes;
         }
     }
-    QFile ix(folder + QStringLiteral("/TalkIx.dat")), dt(folder + QStringLiteral("/TalkDt.dat"));
-    ix.open(QIODevice::WriteOnly);
-    ix.write(index);
-    dt.open(QIODevice::WriteOnly);
-    dt.write(data);
+    for (const auto& [name, bytes] : {std::pair{"/TalkIx.dat", index}, {"/TalkDt.dat", data}}) {
+        QFile file(folder + QLatin1String(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
 }
 
 TEST(TalkData, JoinsChunksUntilOneEndsTheTalk) {
