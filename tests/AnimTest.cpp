@@ -38,19 +38,15 @@ protected:
         QDir().mkpath(dir.path() + QStringLiteral("/Picture/WorldPicture"));
         // name, W, H, X, Y, active, spare, frame, first, last, wait, jitter kind, wait, range,
         // mode, direction, wait, step, delay, pose mode, pose waits.
-        WriteTextFile(cast + QStringLiteral("CastData.csv"),
-                      {QStringLiteral("; cast for the tests"),
-                       QStringLiteral("姉10,40,80,0,0,1,0,1,1,1,0"),
-                       QStringLiteral("姉1,60,80,0,0,1"),
-                       QStringLiteral("雲,20,20,100,50,1,0,1,1,3,0,0,0,0,21,4,1,2,30"),
-                       QStringLiteral("玉,20,20,100,100,1,0,1,1,1,5"),
-                       QStringLiteral("母1,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
-                       QStringLiteral("母2,60,40,0,0,1"), QStringLiteral("母3,40,40,0,0,1"),
-                       QStringLiteral("母4,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
-                       QStringLiteral("母5,40,40,0,0,1"),
-                       QStringLiteral("星,20,20,0,0,1,0,2147483647,1,1")});
-        for (const char* name : {"姉10", "姉1", "雲", "玉", "母1", "母2", "母3", "母4", "母5", "星"})
-            Strip(60, 80, 9, Qt::red).save(cast + QString::fromUtf8(name) + QStringLiteral(".jpg"), "PNG");
+        const QStringList rows = {
+            QStringLiteral("; cast for the tests"), QStringLiteral("姉10,40,80,0,0,1,0,1,1,1,0"), QStringLiteral("姉1,60,80,0,0,1"),
+            QStringLiteral("雲,20,20,100,50,1,0,1,1,3,0,0,0,0,21,4,1,2,30"), QStringLiteral("玉,20,20,100,100,1,0,1,1,1,5"),
+            QStringLiteral("母1,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"), QStringLiteral("母2,60,40,0,0,1"),
+            QStringLiteral("母3,40,40,0,0,1"), QStringLiteral("母4,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
+            QStringLiteral("母5,40,40,0,0,1"), QStringLiteral("星,20,20,0,0,1,0,2147483647,1,1")};
+        WriteTextFile(cast + QStringLiteral("CastData.csv"), rows);
+        for (const QString& row : rows.mid(1))
+            Strip(60, 80, 9, Qt::red).save(cast + row.section(u',', 0, 0) + QStringLiteral(".jpg"), "PNG");
         AnimPeer::SetProgramFolder(anim, dir.path() + u'/');
         anim.assetError = [this](const QString& what) { errors << what; };
         anim.SetStageArea(130, 96, 385, 330);
