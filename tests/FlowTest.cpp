@@ -272,8 +272,7 @@ TEST(Flow, TheEndButtonAsksAndThePartnerWalksOff) {
     EXPECT_LE(anim.ViewX(), 0) << "the view followed the partner in to the left edge";
     game.menuAnswers = {{1615, 2}};
     game.story.OnEndClick();
-    EXPECT_TRUE(Ran(game, 1709)) << "item 2: carry on";
-    EXPECT_TRUE(game.screen.lblEndEnabled);
+    EXPECT_TRUE(Ran(game, 1709) && game.screen.lblEndEnabled) << "item 2: carry on";
     game.menuAnswers.clear();
     EXPECT_THROW(game.story.OnEndClick(), GameEnded);
     int x = 0, y = 0;
@@ -330,16 +329,13 @@ TEST(Flow, MissingAssetsStopTheGameWithAMessageNamingThem) {
     };
     expectMissing(QStringLiteral("Talk/TalkIx.dat"), 0);
 
-    // Talks but no pictures: the opening stage names its world picture.
-    const QString program = QStringLiteral(KIRUNE_PROGRAM_DIR "/");
-    QDir(folder.path()).mkpath(QStringLiteral("Talk"));
-    for (const char* name : {"Talk/TalkIx.dat", "Talk/TalkDt.dat"})
-        QFile::copy(program + QLatin1String(name), folder.filePath(QLatin1String(name)));
-    expectMissing(QStringLiteral("オープニング背景.jpg"), 0);
-
-    // Everything but the romaji table: a kana puzzle cannot be typed.
-    QFile::link(program + QStringLiteral("Picture"), folder.filePath(QStringLiteral("Picture")));
-    expectMissing(QStringLiteral("新ローマ字かな変換.txt"), 1);
+    // Talks but no pictures: the opening stage names its world picture. Then everything but the
+    // romaji table: a kana puzzle cannot be typed.
+    for (const auto& [shipped, missing, inputMode] :
+         {std::tuple{"Talk", "オープニング背景.jpg", 0}, {"Picture", "新ローマ字かな変換.txt", 1}}) {
+        QFile::link(QStringLiteral(KIRUNE_PROGRAM_DIR "/") + QLatin1String(shipped), folder.filePath(QLatin1String(shipped)));
+        expectMissing(QString::fromUtf8(missing), inputMode);
+    }
 }
 
 }  // namespace
