@@ -244,8 +244,7 @@ TEST(Flow, AdviceGrowsStrongerUntilThePartnerGivesUpAndLeaves) {
             game.story.OnAdviceClick();
     } catch (const GameEnded&) {
     }
-    EXPECT_LT(asked, 60) << "the hints ran out";
-    EXPECT_GE(asked, 9) << "at least nine hints come before the last";
+    EXPECT_TRUE(asked >= 9 && asked < 60) << asked << " hints: at least nine come before the last, which ends the game";
     EXPECT_EQ(LastTalks(game, 4), QList<int>({1211, 3001, 1223, 3011}));
     EXPECT_EQ(game.host.reports.back().title, QStringLiteral("Kiruneの終了"));
 }

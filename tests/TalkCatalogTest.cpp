@@ -220,10 +220,10 @@ std::vector<Sequence> PlaySequences(int P) {
     // The hints that carry data find it in 1-4 as the game puts it there.
     auto hintData = [P](int h, const QString& position, const QString& character) {
         return [=](TalkEngine& talk, int next) {
-            if (next != Hint(P, h))
-                return;
-            for (const auto& [var, text] : {std::pair{1, position}, {2, character}, {3, QStringLiteral("横")}, {4, QStringLiteral("縦")}})
-                talk.SetTalkVar(var, text);
+            const std::pair<int, QString> vars[] = {{1, position}, {2, character}, {3, QStringLiteral("横")}, {4, QStringLiteral("縦")}};
+            for (const auto& [var, text] : vars)
+                if (next == Hint(P, h))
+                    talk.SetTalkVar(var, text);
         };
     };
     for (int h = 0; h <= 22; ++h) {

@@ -257,9 +257,7 @@ TEST(TalkPause, HoldsTheTypewriterHalfASecond) {
         const qint64 a = printedAt[QStringLiteral("a")], b = printedAt[QStringLiteral("b")];
         EXPECT_GE(b - a, 500) << "at " << start;
         EXPECT_EQ(printedAt[QStringLiteral("c")] - b, 15) << "at " << start;
-        if (start > 86000) {
-            EXPECT_LT(n.host.SecondsSinceMidnight(), 1.0) << "the pause ended after midnight";
-        }
+        EXPECT_TRUE(start < 86000 || n.host.SecondsSinceMidnight() < 1.0) << "the pause ended after midnight";
     }
 }
 

@@ -149,8 +149,7 @@ TEST_F(Window, TheInputLineTakesItsBoxStyleAndAClickConfirmsIt) {
     });
     talk.TalkText(QStringLiteral("＃〈名前は？〉◆"));
     EXPECT_EQ(talk.TalkInputText(), QStringLiteral("ｋｅｎ"));
-    EXPECT_TRUE(font.italic());
-    EXPECT_FALSE(font.bold());
+    EXPECT_TRUE(font.italic() && !font.bold());
 }
 
 TEST_F(Window, AShakeUncoversTheStillStageAtItsEdges) {
