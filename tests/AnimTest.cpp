@@ -39,8 +39,9 @@ protected:
         // name, W, H, X, Y, active, spare, frame, first, last, wait, jitter kind, wait, range,
         // mode, direction, wait, step, delay, pose mode, pose waits.
         const QStringList rows = {
-            QStringLiteral("; cast for the tests"), QStringLiteral("姉10,40,80,0,0,1,0,1,1,1,0"), QStringLiteral("姉1,60,80,0,0,1"),
-            QStringLiteral("雲,20,20,100,50,1,0,1,1,3,0,0,0,0,21,4,1,2,30"), QStringLiteral("玉,20,20,100,100,1,0,1,1,1,5"),
+            QStringLiteral("; cast for the tests"), QStringLiteral("姉10,40,80,0,0,1,0,1,1,1,0"),
+            QStringLiteral("姉1,60,80,0,0,1"), QStringLiteral("雲,20,20,100,50,1,0,1,1,3,0,0,0,0,21,4,1,2,30"),
+            QStringLiteral("玉,20,20,100,100,1,0,1,1,1,5"),
             QStringLiteral("母1,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"), QStringLiteral("母2,60,40,0,0,1"),
             QStringLiteral("母3,40,40,0,0,1"), QStringLiteral("母4,40,40,10,10,1,0,1,1,9,4,0,0,0,0,0,0,0,0,0,1,2"),
             QStringLiteral("母5,40,40,0,0,1"), QStringLiteral("星,20,20,0,0,1,0,2147483647,1,1")};

@@ -125,15 +125,14 @@ TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
     QString lastState;
     qint64 start = -1;
     game.game.screen.changed = [&](Screen::Part) {
-        QString bars;
+        QString state;
         for (const Box* pair : {s.shpRollCell1, s.shpRollCell2})
             if (pair[0].Visible)
-                bars += QStringLiteral(" bars@%1,%2").arg(pair[0].Left).arg(pair[1].Left);
-        if (start < 0 && bars.isEmpty())
+                state += QStringLiteral(" bars@%1,%2").arg(pair[0].Left).arg(pair[1].Left);
+        if (start < 0 && state.isEmpty())
             return;
-        if (start < 0)
-            start = game.host.NowMs();
-        const QString state = QStringLiteral("%1 [%2]").arg(bars).arg(game.Caption(cell));
+        start = start < 0 ? game.host.NowMs() : start;
+        state += QStringLiteral(" [%1]").arg(game.Caption(cell));
         if (state != lastState)
             frames << QStringLiteral("%1ms").arg(game.host.NowMs() - start) + state;
         lastState = state;
@@ -149,14 +148,12 @@ TEST(Entry, TheCellAnimationRollsTwoPairsOfBars) {
 
 TEST(Entry, KanaPuzzlesQueueOnlyWhatTheConverterReturns) {
     SimGame game({kRing}, 1);
+    // K waits for its vowel; KA makes カ, anything else ー.
     QString pending;
     game.story.hooks.RomaKanaConvWChr = [&](QChar key) {
-        pending += key;
-        if (pending == QStringLiteral("K"))
+        if ((pending += key) == QStringLiteral("K"))
             return QString();
-        const QString kana = pending == QStringLiteral("KA") ? QStringLiteral("カ") : QStringLiteral("ー");
-        pending.clear();
-        return kana;
+        return std::exchange(pending, {}) == QStringLiteral("KA") ? QStringLiteral("カ") : QStringLiteral("ー");
     };
     int cleared = 0;
     game.story.hooks.ClearDispKeyBuff = [&] { ++cleared; };

@@ -184,7 +184,8 @@ TEST(Flow, AnUnwritablePlayFolderKeepsTheScoreFileInTheTemporaryFolder) {
         for (int t : first.game.talk.History())
             if (t > 3200 && t < 3250)
                 remarks << t;
-        EXPECT_EQ(remarks, QList<int>({3225, 3229, 3233, 3237, 3241})) << "minutes 1 to 4 remark, 5 and 6 say nothing, 7 says goodbye";
+        EXPECT_EQ(remarks, QList<int>({3225, 3229, 3233, 3237, 3241}))
+            << "minutes 1 to 4 remark, 5 and 6 say nothing, 7 says goodbye";
         EXPECT_EQ(LastTalks(first, 4), QList<int>({1211, 3251, 1223, 3261}));
         ASSERT_EQ(first.host.reports.size(), 3u);
         EXPECT_EQ(first.host.reports[1].title, QStringLiteral("Kiruneの終了"));
@@ -222,8 +223,8 @@ TEST(Flow, FileChoiceRetriesUntilThePlayerGivesUp) {
     QStringList titles;
     for (const ReportBox& box : game.host.reports)
         titles << box.title;
-    EXPECT_EQ(titles, QStringList({QStringLiteral("報告：ファイルを指定してください"), QStringLiteral("報告：ファイルが見つかりません"),
-                                   QStringLiteral("報告：ファイルが読めません")}));
+    EXPECT_EQ(titles, QStringList({QStringLiteral("報告：ファイルを指定してください"),
+                                   QStringLiteral("報告：ファイルが見つかりません"), QStringLiteral("報告：ファイルが読めません")}));
 
     SimGame givesUp({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
         g.host.fileChoices = {QString()};
@@ -309,9 +310,8 @@ TEST(Flow, AStageThatBreaksDuringPlayLeadsBackToTheFileChoice) {
     game.story.OnAnswerOpenClick();
     EXPECT_TRUE(std::any_of(game.host.reports.begin(), game.host.reports.end(),
                             [&](const ReportBox& box) { return box.title == unreadable; }));
-    EXPECT_EQ(game.story.flow.PlayFileName(), QStringLiteral("other.vxl"));
-    EXPECT_EQ(game.story.flow.StageNmb(), 1);
-    EXPECT_EQ(game.Stage().MasMaxX, 5);
+    EXPECT_EQ(std::tuple(game.story.flow.PlayFileName(), game.story.flow.StageNmb(), game.Stage().MasMaxX),
+              std::tuple(QStringLiteral("other.vxl"), 1, 5));
 }
 
 TEST(Flow, MissingAssetsStopTheGameWithAMessageNamingThem) {

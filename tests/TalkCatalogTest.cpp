@@ -78,7 +78,8 @@ TEST(TalkCatalog, TalksShowOnlyVariablesThatHoldSomething) {
     for (int n : AllTalks()) {
         const QString text = data.Read(n).value_or(QString());
         for (QChar p : QStringLiteral("㊥◎①②③④⑤⑥⑦⑧⑨⑩"))
-            EXPECT_TRUE(!text.contains(p) || AllowedPlaceholders(n).contains(p)) << "talk " << n << " shows " << QString(p).toStdString();
+            EXPECT_TRUE(!text.contains(p) || AllowedPlaceholders(n).contains(p))
+                << "talk " << n << " shows " << QString(p).toStdString();
     }
     // The data a hint promises must be shown.
     const std::pair<int, QString> promised[] = {
@@ -220,7 +221,8 @@ std::vector<Sequence> PlaySequences(int P) {
     // The hints that carry data find it in 1-4 as the game puts it there.
     auto hintData = [P](int h, const QString& position, const QString& character) {
         return [=](TalkEngine& talk, int next) {
-            const std::pair<int, QString> vars[] = {{1, position}, {2, character}, {3, QStringLiteral("横")}, {4, QStringLiteral("縦")}};
+            const std::pair<int, QString> vars[] = {
+                {1, position}, {2, character}, {3, QStringLiteral("横")}, {4, QStringLiteral("縦")}};
             for (const auto& [var, text] : vars)
                 if (next == Hint(P, h))
                     talk.SetTalkVar(var, text);

@@ -61,7 +61,8 @@ void CheckCells(const Board& board, const Screen& screen, const Crossword& x, QS
                            .arg(Where(x, i)).arg(m.Entered.unicode(), 4, 16).arg(m.UndoChr.unicode(), 4, 16)
                            .arg(board.InputMode());
             if (label.Caption != QString(m.Entered))
-                out << QStringLiteral("cell %1 shows \"%2\" but holds \"%3\"").arg(Where(x, i), label.Caption, QString(m.Entered));
+                out << QStringLiteral("cell %1 shows \"%2\" but holds \"%3\"")
+                           .arg(Where(x, i), label.Caption, QString(m.Entered));
             // The cursor blinks between its colour and the selection's.
             const Rgb expected = i == board.CurMas() && label.BackColor == CellColor::Cursor ? CellColor::Cursor
                                  : m.Select                                                 ? CellColor::Selected
@@ -101,7 +102,8 @@ QStringList CheckModelInvariants(const Story& story, const Screen& screen) {
         return out << QStringLiteral("%1 cell labels for %2 cells").arg(screen.lblCell.size()).arg(x.MasLast + 1);
     CheckSelection(board, screen, x, out);
     CheckCells(board, screen, x, out);
-    if (board.ViewLeft() < 1 || board.ViewLeft() > board.ViewLeftMax() || board.ViewTop() < 1 || board.ViewTop() > board.ViewTopMax())
+    if (board.ViewLeft() < 1 || board.ViewLeft() > board.ViewLeftMax() || board.ViewTop() < 1 ||
+        board.ViewTop() > board.ViewTopMax())
         out << QStringLiteral("the view starts at column %1 of %2, row %3 of %4")
                    .arg(board.ViewLeft()).arg(board.ViewLeftMax()).arg(board.ViewTop()).arg(board.ViewTopMax());
     if (!screen.lblAnswerOpenVisible || screen.lblMarkSpeedUpVisible || !screen.lblEndEnabled || !screen.lblHelpEnabled)
