@@ -20,77 +20,42 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 
 namespace kirune {
 namespace {
 
-// Virtual hours per collection; KIRUNE_SOAK_HOURS overrides.
-constexpr double kDefaultHours = 10.0;
-
-double SoakHours() {
-    const char* given = std::getenv("KIRUNE_SOAK_HOURS");
-    const double hours = given ? std::atof(given) : kDefaultHours;
-    return hours > 0 ? hours : kDefaultHours;
-}
-
-// Nothing looks at the stage picture, and painting it would take most of the run; with
+// KIRUNE_SOAK_HOURS sets the virtual hours per collection (10), KIRUNE_SOAK_SEED the draw.
+// Nothing looks at the stage picture and painting it would take most of the run; with
 // KIRUNE_SOAK_PAINT=1 it is painted all the same, for the memory of the painting.
-bool SoakPaints() {
-    const char* given = std::getenv("KIRUNE_SOAK_PAINT");
-    return given && std::atoi(given) == 1;
+double EnvNumber(const char* name, double fallback) {
+    const char* given = std::getenv(name);
+    const double value = given ? std::atof(given) : fallback;
+    return value > 0 ? value : fallback;
 }
-
-unsigned SoakSeed() {
-    if (const char* given = std::getenv("KIRUNE_SOAK_SEED"))
-        return unsigned(std::strtoul(given, nullptr, 10));
-    return std::random_device()();
-}
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitizedHeap = true;
-#else
-constexpr bool kSanitizedHeap = false;
-#endif
 
 struct Memory {
-    long residentKb = 0;
-    long heapKb = 0;  // allocated and not freed
+    long residentKb = 0, heapKb = 0;  // the heap: allocated and not freed
 };
 
 Memory MeasureMemory() {
     // Give back what free() keeps in reserve, so that only memory still held counts.
     malloc_trim(0);
-    Memory m;
     long size = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> size >> resident;
-    m.residentKb = resident * (sysconf(_SC_PAGESIZE) / 1024);
     const struct mallinfo2 heap = mallinfo2();
-    m.heapKb = long((heap.uordblks + heap.hblkhd) / 1024);
-    return m;
-}
-
-// How the game ended, from the last farewell talk it ran.
-QString Ending(const TalkEngine& talk) {
-    static const std::map<int, QString> farewells = {{1731, QStringLiteral("stop")},     {2525, QStringLiteral("all solved")},
-                                                     {2613, QStringLiteral("no more")}, {3121, QStringLiteral("time up")},
-                                                     {3011, QStringLiteral("hints")},   {3261, QStringLiteral("left alone")}};
-    for (qsizetype i = talk.History().size() - 1; i >= 0; --i)
-        if (const auto found = farewells.find(talk.History()[i]); found != farewells.end())
-            return found->second;
-    return QStringLiteral("unexplained");
+    return {resident * (sysconf(_SC_PAGESIZE) / 1024), long((heap.uordblks + heap.hblkhd) / 1024)};
 }
 
 class Soak {
 public:
     Soak(const QString& collection, unsigned seed) : name(collection), random(seed) {
-        const QString shipped = QStringLiteral(KIRUNE_PROGRAM_DIR "/") + collection;
-        playFile = dir.filePath(collection);
         // A copy, so that the score file is made beside it and not in the program folder.
-        EXPECT_TRUE(QFile::copy(shipped, playFile)) << shipped.toStdString();
+        playFile = dir.filePath(collection);
+        EXPECT_TRUE(QFile::copy(QStringLiteral(KIRUNE_PROGRAM_DIR "/") + collection, playFile)) << collection.toStdString();
         const auto mode = ReadInputMode(playFile);
         EXPECT_TRUE(mode) << collection.toStdString();
         inputMode = mode ? mode.value : 0;
@@ -98,27 +63,117 @@ public:
 
     void Run(double hours);
 
-    int games = 0, solved = 0;
-    long steps = 0, invariantChecks = 0, answerChecks = 0, hints = 0;
-    std::map<QString, int> endings;
-    QStringList reportTitles;
-
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     bool Chance(double p) { return std::bernoulli_distribution(p)(random); }
     qint64 PlayedMs() const { return pastMs + (game ? game->host.NowMs() : 0); }
 
-    void NewGame();
-    void EndOfGame();
+    void NewGame() {
+        game.reset();
+        ++games;
+        // Any time of day, midnight included: the clock of play must not care.
+        game = std::make_unique<SimGame>(playFile, double(Pick(86400)), [this](SimGame& g) {
+            g.game.anim.SetPaintStage(EnvNumber("KIRUNE_SOAK_PAINT", 0) == 1);
+            g.host.onReport = [](const ReportBox& box) {
+                EXPECT_TRUE(box.title == QStringLiteral("Kiruneの終了") ||
+                            box.title == QStringLiteral("報告：クロスワードはすべて解き終えています"))
+                    << "unexpected report " << box.title.toStdString();
+                // Start over when everything is solved; every other report only has OK.
+                return box.buttons == ReportButtons::YesNo ? AnswerYes : AnswerOk;
+            };
+        });
+        ASSERT_FALSE(game->endedAtStart) << "game " << games << " ended during start-up";
+        CheckAtRest();
+    }
+
+    void EndOfGame() {
+        // Stopped, all solved, no more stages, time up, hints run out, left alone.
+        static const std::set<int> farewells = {1731, 2525, 2613, 3121, 3011, 3261};
+        const QList<int>& talks = game->game.talk.History();
+        EXPECT_TRUE(std::any_of(talks.begin(), talks.end(), [](int n) { return farewells.count(n) > 0; }))
+            << "game " << games << " ended without a farewell";
+        const QStringList broken = CheckScoreFile(game->ScoreFilePath(), game->story.flow.StageClear(), game->typedName);
+        EXPECT_TRUE(broken.isEmpty()) << "after game " << games << ": " << broken.join(u'\n').toStdString();
+        pastMs += game->host.NowMs();
+        game.reset();
+    }
+
+    void CheckAtRest() {
+        Story& story = game->story;
+        game->host.RunUntil([&] { return story.board.InputBuff().isEmpty() && !story.board.MasAnimBusy(); }, 30.0);
+        const QStringList broken = CheckModelInvariants(story, game->screen) +
+                                   CheckScoreFile(game->ScoreFilePath(), story.flow.StageClear(), game->typedName);
+        ASSERT_TRUE(broken.isEmpty()) << name.toStdString() << ", game " << games << ", step " << steps << ", stage "
+                                      << story.flow.StageNmb() << ", " << PlayedMs() / 1000 << " s played:\n"
+                                      << broken.join(u'\n').toStdString();
+    }
+
+    QChar RandomEntry() {
+        if (inputMode == 0)
+            return QChar(char16_t(0xFF21 + Pick(26)));
+        static const QString typeable = QStringLiteral(
+            "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワヲン"
+            "ガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポヴー");
+        return typeable[Pick(int(typeable.size()))];
+    }
+
+    // A word typed from its first cell, mostly one still wrong: mostly right, sometimes with a
+    // slip or two, sometimes only begun.
+    void TypeWord() {
+        const Crossword& x = game->Stage();
+        std::vector<int> unsolved;
+        for (int w = 1; w <= x.QuesNmbMax; ++w) {
+            const QuesRec& q = x.Ques[size_t(w)];
+            for (int i = 0; i < q.Length; ++i)
+                if (x.Mas[size_t(q.Start + i * (x.IsAcrossWord(w) ? 1 : x.MasStride))].Entered != q.AnswerText[i]) {
+                    unsolved.push_back(w);
+                    break;
+                }
+        }
+        const int w = !unsolved.empty() && Chance(0.9) ? unsolved[size_t(Pick(int(unsolved.size())))] : 1 + Pick(x.QuesNmbMax);
+        QString text = x.Ques[size_t(w)].AnswerText;
+        if (Chance(0.15))
+            for (int slips = 1 + Pick(2); slips > 0; --slips)
+                text[Pick(int(text.size()))] = RandomEntry();
+        if (Chance(0.1))
+            text.truncate(1 + Pick(int(text.size())));
+        game->Select(w);
+        game->Type(inputMode == 1 ? Romaji(text) : text);
+    }
+
+    // Keys of every kind, letters that make no kana among them.
+    void PressKeys() {
+        static const int others[] = {Key::Up, Key::Down, Key::Left, Key::Right, Key::Space, Key::Delete, Key::Esc, Key::Minus};
+        for (int n = 1 + Pick(6); n > 0; --n)
+            game->Key(Chance(0.5) ? Key::A + Pick(26) : others[Pick(8)]);
+        game->RunFor(1.0);
+    }
+
+    void PressButtons() {
+        Story& story = game->story;
+        switch (Pick(5)) {
+        case 0: game->Click(Pick(game->Stage().MasLast + 1)); break;
+        case 1: story.OnKeyDeleteClick(); break;
+        case 2: story.OnKeyUndoClick(); break;
+        case 3: story.OnControllerClick(1 + Pick(2), Controller(Pick(5))); break;
+        default: story.OnScrollClick(Chance(0.5), 1 + Pick(4)); break;
+        }
+        game->RunFor(0.5);
+    }
+
+    void Check() {
+        // The impatient player hurries the marking along, or presses keys while it runs.
+        if (Chance(0.3))
+            game->host.Post(200 + Pick(8000), [this] {
+                if (game->screen.lblMarkSpeedUpVisible)
+                    game->story.OnMarkSpeedUpClick();
+            });
+        if (Chance(0.2))
+            game->Key(Key::A + Pick(26));
+        game->story.OnAnswerOpenClick();
+    }
+
     void Step();
-    void TypeWord();
-    void PressKeys();
-    void PressButtons();
-    void Check();
-    void CheckAtRest();
-    void CountSolved();
-    QChar RandomEntry();
-    std::vector<int> UnsolvedWords() const;
 
     QString name;
     std::mt19937 random;
@@ -127,42 +182,39 @@ private:
     int inputMode = 0;
     std::unique_ptr<SimGame> game;
     qint64 pastMs = 0;
-    std::vector<qint32> clearSeen;
+    int games = 0;
+    long steps = 0;
 };
 
-void Soak::NewGame() {
-    game.reset();
-    ++games;
-    // Any time of day, midnight included: the clock of play must not care.
-    game = std::make_unique<SimGame>(playFile, double(Pick(86400)), [this](SimGame& g) {
-        g.game.anim.SetPaintStage(SoakPaints());
-        g.host.onReport = [this](const ReportBox& box) {
-            reportTitles << box.title;
-            // Start over when everything is solved; every other report only has OK.
-            return box.buttons == ReportButtons::YesNo ? AnswerYes : AnswerOk;
-        };
-    });
-    ASSERT_FALSE(game->endedAtStart) << "game " << games << " ended during start-up";
-    clearSeen = game->story.flow.StageClear();
+void Soak::Step() {
+    ++steps;
+    // The partner's questions: check now, next stage, another stage, stop.
+    game->menuAnswers = {
+        {2115, Chance(0.9) ? 1 : 2}, {2535, Chance(0.97) ? 1 : 2}, {1915, Chance(0.35) ? 1 : 2}, {1615, Chance(0.8) ? 2 : 1}};
+    // Out of a hundred steps: 55 words typed, 7 bursts of keys, 7 button presses, 5 hints,
+    // 4 stage changes, half an end, 6 checks, the rest only thinking. A full grid is checked.
+    const bool allRight = game->story.checker.CountWrongCells() == 0;
+    const int roll = Pick(100);
+    if (allRight ? roll < 70 : roll >= 79 && roll < 85) {
+        Check();
+    } else if (roll < 55) {
+        TypeWord();
+    } else if (roll < 62) {
+        PressKeys();
+    } else if (roll < 69) {
+        PressButtons();
+    } else if (roll < 74) {
+        // Now and then hint after hint: the tenth ends the game.
+        for (int n = Chance(0.1) ? 2 + Pick(9) : 1; n > 0; --n)
+            game->story.OnAdviceClick();
+    } else if (roll < 78) {
+        game->story.OnCrossChangeClick();
+    } else if (roll < 79 && Chance(0.5)) {
+        game->story.OnEndClick();
+    }
+    // Thinking, now and then for minutes on end: seven idle minutes end the game.
+    game->RunFor(Chance(0.01) ? 60.0 + Pick(480) : 1.0 + Pick(20));
     CheckAtRest();
-}
-
-// Stages that turned solved since the last look; starting over clears them all.
-void Soak::CountSolved() {
-    const std::vector<qint32>& clear = game->story.flow.StageClear();
-    for (size_t i = 1; i < clear.size(); ++i)
-        if (clear[i] == 1 && (i >= clearSeen.size() || clearSeen[i] == 0))
-            ++solved;
-    clearSeen = clear;
-}
-
-void Soak::EndOfGame() {
-    CountSolved();
-    endings[Ending(game->game.talk)]++;
-    const QStringList broken = CheckScoreFile(game->ScoreFilePath(), game->story.flow.StageClear(), game->typedName);
-    EXPECT_TRUE(broken.isEmpty()) << "after game " << games << ": " << broken.join(u'\n').toStdString();
-    pastMs += game->host.NowMs();
-    game.reset();
 }
 
 void Soak::Run(double hours) {
@@ -183,167 +235,27 @@ void Soak::Run(double hours) {
     }
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
     const Memory end = MeasureMemory();
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-    QStringList ended;
-    for (const auto& [how, count] : endings)
-        ended << QStringLiteral("%1 %2").arg(count).arg(how);
-    ended << QStringLiteral("the last one still running");
     std::cout << "soak " << name.toStdString() << ": " << double(PlayedMs()) / 3600000.0 << " virtual h, " << games
-              << " games (" << ended.join(QStringLiteral(", ")).toStdString() << "), " << steps
-              << " steps, " << invariantChecks << " invariant checks, " << answerChecks << " answer checks, " << hints
-              << " hints, " << solved << " stages solved; heap " << start->heapKb << " -> " << end.heapKb
-              << " KiB, resident " << start->residentKb << " -> " << end.residentKb << " KiB; " << wall
-              << " s wall" << std::endl;
-    EXPECT_EQ(endings.count(QStringLiteral("unexplained")), 0u);
+              << " games, " << steps << " steps; heap " << start->heapKb << " -> " << end.heapKb << " KiB, resident "
+              << start->residentKb << " -> " << end.residentKb << " KiB; "
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count() << " s wall"
+              << std::endl;
     // A game at a different stage holds a different grid: allow for that, not for a leak.
     // Under AddressSanitizer the heap is its own (mallinfo reads nothing) and freed blocks stay
     // in quarantine, so growth means nothing there; LeakSanitizer checks for leaks at exit.
-    if (!kSanitizedHeap) {
-        EXPECT_LT(end.heapKb - start->heapKb, 1024) << "the heap grew over the hours";
-        EXPECT_LT(end.residentKb - start->residentKb, 4096) << "the resident set grew over the hours";
-    }
-    for (const QString& title : reportTitles)
-        EXPECT_TRUE(title == QStringLiteral("Kiruneの終了") || title == QStringLiteral("報告：クロスワードはすべて解き終えています"))
-            << "unexpected report " << title.toStdString();
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(end.heapKb - start->heapKb, 1024) << "the heap grew over the hours";
+    EXPECT_LT(end.residentKb - start->residentKb, 4096) << "the resident set grew over the hours";
+#endif
     game.reset();
 }
 
-QChar Soak::RandomEntry() {
-    if (inputMode == 0)
-        return QChar(char16_t(0xFF21 + Pick(26)));
-    static const QString typeable = QStringLiteral(
-        "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワヲン"
-        "ガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポヴー");
-    return typeable[Pick(int(typeable.size()))];
-}
-
-std::vector<int> Soak::UnsolvedWords() const {
-    const Crossword& x = game->Stage();
-    std::vector<int> words;
-    for (int w = 1; w <= x.QuesNmbMax; ++w) {
-        const QuesRec& q = x.Ques[size_t(w)];
-        const int step = x.IsAcrossWord(w) ? 1 : x.MasStride;
-        for (int i = 0; i < q.Length; ++i)
-            if (x.Mas[size_t(q.Start + i * step)].Entered != q.AnswerText[i]) {
-                words.push_back(w);
-                break;
-            }
-    }
-    return words;
-}
-
-// A word typed from its first cell: mostly right, sometimes with a slip or two, sometimes
-// only begun.
-void Soak::TypeWord() {
-    const std::vector<int> unsolved = UnsolvedWords();
-    const int w = !unsolved.empty() && Chance(0.9) ? unsolved[size_t(Pick(int(unsolved.size())))]
-                                                   : 1 + Pick(game->Stage().QuesNmbMax);
-    QString text = game->Stage().Ques[size_t(w)].AnswerText;
-    if (Chance(0.15))
-        for (int slips = 1 + Pick(2); slips > 0; --slips)
-            text[Pick(int(text.size()))] = RandomEntry();
-    if (Chance(0.1))
-        text.truncate(1 + Pick(int(text.size())));
-    game->Select(w);
-    game->Type(inputMode == 1 ? Romaji(text) : text);
-}
-
-// Keys of every kind, letters that make no kana among them.
-void Soak::PressKeys() {
-    static const int others[] = {Key::Up, Key::Down, Key::Left, Key::Right, Key::Space, Key::Delete, Key::Esc, Key::Minus};
-    for (int n = 1 + Pick(6); n > 0; --n)
-        game->Key(Chance(0.5) ? Key::A + Pick(26) : others[Pick(8)]);
-    game->RunFor(1.0);
-}
-
-void Soak::PressButtons() {
-    Story& story = game->story;
-    switch (Pick(5)) {
-    case 0:
-        game->Click(Pick(game->Stage().MasLast + 1));
-        break;
-    case 1:
-        story.OnKeyDeleteClick();
-        break;
-    case 2:
-        story.OnKeyUndoClick();
-        break;
-    case 3:
-        story.OnControllerClick(1 + Pick(2), Controller(Pick(5)));
-        break;
-    default:
-        story.OnScrollClick(Chance(0.5), 1 + Pick(4));
-        break;
-    }
-    game->RunFor(0.5);
-}
-
-void Soak::Check() {
-    ++answerChecks;
-    // The impatient player hurries the marking along, or presses keys while it runs.
-    if (Chance(0.3))
-        game->host.Post(200 + Pick(8000), [this] {
-            if (game->screen.lblMarkSpeedUpVisible)
-                game->story.OnMarkSpeedUpClick();
-        });
-    if (Chance(0.2))
-        game->Key(Key::A + Pick(26));
-    game->story.OnAnswerOpenClick();
-}
-
-void Soak::Step() {
-    ++steps;
-    // The partner's questions: check now, next stage, another stage, stop.
-    game->menuAnswers = {{2115, Chance(0.9) ? 1 : 2},
-                         {2535, Chance(0.97) ? 1 : 2},
-                         {1915, Chance(0.35) ? 1 : 2},
-                         {1615, Chance(0.8) ? 2 : 1}};
-    // Out of a hundred steps: 55 words typed, 7 bursts of keys, 7 button presses, 5 hints,
-    // 4 stage changes, half an end, 6 checks, the rest only thinking. A full grid is checked.
-    const bool allRight = game->story.checker.CountWrongCells() == 0;
-    const int roll = Pick(100);
-    if (allRight ? roll < 70 : roll >= 79 && roll < 85) {
-        Check();
-    } else if (roll < 55) {
-        TypeWord();
-    } else if (roll < 62) {
-        PressKeys();
-    } else if (roll < 69) {
-        PressButtons();
-    } else if (roll < 74) {
-        // Now and then hint after hint: the tenth ends the game.
-        for (int n = Chance(0.1) ? 2 + Pick(9) : 1; n > 0; --n) {
-            ++hints;
-            game->story.OnAdviceClick();
-        }
-    } else if (roll < 78) {
-        game->story.OnCrossChangeClick();
-    } else if (roll < 79 && Chance(0.5)) {
-        game->story.OnEndClick();
-    }
-    // Thinking, now and then for minutes on end: seven idle minutes end the game.
-    game->RunFor(Chance(0.01) ? 60.0 + Pick(480) : 1.0 + Pick(20));
-    CheckAtRest();
-}
-
-void Soak::CheckAtRest() {
-    Story& story = game->story;
-    game->host.RunUntil([&] { return story.board.InputBuff().isEmpty() && !story.board.MasAnimBusy(); }, 30.0);
-    ++invariantChecks;
-    CountSolved();
-    const QStringList broken = CheckModelInvariants(story, game->screen) +
-                               CheckScoreFile(game->ScoreFilePath(), story.flow.StageClear(), game->typedName);
-    ASSERT_TRUE(broken.isEmpty()) << name.toStdString() << ", game " << games << ", step " << steps << ", stage "
-                                  << story.flow.StageNmb() << ", " << PlayedMs() / 1000 << " s played:\n"
-                                  << broken.join(u'\n').toStdString();
-}
-
 void SoakOn(const QString& collection) {
-    const unsigned seed = SoakSeed();
-    const double hours = SoakHours();
+    const char* givenSeed = std::getenv("KIRUNE_SOAK_SEED");
+    const unsigned seed = givenSeed ? unsigned(std::strtoul(givenSeed, nullptr, 10)) : std::random_device()();
+    const double hours = EnvNumber("KIRUNE_SOAK_HOURS", 10.0);
     std::cout << "soak " << collection.toStdString() << ": " << hours << " virtual h, seed " << seed
-              << (SoakPaints() ? ", stage painted" : "") << " (KIRUNE_SOAK_HOURS, KIRUNE_SOAK_SEED to change)"
-              << std::endl;
+              << " (KIRUNE_SOAK_HOURS, KIRUNE_SOAK_SEED to change)" << std::endl;
     Soak soak(collection, seed);
     ASSERT_FALSE(::testing::Test::HasFailure());
     soak.Run(hours);

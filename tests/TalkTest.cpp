@@ -2,7 +2,6 @@
 #include "support/SimHost.h"
 #include "talk/TalkEngine.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -23,16 +22,15 @@ void WriteTalkFiles(const QString& folder, const std::vector<std::pair<int, QStr
             qToLittleEndian<qint32>(qint32(data.size() + 1), index.data() + (number - 1) * 4);
         for (const QString& chunk : chunks) {
             const QByteArray bytes = *EncodeCp932(chunk);
-            uchar length[2];
-            qToLittleEndian<quint16>(quint16(bytes.size()), length);
-            data += QByteArray(reinterpret_cast<const char*>(length), 2) + bytes;
+            const quint16 length = qToLittleEndian(quint16(bytes.size()));
+            data += QByteArray(reinterpret_cast<const char*>(&length), 2) + bytes;
         }
     }
-    QFile ix(folder + QStringLiteral("/TalkIx.dat")), dt(folder + QStringLiteral("/TalkDt.dat"));
-    ix.open(QIODevice::WriteOnly);
-    ix.write(index);
-    dt.open(QIODevice::WriteOnly);
-    dt.write(data);
+    for (const auto& [name, bytes] : {std::pair{"/TalkIx.dat", index}, {"/TalkDt.dat", data}}) {
+        QFile file(folder + QLatin1String(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
 }
 
 TEST(TalkData, JoinsChunksUntilOneEndsTheTalk) {
@@ -77,21 +75,26 @@ protected:
     TalkEngine talk;
 };
 
-TEST_F(Talking, TypesPhrasesWithLineBreaksAndVoices) {
+TEST_F(Talking, TypesPhrasesWithLineBreaksVoicesAndLipSync) {
+    std::vector<std::pair<int, int>> poses;
+    talk.SetSpritePose = [&](int sprite, int pose) { poses.push_back({sprite, pose}); };
     Run(QStringLiteral("＋〈あ　い〉"));
     // H 16, W 16: margin X 8, margin Y 11, pitch 19.
     EXPECT_EQ(Printed(2), (QStringList{QStringLiteral("8,11:あ"), QStringLiteral("8,30:い")}))
         << "the partner is not box 1's talker, so box 2 opens; the line break is not printed";
     EXPECT_EQ(host.sounds, QStringList{QStringLiteral("声姉")});
     EXPECT_EQ(talk.CurrentBox(), 2);
+    EXPECT_TRUE(poses.empty());
+    Run(QStringLiteral("＋《はい》"));
+    EXPECT_EQ(poses, (std::vector<std::pair<int, int>>{{7, 2}, {7, 1}})) << "talking while the phrase types";
 }
 
 TEST_F(Talking, SetsVariablesAndSubstitutesPlaceholders) {
     talk.SetTalkVar(1, QStringLiteral("keep"));
     Run(QStringLiteral("【ゼロ●●ニ】＋〈◎①②〉"));
-    EXPECT_EQ(talk.TalkVar(0), QStringLiteral("ゼロ"));
-    EXPECT_EQ(talk.TalkVar(1), QStringLiteral("keep")) << "an empty piece leaves its variable";
-    EXPECT_EQ(talk.TalkVar(2), QStringLiteral("ニ"));
+    EXPECT_EQ((QStringList{talk.TalkVar(0), talk.TalkVar(1), talk.TalkVar(2)}),
+              (QStringList{QStringLiteral("ゼロ"), QStringLiteral("keep"), QStringLiteral("ニ")}))
+        << "an empty piece leaves its variable";
     QString typed;
     for (const PrintedRun& run : talk.View().Box[2].Runs)
         typed += run.Text;
@@ -99,29 +102,15 @@ TEST_F(Talking, SetsVariablesAndSubstitutesPlaceholders) {
 
     // A placeholder twice in one text stops the talk before anything of it is typed.
     Run(QStringLiteral("＃〈①と①〉＃〈never〉"));
-    EXPECT_TRUE(talk.View().Box[1].Runs.empty());
-    EXPECT_TRUE(talk.TalkScript().isEmpty());
+    EXPECT_TRUE(talk.View().Box[1].Runs.empty() && talk.TalkScript().isEmpty());
 }
 
-TEST_F(Talking, TimedClickWaitsEndByThemselves) {
-    Run(QStringLiteral("＋〈a〉"));
-    const qint64 start = host.NowMs();
-    Run(QStringLiteral("¶2▽"));
-    EXPECT_EQ(talk.TalkWaitResult(), TalkEngine::WaitResult::TimedOut);
-    // The fifth 500 ms tick makes the count exceed 2 x 2: 2.5 s after the wait began on the
-    // second talk tick (the first takes "¶2").
-    EXPECT_EQ(host.NowMs() - start, 2530);
-    const qint64 again = host.NowMs();
-    Run(QStringLiteral("▽"));
-    EXPECT_EQ(host.NowMs() - again, 5515) << "the next wait has the length 5 again";
-}
-
-TEST_F(Talking, AClickWaitEndsOnlyOnItsOwnBox) {
+TEST_F(Talking, ClickWaitsEndOnTheirOwnBoxOrByThemselves) {
     Run(QStringLiteral("＋〈a〉＃〈b〉"));  // box 2 aside, box 1 current
     ASSERT_EQ(talk.CurrentBox(), 1);
     host.Post(600, [this] { talk.OnTalkBoxClick(2); });
     host.Post(1200, [this] { talk.OnTalkBoxClick(1); });
-    const qint64 start = host.NowMs();
+    qint64 start = host.NowMs();
     Run(QStringLiteral("▼"));
     EXPECT_EQ(host.NowMs() - start, 1200) << "the script ending in ▼ returns only after the click";
     EXPECT_EQ(talk.TalkWaitResult(), TalkEngine::WaitResult::Answered);
@@ -129,6 +118,15 @@ TEST_F(Talking, AClickWaitEndsOnlyOnItsOwnBox) {
     EXPECT_TRUE(std::none_of(talk.View().Box[1].Runs.begin(), talk.View().Box[1].Runs.end(), [](const PrintedRun& r) {
         return r.Text == QStringLiteral("▼") && r.Color == 0xFFFFFF;
     })) << "the prompt is erased when the wait ends";
+
+    // The fifth 500 ms tick makes the count exceed 2 x 2: 2.5 s after the wait began on the
+    // second talk tick (the first takes "¶2"); the next wait has the length 5 again.
+    for (const auto& [script, ms] : {std::pair{"¶2▽", 2530}, {"▽", 5515}}) {
+        start = host.NowMs();
+        Run(QString::fromUtf8(script));
+        EXPECT_EQ(host.NowMs() - start, ms) << script;
+        EXPECT_EQ(talk.TalkWaitResult(), TalkEngine::WaitResult::TimedOut);
+    }
 }
 
 TEST_F(Talking, BoxesTakeTurnsAndCloseTogether) {
@@ -166,36 +164,34 @@ TEST_F(Talking, BoxesOpenAndGrowStepByStep) {
             heights.push_back(talk.View().Box[1].Height);
     };
     Run(QStringLiteral("＃〈a〉"));
-    // gap 3, pitch 19: closed 22, open 3 x 19 - 3 + 22 = 76, in steps of 2.
-    ASSERT_GE(heights.size(), 3u);
-    EXPECT_EQ(heights.front(), 22);
-    EXPECT_EQ(heights[1], 24);
-    EXPECT_EQ(heights.back(), 76);
-    EXPECT_EQ(heights.size(), 28u);
+    // gap 3, pitch 19: closed 22, open 3 x 19 - 3 + 22 = 76, in steps of 2; the fourth line
+    // needs 11 + 3 x 19 + 27 = 95.
+    auto steps = [](int from, int to) {
+        std::vector<int> heights;
+        for (int h = from; h <= to; h += 2)
+            heights.push_back(h);
+        return heights;
+    };
+    EXPECT_EQ(heights, steps(22, 76));
     heights.clear();
-    Run(QStringLiteral("＃〈b〉＃〈c〉＃〈d〉"));  // the fourth line needs 11 + 3 x 19 + 27 = 95
-    EXPECT_EQ(heights.front(), 77);
-    EXPECT_EQ(heights.back(), 95);
-    EXPECT_EQ(talk.View().Box[1].Height, 95);
+    Run(QStringLiteral("＃〈b〉＃〈c〉＃〈d〉"));
+    EXPECT_EQ(heights, steps(77, 95));
 }
 
 TEST_F(Talking, MenusRiseChooseAndHighlight) {
     Run(QStringLiteral("『1／2／3／4／5／6／7』"));
     const MenuView& menu = talk.View().Menu;
-    EXPECT_EQ(menu.Count, 7);
-    EXPECT_EQ(menu.Top, 126 + 11 - 2 * 15) << "seven items raise the menu by two pitches";
-    EXPECT_EQ(menu.Height, 7 * 15 + 2 * 10);
+    EXPECT_EQ((std::vector{menu.Count, menu.Top, menu.Height}), (std::vector{7, 126 + 11 - 2 * 15, 7 * 15 + 2 * 10}))
+        << "seven items raise the menu by two pitches";
     talk.OnMenuHover(2);
     host.Post(120, [this] { talk.OnMenuHover(3); });
     host.Post(240, [&] {
-        EXPECT_TRUE(menu.Opaque[3]) << "the bar follows the pointer within a 50 ms tick";
-        EXPECT_FALSE(menu.Opaque[2]);
+        EXPECT_TRUE(menu.Opaque[3] && !menu.Opaque[2]) << "the bar follows the pointer within a 50 ms tick";
         talk.OnMenuClick(5);
     });
     Run(QStringLiteral("★"));
     EXPECT_EQ(talk.TalkAnswer(), 5);
-    EXPECT_EQ(menu.TextColor[5], 0xFFFF00u);
-    EXPECT_EQ(menu.TextColor[3], 0xFFFFFFu);
+    EXPECT_EQ(std::pair(menu.TextColor[5], menu.TextColor[3]), std::pair(Rgb(0xFFFF00), Rgb(0xFFFFFF)));
     EXPECT_FALSE(menu.Opaque[3]) << "the hover bar is cleared by the choice";
     Run(QStringLiteral("『only』☆"));
     EXPECT_EQ(menu.Count, 1);
@@ -204,47 +200,34 @@ TEST_F(Talking, MenusRiseChooseAndHighlight) {
 }
 
 TEST_F(Talking, TheInputLineTakesNamesAndNumbers) {
-    struct Case {
-        QString typed;
-        QString text;
-        int answer;
-    };
-    const Case cases[] = {
+    const std::tuple<QString, QString, int> cases[] = {
         {QStringLiteral("42"), QStringLiteral("４２"), 42},      {QStringLiteral("042"), QStringLiteral("０４２"), 0},
         {QStringLiteral("12345678"), QStringLiteral("１２３４５６７８"), 0},
         {QStringLiteral("-7"), QStringLiteral("－７"), -7},      {QStringLiteral("2.5"), QStringLiteral("２．５"), 2},
         {QStringLiteral("ｹﾝﾀﾞ"), QStringLiteral("ケンダ"), 0}, {QStringLiteral("Ken"), QStringLiteral("Ｋｅｎ"), 0},
     };
     Run(QStringLiteral("＋〈name:　〉"));
-    int firstLeft = -1, firstWidth = -1;
-    for (const Case& c : cases) {
+    bool first = true;
+    for (const auto& [typed, text, answer] : cases) {
+        SCOPED_TRACE(typed.toStdString());
         host.Post(100, [&] {
-            if (firstLeft < 0) {
-                firstLeft = talk.View().Input.Left;
-                firstWidth = talk.View().Input.Width;
+            if (std::exchange(first, false)) {
+                EXPECT_EQ(talk.View().Input.Left, 8) << "at the print position, the start of the second line";
+                EXPECT_EQ(talk.View().Input.Width, 208 - 8 - 8);
             }
             talk.OnInputEdited(QString());
             talk.OnInputConfirm();  // an empty answer keeps the wait open
             EXPECT_EQ(talk.WaitMode(), TalkEngine::WaitFor::Input);
-            talk.OnInputEdited(c.typed);
+            talk.OnInputEdited(typed);
             talk.OnInputConfirm();
         });
         const int focus = talk.View().Input.FocusRequests;
         Run(QStringLiteral("◆"));
-        EXPECT_EQ(talk.TalkInputText(), c.text) << c.typed.toStdString();
-        EXPECT_EQ(talk.TalkAnswer(), c.answer) << c.typed.toStdString();
+        EXPECT_EQ(talk.TalkInputText(), text);
+        EXPECT_EQ(talk.TalkAnswer(), answer);
         EXPECT_EQ(talk.View().Input.FocusRequests, focus + 2) << "shown with focus, then sent back when empty";
         EXPECT_FALSE(talk.View().Input.Visible);
     }
-    EXPECT_EQ(firstLeft, 8) << "at the print position, the start of the second line";
-    EXPECT_EQ(firstWidth, 208 - 8 - 8);
-}
-
-TEST_F(Talking, LipSyncWhileThePhraseTypes) {
-    std::vector<std::pair<int, int>> poses;
-    talk.SetSpritePose = [&](int sprite, int pose) { poses.push_back({sprite, pose}); };
-    Run(QStringLiteral("＋《はい》"));
-    EXPECT_EQ(poses, (std::vector<std::pair<int, int>>{{7, 2}, {7, 1}})) << "talking while the phrase types";
 }
 
 // A talk engine alone with a narrator, on a clock that starts at the given time of day.
@@ -274,9 +257,7 @@ TEST(TalkPause, HoldsTheTypewriterHalfASecond) {
         const qint64 a = printedAt[QStringLiteral("a")], b = printedAt[QStringLiteral("b")];
         EXPECT_GE(b - a, 500) << "at " << start;
         EXPECT_EQ(printedAt[QStringLiteral("c")] - b, 15) << "at " << start;
-        if (start > 86000) {
-            EXPECT_LT(n.host.SecondsSinceMidnight(), 1.0) << "the pause ended after midnight";
-        }
+        EXPECT_TRUE(start < 86000 || n.host.SecondsSinceMidnight() < 1.0) << "the pause ended after midnight";
     }
 }
 
@@ -297,19 +278,14 @@ TEST(TalkPause, ATalkStartedDuringThePauseFinishes) {
     n.host.RunUntil([&] { return remarked; });
 }
 
-struct TalkcRun {
-    int exitCode;
-    QString err;
-};
-
-TalkcRun Talkc(const QString& source, QTemporaryDir& dir) {
+// Compiles the source with talkc into dir/out; returns its exit code and what it said.
+std::pair<int, QString> Talkc(const QString& source, QTemporaryDir& dir) {
     QFile file(dir.filePath(QStringLiteral("talks.txt")));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(source.toUtf8());
     file.close();
     QProcess process;
-    process.start(QStringLiteral(KIRUNE_PROGRAM_DIR "/../tools/talkc"),
-                  {file.fileName(), dir.filePath(QStringLiteral("out"))});
+    process.start(QStringLiteral(KIRUNE_PROGRAM_DIR "/../tools/talkc"), {file.fileName(), dir.filePath(QStringLiteral("out"))});
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
 }
@@ -318,8 +294,8 @@ TEST(Talkc, CompilesTalksTheReaderGivesBack) {
     QTemporaryDir dir;
     const QString source = QStringLiteral(
         "talkers: ＃＋\n[2]\n＃〈いちばんめの　はなし〉\n▼\n[]\n※\n[7]\n【あ●い】『はい／いいえ』★\n");
-    const TalkcRun run = Talkc(source, dir);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto [exitCode, err] = Talkc(source, dir);
+    ASSERT_EQ(exitCode, 0) << err.toStdString();
     TalkData data;
     ASSERT_TRUE(data.Open(dir.filePath(QStringLiteral("out/"))));
     EXPECT_EQ(data.Read(2), QStringLiteral("＃〈いちばんめの　はなし〉▼"));
@@ -343,9 +319,9 @@ TEST(Talkc, RefusesBrokenTalksWithTheirLine) {
     };
     for (const auto& [body, message] : cases) {
         QTemporaryDir dir;
-        const TalkcRun run = Talkc(QStringLiteral("talkers: ＃＋\n") + body + u'\n', dir);
-        EXPECT_EQ(run.exitCode, 1) << body.toStdString();
-        EXPECT_TRUE(run.err.contains(message)) << body.toStdString() << " -> " << run.err.toStdString();
+        const auto [exitCode, err] = Talkc(QStringLiteral("talkers: ＃＋\n") + body + u'\n', dir);
+        EXPECT_EQ(exitCode, 1) << body.toStdString();
+        EXPECT_TRUE(err.contains(message)) << body.toStdString() << " -> " << err.toStdString();
     }
 }
 

@@ -42,10 +42,9 @@ TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
     EXPECT_EQ(window.size(), QSize(774, 592));
 
     auto* board = window.findChild<BoardWidget*>();
-    ASSERT_TRUE(board);
+    ASSERT_TRUE(board && board->isVisible());
     EXPECT_EQ(board->geometry(), QRect(129, 98, 385, 330));
     EXPECT_EQ(board->Stage()->size(), QSize(13 * 35, 12 * 33));
-    EXPECT_TRUE(board->isVisible());
 
     // A key to any widget of the window reaches the game first.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, QStringLiteral("k"));
@@ -63,6 +62,11 @@ TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
     // Scrolling moves the grid inside its frame.
     game.story.OnScrollClick(true, 4);
     EXPECT_EQ(board->Stage()->x(), -2 * 35);
+
+    // The cells' captions take the Gothic face.
+    const QFont font = GameFont(kGothic, 26.25);
+    EXPECT_EQ(font.pixelSize(), 35);
+    EXPECT_TRUE(QFontInfo(font).family().contains(QStringLiteral("Gothic"))) << QFontInfo(font).family().toStdString();
 }
 
 TEST_F(Window, TheRealHostKeepsATimerTickingWhileItsHandlerWaits) {
@@ -93,15 +97,15 @@ TEST_F(Window, EscNeverAnswersAQuestion) {
     library.LogFileName = QStringLiteral("test.log");
     ASSERT_TRUE(library.CreateLogFile(temp.filePath(QStringLiteral("test.log")), 1, 2));
 
-    auto pressEsc = [](QWidget* box) {
+    auto pressEsc = [] {
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(box, &esc);
+        QApplication::sendEvent(QApplication::activeModalWidget(), &esc);
     };
     bool stillOpen = false;
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_TRUE(box);
-        pressEsc(box);
+        pressEsc();
         box->close();
         QApplication::processEvents();
         stillOpen = box->isVisible();
@@ -113,7 +117,7 @@ TEST_F(Window, EscNeverAnswersAQuestion) {
     EXPECT_TRUE(stillOpen) << "Esc and closing left the question open";
     EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("test.log"))));
 
-    QTimer::singleShot(0, [&] { pressEsc(QApplication::activeModalWidget()); });
+    QTimer::singleShot(0, pressEsc);
     EXPECT_EQ(library.ShowReport(11), AnswerOk) << "an OK report closes with Esc";
     // Nobody there: the question closes by itself with the answer that loses nothing.
     EXPECT_EQ(host.ShowReport(ReportBox{QStringLiteral("t"), QStringLiteral("?"), ReportIcon::Exclamation,
@@ -145,37 +149,28 @@ TEST_F(Window, TheInputLineTakesItsBoxStyleAndAClickConfirmsIt) {
     });
     talk.TalkText(QStringLiteral("＃〈名前は？〉◆"));
     EXPECT_EQ(talk.TalkInputText(), QStringLiteral("ｋｅｎ"));
-    EXPECT_TRUE(font.italic());
-    EXPECT_FALSE(font.bold());
+    EXPECT_TRUE(font.italic() && !font.bold());
 }
 
 TEST_F(Window, AShakeUncoversTheStillStageAtItsEdges) {
     SimGame game({{PatternGrid(5, 5)}});
     Anim& anim = game.game.anim;
     anim.StopAnim();
+    // A still stage of 40 x 30 in sky blue, and a white snapshot of it shaken 5 right, 3 up.
     StagePictures& pictures = AnimPeer::Shown(anim);
-    pictures.StageW = 40;
-    pictures.StageH = 30;
-    pictures.StageVisible = true;
+    const QColor sky(0x80, 0xC0, 0xFF);
     pictures.picStage = QImage(40, 30, QImage::Format_RGB32);
-    pictures.picStage.fill(QColor(0x80, 0xC0, 0xFF));
+    pictures.picStage.fill(sky);
     pictures.picWork = pictures.picStage.copy();
     pictures.picWork.fill(Qt::white);
-    pictures.WorkVisible = true;
-    pictures.WorkX = 5;
-    pictures.WorkY = -3;
+    std::tie(pictures.StageW, pictures.StageH, pictures.WorkX, pictures.WorkY) = std::tuple(40, 30, 5, -3);
+    pictures.StageVisible = pictures.WorkVisible = true;
     StageWidget stage(anim, nullptr);
     stage.Sync();
     const QImage shown = stage.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(2, 10), QColor(0x80, 0xC0, 0xFF)) << "the left edge";
-    EXPECT_EQ(shown.pixelColor(20, 28), QColor(0x80, 0xC0, 0xFF)) << "the bottom edge";
-    EXPECT_EQ(shown.pixelColor(20, 10), QColor(Qt::white)) << "the snapshot";
-}
-
-TEST_F(Window, CellsDrawTheirCaptionsInTheGothicFace) {
-    const QFont font = GameFont(kGothic, 26.25);
-    EXPECT_EQ(font.pixelSize(), 35);
-    EXPECT_TRUE(QFontInfo(font).family().contains(QStringLiteral("Gothic"))) << QFontInfo(font).family().toStdString();
+    EXPECT_EQ((std::vector{shown.pixelColor(2, 10), shown.pixelColor(20, 28), shown.pixelColor(20, 10)}),
+              (std::vector{sky, sky, QColor(Qt::white)}))
+        << "the left and the bottom edge show the still stage, the middle the snapshot";
 }
 
 }  // namespace

@@ -6,14 +6,10 @@
 
 namespace kirune {
 
-// Whether a character may stand in a white cell of a grid in this input mode: a full-width
-// capital for the alphabet, a full-size katakana (or the long vowel mark) for kana.
-bool AllowedEntry(QChar ch, int inputMode);
-
-// Everything the model of a running game must satisfy whenever play is at rest (no handler
-// running, nothing typed still waiting to be placed): the stage, its words and cells, the
-// cursor and the selected word, the entries and what the screen shows of them, the flow's
-// numbers. Returns one line per broken rule, empty when all hold.
+// What play can break, whenever it is at rest (no handler running, nothing typed still waiting
+// to be placed): the entries and undo characters, the cursor and the selected word, what the
+// screen shows of them, the flow's numbers. The grid's shape is the loader's to guarantee and
+// never changes in play. Returns one line per broken rule, empty when all hold.
 QStringList CheckModelInvariants(const Story& story, const Screen& screen);
 
 // The score file must always read back whole: five lines, one 0 or 1 per stage that agrees

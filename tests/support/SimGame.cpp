@@ -8,25 +8,24 @@
 
 namespace kirune {
 
-SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double startSecondsSinceMidnight,
-                 const std::function<void(SimGame&)>& beforeStart)
+SimGame::SimGame(double startSecondsSinceMidnight)
     : host(startSecondsSinceMidnight),
       game(host),
       story(game.story),
       screen(game.screen),
-      player(host.Timers(), 120, [this] { AnswerWait(); }) {
+      player(host.Timers(), 120, [this] { AnswerWait(); }) {}
+
+SimGame::SimGame(const std::vector<StageSketch>& stages, int inputMode, double startSecondsSinceMidnight,
+                 const std::function<void(SimGame&)>& beforeStart)
+    : SimGame(startSecondsSinceMidnight) {
     path = WritePlayFile(folder.path(), QStringLiteral("test.vxl"), PlayFileText(stages, inputMode));
     Start(beforeStart);
 }
 
 SimGame::SimGame(const QString& playFile, double startSecondsSinceMidnight,
                  const std::function<void(SimGame&)>& beforeStart)
-    : host(startSecondsSinceMidnight),
-      game(host),
-      story(game.story),
-      screen(game.screen),
-      path(playFile),
-      player(host.Timers(), 120, [this] { AnswerWait(); }) {
+    : SimGame(startSecondsSinceMidnight) {
+    path = playFile;
     Start(beforeStart);
 }
 
@@ -49,11 +48,6 @@ void SimGame::AnswerWait() {
         return;
     const auto answer = menuAnswers.find(game.talk.CurrentTalk());
     AnswerTalkWait(game.talk, answer == menuAnswers.end() ? 1 : answer->second, typedName);
-}
-
-void SimGame::Type(const QString& letters) {
-    Keys(letters);
-    RunFor(0.5 * double(letters.size()) + 0.5);
 }
 
 void SimGame::Select(int word) {
@@ -91,32 +85,11 @@ void SimGame::Keys(const QString& letters) {
     }
 }
 
-void SimGame::Key(int keyCode, bool alt) {
-    host.Post(0, [this, keyCode, alt] { story.OnKeyDown(keyCode, alt); });
-}
-
-void SimGame::Click(int cell) {
-    host.Post(0, [this, cell] { story.OnCellClick(cell); });
-}
-
-QString SimGame::Row(int row) const {
+QString SimGame::Line(int first, int step, int count) const {
     QString text;
-    for (int c = 1; c <= Stage().MasMaxX; ++c)
-        text += Stage().Mas[Cell(row, c)].Entered;
+    for (int i = 0; i < count; ++i)
+        text += Stage().Mas[first + i * step].Entered;
     return text;
-}
-
-QString SimGame::Column(int column) const {
-    QString text;
-    for (int r = 1; r <= Stage().MasMaxY; ++r)
-        text += Stage().Mas[Cell(r, column)].Entered;
-    return text;
-}
-
-QStringList SimGame::TakeSounds() {
-    QStringList taken = host.sounds;
-    host.sounds.clear();
-    return taken;
 }
 
 }  // namespace kirune

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace kirune {
 
@@ -41,20 +42,23 @@ public:
 
     // Input, delivered by the event loop as the game runs.
     void Keys(const QString& letters);
-    void Key(int keyCode, bool alt = false);
-    void Click(int cell);
+    void Key(int keyCode, bool alt = false) { host.Post(0, [this, keyCode, alt] { story.OnKeyDown(keyCode, alt); }); }
+    void Click(int cell) { host.Post(0, [this, cell] { story.OnCellClick(cell); }); }
     void RunFor(double seconds) { host.RunFor(seconds); }
 
     const Crossword& Stage() const { return story.board.Stage(); }
     int Cell(int row, int column) const { return Stage().Cell(row, column); }
     int CursorCell() const { return story.board.CurMas(); }
     // The entries of a row or a column, "■" for blocks.
-    QString Row(int row) const;
-    QString Column(int column) const;
+    QString Row(int row) const { return Line(Cell(row, 1), 1, Stage().MasMaxX); }
+    QString Column(int column) const { return Line(Cell(1, column), Stage().MasStride, Stage().MasMaxY); }
     QString Caption(int cell) const { return screen.lblCell[cell].Caption; }
     Rgb Back(int cell) const { return screen.lblCell[cell].BackColor; }
     // Types text into the selected word and waits until it is placed.
-    void Type(const QString& letters);
+    void Type(const QString& letters) {
+        Keys(letters);
+        RunFor(0.5 * double(letters.size()) + 0.5);
+    }
     // Selects a word with its first cell under the cursor, as a player would by clicking.
     void Select(int word);
     // Types every answer of the stage, across words first, then down words.
@@ -62,9 +66,11 @@ public:
     QString ScoreFile() const;  // the score file beside the play file, as text
     QString ScoreFilePath() const;
     // The sounds played since the last call.
-    QStringList TakeSounds();
+    QStringList TakeSounds() { return std::exchange(host.sounds, {}); }
 
 private:
+    explicit SimGame(double startSecondsSinceMidnight);
+    QString Line(int first, int step, int count) const;
     void Start(const std::function<void(SimGame&)>& beforeStart);
     void AnswerWait();
     GameTimer player;
