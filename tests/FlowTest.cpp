@@ -159,6 +159,10 @@ TEST(Flow, AllSolvedInTheScoreFileOffersAFreshStart) {
         });
         EXPECT_EQ(game.endedAtStart, answer == AnswerNo);
         EXPECT_TRUE(answer == AnswerNo || (game.story.flow.StageNmb() == 1 && !game.story.flow.FirstPlay() && Ran(game, 1501)));
+        if (answer == AnswerYes) {
+            EXPECT_EQ(SplitLines(game.ScoreFile()).mid(2), (QStringList{QStringLiteral("ケン"), QStringLiteral(";s"), QStringLiteral("0,0")}))
+                << "a fresh start: every stage unsolved, the name kept";
+        }
     }
 }
 
