@@ -12,7 +12,7 @@ namespace kirune {
 
 namespace {
 
-constexpr int kPatternsPerStage = 30;
+constexpr int kPatternsPerStage = 60;
 constexpr int kLongestKanaWord = 7, kLongestAlphabetWord = 8;
 
 bool IsLatin(const QString& answer) {
@@ -80,7 +80,7 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
     for (int n = 1; n <= options.stages; ++n) {
         const auto [width, height] = options.sizes[size_t(std::min(n, int(options.sizes.size())) - 1)];
         // Stages rise in level; each prefers words up to one level above its own.
-        const int level = 1 + (n - 1) * 5 / std::max(options.stages, 1);
+        const int level = options.level > 0 ? options.level : 1 + (n - 1) * 5 / std::max(options.stages, 1);
         std::optional<Pattern> pattern;
         std::optional<std::vector<int>> fill;
         // Words above the stage's level are kept out for the first half of the tries, then
@@ -91,8 +91,9 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
         for (int attempt = 0; attempt < kPatternsPerStage && !fill; ++attempt) {
             pattern = MakePattern(width, height, script, lengths, rng);
             if (pattern)
-                fill = FillPattern(*pattern, lexicon, attempt < kPatternsPerStage / 2 ? offLevel : used,
-                                   FillLimits{level + 1, 200'000}, rng);
+                fill = attempt < kPatternsPerStage / 2
+                           ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000}, rng)
+                           : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000}, rng);
         }
         if (!fill) {
             out.error = QStringLiteral("stage %1: no %2 x %3 grid could be filled from the list").arg(n).arg(width).arg(height);

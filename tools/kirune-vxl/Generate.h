@@ -15,6 +15,7 @@ struct GenerateOptions {
     int stages = 1;
     quint64 seed = 1;
     QString title;
+    int level = 0;  // the word level of every stage; 0: rising from 1 to 5 over the stages
 };
 
 // How good a generated stage is: the share of white cells in two words, of two-letter words,

@@ -6,7 +6,7 @@
 //   kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE] --kind kanji|katakana|english
 //                    -o LIST.tsv          a word list for puzzles from Debian's Japanese dictionaries
 //   kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S] [--title TEXT]
-//                       [--report] -o OUT.vxl|OUT.vxl.txt   crosswords filled from a word list
+//                       [--level L] [--report] -o OUT.vxl|OUT.vxl.txt   crosswords from a word list
 
 #include "keypad/RomaKana.h"
 #include "kirune-vxl/Build.h"
@@ -38,7 +38,7 @@ int Usage() {
                  "       kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE]\n"
                  "                        --kind kanji|katakana|english -o LIST.tsv\n"
                  "       kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S]\n"
-                 "                           [--title TEXT] [--report] -o OUT.vxl|OUT.vxl.txt\n");
+                 "                           [--title TEXT] [--level L] [--report] -o OUT.vxl|OUT.vxl.txt\n");
     return 2;
 }
 
@@ -242,6 +242,11 @@ int Generate(const QStringList& args) {
     g.seed = options.value(QStringLiteral("--seed"), QStringLiteral("1")).toULongLong(&ok);
     if (!ok) {
         Say(stderr, QStringLiteral("--seed: a whole number"));
+        return 1;
+    }
+    g.level = options.value(QStringLiteral("--level"), QStringLiteral("0")).toInt(&ok);
+    if (!ok || g.level < 0 || g.level > 7) {
+        Say(stderr, QStringLiteral("--level: 1 to 7 for every stage, 0 (the default) for rising levels"));
         return 1;
     }
     g.title = options.value(QStringLiteral("--title"), QFileInfo(out).completeBaseName().section(u'.', 0, 0));
