@@ -7,17 +7,21 @@
 //                    -o LIST.tsv          a word list for puzzles from Debian's Japanese dictionaries
 //   kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S] [--title TEXT]
 //                       [--level L] [--report] -o OUT.vxl|OUT.vxl.txt   crosswords from a word list
+//   kirune-vxl import FILE.ipuz... -o OUT.vxl   .ipuz crosswords as one collection, a stage each
+//   kirune-vxl export FILE.vxl -o DIR           each stage as DIR/NAME-N.ipuz
 
 #include "keypad/RomaKana.h"
 #include "kirune-vxl/Build.h"
 #include "kirune-vxl/Dump.h"
 #include "kirune-vxl/Generate.h"
+#include "kirune-vxl/Ipuz.h"
 #include "kirune-vxl/Words.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
 #include "model/StageCheck.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -38,7 +42,9 @@ int Usage() {
                  "       kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE]\n"
                  "                        --kind kanji|katakana|english -o LIST.tsv\n"
                  "       kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S]\n"
-                 "                           [--title TEXT] [--level L] [--report] -o OUT.vxl|OUT.vxl.txt\n");
+                 "                           [--title TEXT] [--level L] [--report] -o OUT.vxl|OUT.vxl.txt\n"
+                 "       kirune-vxl import FILE.ipuz... -o OUT.vxl\n"
+                 "       kirune-vxl export FILE.vxl -o DIR\n");
     return 2;
 }
 
@@ -291,6 +297,71 @@ int Generate(const QStringList& args) {
     return 0;
 }
 
+int Import(const QStringList& args) {
+    const qsizetype o = args.indexOf(QStringLiteral("-o"));
+    if (o < 3 || o + 2 != args.size())
+        return Usage();
+    std::vector<IpuzPuzzle> puzzles;
+    for (qsizetype i = 2; i < o; ++i) {
+        QFile file(args[i]);
+        if (!file.open(QIODevice::ReadOnly)) {
+            Say(stderr, QStringLiteral("%1: cannot open it").arg(args[i]));
+            return 1;
+        }
+        puzzles.push_back(ReadIpuz(file.readAll()));
+        if (!puzzles.back().error.isEmpty()) {
+            Say(stderr, QStringLiteral("%1: %2").arg(args[i], puzzles.back().error));
+            return 1;
+        }
+        if (puzzles.back().inputMode != puzzles.front().inputMode) {
+            Say(stderr, QStringLiteral("%1: kana and Latin puzzles cannot share a collection").arg(args[i]));
+            return 1;
+        }
+    }
+    const QString out = args[o + 1];
+    const auto built = Compile(IpuzCollection(puzzles, QFileInfo(out).completeBaseName()), out);
+    if (!built)
+        return 1;
+    if (!WriteTextFile(out, *built)) {
+        Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
+        return 1;
+    }
+    return 0;
+}
+
+int Export(const QStringList& args) {
+    if (args.size() != 5 || args[3] != QLatin1String("-o"))
+        return Usage();
+    const QString path = args[2], folder = args[4];
+    const auto mode = ReadInputMode(path);
+    const auto stageMax = ReadStageMax(path);
+    if (!mode || !stageMax) {
+        Say(stderr, QStringLiteral("%1: %2").arg(path, (!mode ? mode.error : stageMax.error)->Describe()));
+        return 1;
+    }
+    if (!QDir().mkpath(folder)) {
+        Say(stderr, QStringLiteral("%1: cannot make the folder").arg(folder));
+        return 1;
+    }
+    const QString base = QFileInfo(path).completeBaseName();
+    for (int n = 1; n <= stageMax.value; ++n) {
+        auto stage = LoadStageData(path, n);
+        std::optional<PlayFileError> broken = stage ? PrepareForPlay(stage.value) : stage.error;
+        if (broken) {
+            Say(stderr, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(broken->Describe()));
+            return 1;
+        }
+        const QString out = QStringLiteral("%1/%2-%3.ipuz").arg(folder, base).arg(n);
+        QSaveFile file(out);
+        const QByteArray json = StageToIpuz(stage.value, mode.value, QStringLiteral("%1 %2").arg(base).arg(n));
+        if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+            Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -306,5 +377,9 @@ int main(int argc, char** argv) {
         return Words(args);
     if (args.size() >= 2 && args[1] == QLatin1String("generate"))
         return Generate(args);
+    if (args.size() >= 2 && args[1] == QLatin1String("import"))
+        return Import(args);
+    if (args.size() >= 2 && args[1] == QLatin1String("export"))
+        return Export(args);
     return Usage();
 }

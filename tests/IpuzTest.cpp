@@ -1,0 +1,57 @@
+// .ipuz in and out: a stage survives the round trip; what the game cannot play is refused by name.
+
+#include "kirune-vxl/Ipuz.h"
+#include "library/PlayFile.h"
+#include "support/PlayFileMaker.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kirune {
+namespace {
+
+TEST(Ipuz, AStageComesBackWithItsGridAndClues) {
+    QTemporaryDir dir;
+    const QString path = WritePlayFile(dir.path(), QStringLiteral("t.vxl"), PlayFileText({kRing}));
+    auto stage = LoadStageData(path, 1);
+    ASSERT_TRUE(stage && !PrepareForPlay(stage.value));
+    const Crossword& x = stage.value;
+    const IpuzPuzzle back = ReadIpuz(StageToIpuz(x, 0, QStringLiteral("t")));
+    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
+    QStringList rows, clues;
+    for (int r = 1; r <= x.MasMaxY; ++r) {
+        QString row;
+        for (int c = 1; c <= x.MasMaxX; ++c)
+            row += x.Mas[x.Cell(r, c)].Kind == KindBlack ? QChar(u'■') : x.Mas[x.Cell(r, c)].Answer;
+        rows << row;
+    }
+    for (int w = 1; w <= x.QuesNmbMax; ++w)
+        clues << x.Ques[w].AnswerText + QStringLiteral(" = ") + x.Ques[w].QuesText;
+    EXPECT_EQ(back.rows, rows);
+    EXPECT_EQ(back.across + back.down, clues);
+}
+
+TEST(Ipuz, WhatTheGameCannotPlayIsRefusedByName) {
+    const QString grid = QStringLiteral(R"("dimensions": {"width": 2, "height": 2}, "puzzle": [[1, 2], [3, 0]],)");
+    const QString clues = QStringLiteral(R"("clues": {"Across": [[1, "a"], [3, "b"]], "Down": [[1, "c"], [2, "d"]]})");
+    auto file = [&](const QString& kind, const QString& solution, const QString& extra = QString()) {
+        return (QStringLiteral(R"({"version": "http://ipuz.org/v2", "kind": [")") + kind + QStringLiteral(R"("], )") + grid +
+                solution + extra + clues + u'}').toUtf8();
+    };
+    const QString plain = QStringLiteral(R"("solution": [["A", "B"], ["C", "D"]],)");
+    EXPECT_TRUE(ReadIpuz(file(QStringLiteral("http://ipuz.org/crossword#1"), plain)).error.isEmpty());
+    const std::vector<std::pair<QByteArray, const char*>> refused = {
+        {file(QStringLiteral("http://ipuz.org/crossword/diagramless#1"), plain), "not a plain crossword"},
+        {file(QStringLiteral("http://ipuz.org/crossword#1"), QString()), "no solution"},
+        {file(QStringLiteral("http://ipuz.org/crossword#1"), QStringLiteral(R"("solution": [["AB", "B"], ["C", "D"]],)")), "a rebus cell"},
+        {file(QStringLiteral("http://ipuz.org/crossword#1"), plain).replace("[[1, 2]", R"([[{"cell": 1, "style": {"barred": "R"}}, 2])"), "a barred grid"},
+        {file(QStringLiteral("http://ipuz.org/crossword#1"), plain).replace("[3, \"b\"]", "[3, \"b\"], [7, \"x\"]"), "clue 7 across has no word"},
+        {file(QStringLiteral("http://ipuz.org/crossword#1"), plain).replace("\"width\": 2", "\"width\": 900"), "a grid of 900 x 2"},
+    };
+    for (const auto& [json, why] : refused)
+        EXPECT_TRUE(ReadIpuz(json).error.startsWith(QString::fromUtf8(why))) << why << ": " << ReadIpuz(json).error.toStdString();
+}
+
+}  // namespace
+}  // namespace kirune

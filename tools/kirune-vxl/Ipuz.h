@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/Crossword.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace kirune {
+
+// One crossword read from an .ipuz file (the open JSON crossword format, kind
+// http://ipuz.org/crossword#1, versions 1 and 2), as the grid and clues of a collection stage.
+struct IpuzPuzzle {
+    int inputMode = 0;      // 0 alphabet, 1 kana: what the solution's letters are
+    QStringList rows;       // the grid as a collection source writes it, "■" for blocks
+    QStringList across, down;  // "ANSWER = clue" in the order the game numbers the words
+    QString title, author, copyright;
+    QString error;          // why the file cannot be a stage; empty when it can
+};
+
+IpuzPuzzle ReadIpuz(const QByteArray& json);
+
+// The collection source of puzzles read from .ipuz files, one stage each in the order given.
+QStringList IpuzCollection(const std::vector<IpuzPuzzle>& puzzles, const QString& fallbackTitle);
+
+// A stage of a play file as an .ipuz puzzle: standard numbering, clues, solution, blocks.
+QByteArray StageToIpuz(const Crossword& x, int inputMode, const QString& title);
+
+}  // namespace kirune
