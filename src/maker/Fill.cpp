@@ -84,6 +84,10 @@ public:
             stepsLeft = std::min(budget, limits.nodes - spent);
             const long long before = stepsLeft;
             const Outcome o = Search(0);
+            // A search that failed without trying a word met a slot nothing fits: no restart
+            // can mend that.
+            if (!o.solved && stepsLeft == before)
+                return std::nullopt;
             spent += before - stepsLeft;
             if (o.solved)
                 return assigned;

@@ -1,5 +1,7 @@
 #include "kirune-vxl/Words.h"
 
+#include "library/Cp932Text.h"
+
 #include <algorithm>
 #include <map>
 
@@ -305,7 +307,14 @@ std::vector<ListWord> SelectWords(const std::vector<DictEntry>& entries, WordKin
             break;
         }
         }
-        if (w.answer.size() < 2 || w.answer.size() > 11 || blocked.contains(w.answer))
+        // A play file's word line is CP932 text split at commas, and the clue panel holds 112
+        // half-width places.
+        w.clue.replace(u',', u'、');
+        int width = 0;
+        for (QChar ch : w.clue)
+            width += ch.unicode() < 0x80 ? 1 : 2;
+        if (w.answer.size() < 2 || w.answer.size() > 11 || blocked.contains(w.answer) || width > 100 ||
+            !EncodeCp932(w.clue) || !EncodeCp932(w.reading) || !EncodeCp932(w.headword))
             continue;
         found.push_back(std::move(w));
     }
