@@ -61,6 +61,12 @@ TEST(Maker, ListsAndSizesItCannotUseAreRefused) {
     const std::vector<ListWord> tiny = {{QStringLiteral("アオ"), QStringLiteral("青"), QString(), 1, QString()}};
     EXPECT_FALSE(GenerateCollection(tiny, {{{9, 9}}, 1, 1, QString()}).error.isEmpty());
     EXPECT_FALSE(GenerateCollection({}, {{{5, 5}}, 1, 1, QString()}).error.isEmpty());
+    // Every word above a first stage's level: the level-bound tries find nothing to place and
+    // must give up at once, not restart without end.
+    auto hard = ShippedList("kanji.tsv");
+    for (ListWord& w : hard)
+        w.level = 7;
+    EXPECT_TRUE(GenerateCollection(hard, {{{5, 5}}, 1, 1, QString()}).error.isEmpty());
 }
 
 }  // namespace
