@@ -99,6 +99,20 @@ std::optional<QStringList> Compile(const QStringList& sourceLines, const QString
     return built.lines;
 }
 
+// Compile, then the play file written to out; the exit status.
+int CompileTo(const QStringList& sourceLines, const QString& what, const QString& out) {
+    const auto built = Compile(sourceLines, what);
+    if (!built) {
+        QFile::remove(out);  // a stale file must not pass for the build's result
+        return 1;
+    }
+    if (!WriteTextFile(out, *built)) {
+        Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
+        return 1;
+    }
+    return 0;
+}
+
 int Build(const QString& sourcePath, const QString& outputPath) {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -112,16 +126,7 @@ int Build(const QString& sourcePath, const QString& outputPath) {
         return 1;
     }
     // Kana grids are checked against the table the keypad of this program folder converts with.
-    const auto built = Compile(SplitLines(text), sourcePath);
-    if (!built) {
-        QFile::remove(outputPath);  // a stale file must not pass for the build's result
-        return 1;
-    }
-    if (!WriteTextFile(outputPath, *built)) {
-        Say(stderr, QStringLiteral("%1: cannot write it").arg(outputPath));
-        return 1;
-    }
-    return 0;
+    return CompileTo(SplitLines(text), sourcePath, outputPath);
 }
 
 int Dump(const QString& path, const QString& stageText) {
@@ -287,14 +292,7 @@ int Generate(const QStringList& args) {
         }
         return 0;
     }
-    const auto built = Compile(made.source, out);
-    if (!built)
-        return 1;
-    if (!WriteTextFile(out, *built)) {
-        Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
-        return 1;
-    }
-    return 0;
+    return CompileTo(made.source, out, out);
 }
 
 int Import(const QStringList& args) {
@@ -319,14 +317,7 @@ int Import(const QStringList& args) {
         }
     }
     const QString out = args[o + 1];
-    const auto built = Compile(IpuzCollection(puzzles, QFileInfo(out).completeBaseName()), out);
-    if (!built)
-        return 1;
-    if (!WriteTextFile(out, *built)) {
-        Say(stderr, QStringLiteral("%1: cannot write it").arg(out));
-        return 1;
-    }
-    return 0;
+    return CompileTo(IpuzCollection(puzzles, QFileInfo(out).completeBaseName()), out, out);
 }
 
 int Export(const QStringList& args) {
