@@ -1,11 +1,14 @@
 // kirune-vxl: builds, checks and dumps Kirune play files.
 //   kirune-vxl build SOURCE -o FILE.vxl   compiles a UTF-8 collection source; "file:line: message"
-//                                         on stderr and exit 1 for each problem
-//   kirune-vxl check FILE.vxl             one line per problem; exit 1 if there is any
+//                                         on stderr and exit 1 for each problem, the content lint's
+//                                         included
+//   kirune-vxl check FILE.vxl             one line per problem, the content lint's included; exit 1
+//                                         if there is any
 //   kirune-vxl dump FILE.vxl N            stage N as the game loads it, as JSON; exit 3 if unreadable
 
 #include "keypad/RomaKana.h"
 #include "kirune-vxl/Build.h"
+#include "kirune-vxl/ContentLint.h"
 #include "kirune-vxl/Dump.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
@@ -17,6 +20,7 @@
 #include <QJsonDocument>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace kirune;
@@ -39,6 +43,7 @@ int Check(const QString& path) {
         Say(stdout, QStringLiteral("%1: %2").arg(path, stageMax.error->Describe()));
         return 1;
     }
+    const auto mode = ReadInputMode(path);
     int problems = 0;
     // The game plays such a file, reading each stray sequence as "・"; its author should know.
     if (const auto file = ReadTextFile(path))
@@ -61,6 +66,13 @@ int Check(const QString& path) {
             Say(stdout, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(p.text));
             ++problems;
         }
+        std::vector<LintWord> words;
+        for (int w = 1; w <= stage.value.QuesNmbMax && w < int(stage.value.Ques.size()); ++w)
+            words.push_back({stage.value.Ques[size_t(w)].AnswerText, stage.value.Ques[size_t(w)].QuesText});
+        for (const LintProblem& p : LintStage(words, mode && mode.value == 1, 0)) {
+            Say(stdout, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(p.text));
+            ++problems;
+        }
     }
     return problems ? 1 : 0;
 }
@@ -80,7 +92,21 @@ int Build(const QString& sourcePath, const QString& outputPath) {
     // Kana grids are checked against the table the keypad of this program folder converts with.
     const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
     const auto table = RomaKanaTable::Load(tablePath);
-    const BuildResult built = BuildPlayFile(SplitLines(text), table ? &table.value : nullptr);
+    const QStringList lines = SplitLines(text);
+    BuildResult built = BuildPlayFile(lines, table ? &table.value : nullptr);
+    // The lint is the tool's, not the compiler's: a play file it refuses is still one the game plays.
+    std::vector<SourceError> unused;
+    const CollectionSource collection = ReadCollectionSource(lines, unused);
+    for (const SourceStage& stage : collection.stages) {
+        std::vector<LintWord> words;
+        for (const auto& list : stage.clues)
+            for (const SourceClue& clue : list)
+                words.push_back({clue.answer, clue.clue, clue.line});
+        for (const LintProblem& p : LintStage(words, collection.inputMode == 1, stage.line))
+            built.errors.push_back({p.line, p.text});
+    }
+    std::stable_sort(built.errors.begin(), built.errors.end(),
+                     [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
     for (const SourceError& e : built.errors)
         Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(sourcePath).arg(e.line).arg(e.text)
                                : QStringLiteral("%1: %2").arg(sourcePath, e.text));
