@@ -41,7 +41,7 @@ TEST_F(PlayFileTool, BuildWritesAPlayableFileOrNothing) {
         file.close();
         return Tool({QStringLiteral("build"), source, QStringLiteral("-o"), output});
     };
-    const ToolRun good = build("ＧＯ\nＯ■\nacross:\nＧＯ = a\ndown:\nＧＯ = c\n");
+    const ToolRun good = build("ＣＡＴ\nＯ■Ｏ\nＷＡＹ\nacross:\nＣＡＴ = a\nＷＡＹ = b\ndown:\nＣＯＷ = c\nＴＯＹ = d\n");
     ASSERT_EQ(good.exitCode, 0) << good.err.toStdString();
     EXPECT_EQ(Tool({QStringLiteral("check"), output}).exitCode, 0);
 

@@ -167,6 +167,15 @@ private:
         return fitting[size_t(s)];
     }
 
+    // Whether word w holds a placed word or is held by one.
+    bool Nests(int w) const {
+        const QString& word = lex.Word(w);
+        for (int placed : assigned)
+            if (placed >= 0 && (word.contains(lex.Word(placed)) || lex.Word(placed).contains(word)))
+                return true;
+        return false;
+    }
+
     void Place(int s, int w, int depth) {
         Touch(s);
         assigned[size_t(s)] = w;
@@ -229,6 +238,8 @@ private:
         for (int w : candidates) {
             if (--stepsLeft < 0)
                 return {false, -1, {}};
+            if (limits.noNesting && Nests(w))
+                continue;
             Place(best, w, depth);
             // Forward check: every open slot crossing this one must still have a word.
             int dead = -1;

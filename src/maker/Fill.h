@@ -37,6 +37,9 @@ private:
 struct FillLimits {
     int level = 6;                 // words up to this level come first
     long long nodes = 2'000'000;   // search steps over all restarts before giving up
+    // No word inside another of the same grid (ハシ and ハシラ): kana puzzles read such a pair
+    // as one word given twice.
+    bool noNesting = false;
 };
 
 // A word for every slot of the pattern (in SlotsOf's order), none of them in `used` and none

@@ -26,6 +26,14 @@ QString FullWidth(const QString& latin) {
     return out;
 }
 
+constexpr double kMaxTwoKanaShare = 0.30;
+
+double TwoLetterShare(const Pattern& p) {
+    const std::vector<Slot> all = SlotsOf(p);
+    const auto two = std::count_if(all.begin(), all.end(), [](const Slot& s) { return s.cells.size() == 2; });
+    return all.empty() ? 0.0 : double(two) / double(all.size());
+}
+
 }  // namespace
 
 ReadList ReadWordList(const QStringList& lines) {
@@ -90,10 +98,12 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
             offLevel[size_t(w)] = offLevel[size_t(w)] || lexicon.Level(w) > level + 1;
         for (int attempt = 0; attempt < kPatternsPerStage && !fill; ++attempt) {
             pattern = MakePattern(width, height, script, lengths, rng);
+            if (pattern && script == Script::Kana && TwoLetterShare(*pattern) > kMaxTwoKanaShare)
+                continue;  // the content lint refuses a stage of so many two-kana words
             if (pattern)
                 fill = attempt < kPatternsPerStage / 2
-                           ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000}, rng)
-                           : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000}, rng);
+                           ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000, script == Script::Kana}, rng)
+                           : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000, script == Script::Kana}, rng);
         }
         if (!fill) {
             out.error = QStringLiteral("stage %1: no %2 x %3 grid could be filled from the list").arg(n).arg(width).arg(height);

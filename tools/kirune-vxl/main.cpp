@@ -1,7 +1,9 @@
 // kirune-vxl: builds, checks and dumps Kirune play files.
 //   kirune-vxl build SOURCE -o FILE.vxl   compiles a UTF-8 collection source; "file:line: message"
-//                                         on stderr and exit 1 for each problem
-//   kirune-vxl check FILE.vxl             one line per problem; exit 1 if there is any
+//                                         on stderr and exit 1 for each problem, the content lint's
+//                                         included
+//   kirune-vxl check FILE.vxl             one line per problem, the content lint's included; exit 1
+//                                         if there is any
 //   kirune-vxl dump FILE.vxl N            stage N as the game loads it, as JSON; exit 3 if unreadable
 //   kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE] --kind kanji|katakana|english
 //                    -o LIST.tsv          a word list for puzzles from Debian's Japanese dictionaries
@@ -12,6 +14,7 @@
 
 #include "keypad/RomaKana.h"
 #include "kirune-vxl/Build.h"
+#include "kirune-vxl/ContentLint.h"
 #include "kirune-vxl/Dump.h"
 #include "kirune-vxl/Generate.h"
 #include "kirune-vxl/Ipuz.h"
@@ -28,6 +31,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace kirune;
@@ -56,6 +60,7 @@ int Check(const QString& path) {
         Say(stdout, QStringLiteral("%1: %2").arg(path, stageMax.error->Describe()));
         return 1;
     }
+    const auto mode = ReadInputMode(path);
     int problems = 0;
     // The game plays such a file, reading each stray sequence as "・"; its author should know.
     if (const auto file = ReadTextFile(path))
@@ -78,16 +83,42 @@ int Check(const QString& path) {
             Say(stdout, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(p.text));
             ++problems;
         }
+        std::vector<LintWord> words;
+        for (int w = 1; w <= stage.value.QuesNmbMax && w < int(stage.value.Ques.size()); ++w)
+            words.push_back({stage.value.Ques[size_t(w)].AnswerText, stage.value.Ques[size_t(w)].QuesText});
+        for (const LintProblem& p : LintStage(words, mode && mode.value == 1, 0)) {
+            Say(stdout, QStringLiteral("%1: stage %2: %3").arg(path).arg(n).arg(p.text));
+            ++problems;
+        }
     }
     return problems ? 1 : 0;
 }
 
+// Whether a build also refuses what the content lint finds: the shipped and generated
+// collections pass it; a puzzle imported from elsewhere is taken as its author made it.
+enum class Lint { On, Off };
+
 // The play file of a collection source, checked by the builder against the program folder's
-// romaji table; the problems on stderr, each prefixed with what.
-std::optional<QStringList> Compile(const QStringList& sourceLines, const QString& what) {
+// romaji table; the problems on stderr, each prefixed with what, in line order.
+std::optional<QStringList> Compile(const QStringList& sourceLines, const QString& what, Lint lint) {
     const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
     const auto table = RomaKanaTable::Load(tablePath);
-    const BuildResult built = BuildPlayFile(sourceLines, table ? &table.value : nullptr);
+    BuildResult built = BuildPlayFile(sourceLines, table ? &table.value : nullptr);
+    // The lint is the tool's, not the compiler's: a play file it refuses is still one the game plays.
+    if (lint == Lint::On) {
+        std::vector<SourceError> unused;
+        const CollectionSource collection = ReadCollectionSource(sourceLines, unused);
+        for (const SourceStage& stage : collection.stages) {
+            std::vector<LintWord> words;
+            for (const auto& list : stage.clues)
+                for (const SourceClue& clue : list)
+                    words.push_back({clue.answer, clue.clue, clue.line});
+            for (const LintProblem& p : LintStage(words, collection.inputMode == 1, stage.line))
+                built.errors.push_back({p.line, p.text});
+        }
+        std::stable_sort(built.errors.begin(), built.errors.end(),
+                         [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
+    }
     for (const SourceError& e : built.errors)
         Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(what).arg(e.line).arg(e.text)
                                : QStringLiteral("%1: %2").arg(what, e.text));
@@ -100,8 +131,8 @@ std::optional<QStringList> Compile(const QStringList& sourceLines, const QString
 }
 
 // Compile, then the play file written to out; the exit status.
-int CompileTo(const QStringList& sourceLines, const QString& what, const QString& out) {
-    const auto built = Compile(sourceLines, what);
+int CompileTo(const QStringList& sourceLines, const QString& what, const QString& out, Lint lint) {
+    const auto built = Compile(sourceLines, what, lint);
     if (!built) {
         QFile::remove(out);  // a stale file must not pass for the build's result
         return 1;
@@ -126,7 +157,7 @@ int Build(const QString& sourcePath, const QString& outputPath) {
         return 1;
     }
     // Kana grids are checked against the table the keypad of this program folder converts with.
-    return CompileTo(SplitLines(text), sourcePath, outputPath);
+    return CompileTo(SplitLines(text), sourcePath, outputPath, Lint::On);
 }
 
 int Dump(const QString& path, const QString& stageText) {
@@ -292,7 +323,7 @@ int Generate(const QStringList& args) {
         }
         return 0;
     }
-    return CompileTo(made.source, out, out);
+    return CompileTo(made.source, out, out, Lint::On);
 }
 
 int Import(const QStringList& args) {
@@ -317,7 +348,7 @@ int Import(const QStringList& args) {
         }
     }
     const QString out = args[o + 1];
-    return CompileTo(IpuzCollection(puzzles, QFileInfo(out).completeBaseName()), out, out);
+    return CompileTo(IpuzCollection(puzzles, QFileInfo(out).completeBaseName()), out, out, Lint::Off);
 }
 
 int Export(const QStringList& args) {
