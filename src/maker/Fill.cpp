@@ -35,6 +35,22 @@ Lexicon::Lexicon(const std::vector<QString>& words, const std::vector<int>& leve
         longest = std::max(longest, size_t(w.size()));
     }
     letterCount = int(numbers.size());
+    // Every word of two or more letters inside another, found through the other's pieces.
+    QHash<QString, int> numberOf;
+    for (int w = 0; w < Size(); ++w)
+        numberOf.insert(this->words[size_t(w)], w);
+    nested.assign(this->words.size(), {});
+    for (int w = 0; w < Size(); ++w) {
+        const QString& word = this->words[size_t(w)];
+        for (qsizetype from = 0; from < word.size(); ++from)
+            for (qsizetype len = 2; from + len <= word.size(); ++len) {
+                const auto it = numberOf.find(word.mid(from, len));
+                if (it != numberOf.end() && *it != w) {
+                    nested[size_t(w)].push_back(*it);
+                    nested[size_t(*it)].push_back(w);
+                }
+            }
+    }
     byLength.assign(longest + 1, {});
     rankInLength.assign(words.size(), 0);
     for (int w = 0; w < Size(); ++w) {
@@ -108,6 +124,7 @@ private:
         assigned.assign(wordSlots.size(), -1);
         depthOf.assign(wordSlots.size(), -1);
         fitting.assign(wordSlots.size(), 0);
+        placedHere.assign(size_t(lex.Size()), false);
         stale.assign(wordSlots.size(), true);
         free = freeAtStart;
     }
@@ -169,9 +186,8 @@ private:
 
     // Whether word w holds a placed word or is held by one.
     bool Nests(int w) const {
-        const QString& word = lex.Word(w);
-        for (int placed : assigned)
-            if (placed >= 0 && (word.contains(lex.Word(placed)) || lex.Word(placed).contains(word)))
+        for (int other : lex.nested[size_t(w)])
+            if (placedHere[size_t(other)])
                 return true;
         return false;
     }
@@ -181,6 +197,7 @@ private:
         assigned[size_t(s)] = w;
         depthOf[size_t(s)] = depth;
         SetFree(w, false);
+        placedHere[size_t(w)] = true;
         const Slot& slot = wordSlots[size_t(s)];
         for (size_t k = 0; k < slot.cells.size(); ++k)
             letter[size_t(slot.cells[k])] = lex.letters[size_t(w)][k];
@@ -189,6 +206,7 @@ private:
     void Unplace(int s) {
         Touch(s);
         SetFree(assigned[size_t(s)], true);
+        placedHere[size_t(assigned[size_t(s)])] = false;
         assigned[size_t(s)] = -1;
         depthOf[size_t(s)] = -1;
         // A cell keeps its letter while the crossing slot, placed earlier, still holds it.
@@ -280,6 +298,7 @@ private:
     std::vector<int> assigned, depthOf;
     std::vector<std::vector<std::uint64_t>> free, freeAtStart;  // a bit per word not taken
     std::vector<int> fitting;  // words fitting each slot when last counted
+    std::vector<bool> placedHere;  // the words of this grid
     std::vector<bool> stale;
     long long spent = 0, stepsLeft = 0;
 };

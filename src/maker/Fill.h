@@ -27,6 +27,7 @@ private:
     std::vector<QString> words;
     std::vector<int> levels;
     std::vector<std::vector<int>> letters;  // each word as letter numbers
+    std::vector<std::vector<int>> nested;   // the words inside each word, and those it is inside
     int letterCount = 0;
     std::vector<std::vector<int>> byLength;  // word numbers of each length
     std::vector<int> rankInLength;           // a word's place in its length's list
