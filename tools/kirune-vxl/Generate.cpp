@@ -102,8 +102,8 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
                 continue;  // the content lint refuses a stage of so many two-kana words
             if (pattern)
                 fill = attempt < kPatternsPerStage / 2
-                           ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000, script == Script::Kana}, rng)
-                           : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000, script == Script::Kana}, rng);
+                           ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000LL * width * height / 81, script == Script::Kana}, rng)
+                           : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000LL * width * height / 81, script == Script::Kana}, rng);
         }
         if (!fill) {
             out.error = QStringLiteral("stage %1: no %2 x %3 grid could be filled from the list").arg(n).arg(width).arg(height);
