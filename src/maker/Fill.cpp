@@ -75,7 +75,7 @@ Lexicon::Lexicon(const std::vector<QString>& words, const std::vector<int>& leve
 class Filler {
 public:
     Filler(const Pattern& p, const Lexicon& lexicon, const std::vector<bool>& used, const FillLimits& limits, Rng& rng)
-        : lex(lexicon), used(used), limits(limits), rng(rng), wordSlots(SlotsOf(p)), letter(size_t(p.width * p.height), -1),
+        : lex(lexicon), limits(limits), rng(rng), wordSlots(SlotsOf(p)), letter(size_t(p.width * p.height), -1),
           slotsOfCell(letter.size()) {
         for (int s = 0; s < int(wordSlots.size()); ++s)
             for (int cell : wordSlots[size_t(s)].cells)
@@ -289,7 +289,6 @@ private:
     }
 
     const Lexicon& lex;
-    const std::vector<bool>& used;
     const FillLimits& limits;
     Rng& rng;
     std::vector<Slot> wordSlots;
