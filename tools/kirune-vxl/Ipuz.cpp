@@ -1,5 +1,6 @@
 #include "kirune-vxl/Ipuz.h"
 
+#include "kirune-vxl/Words.h"
 #include "library/PlayFile.h"
 
 #include <QJsonArray>
@@ -15,17 +16,12 @@ const QString kBlock = QStringLiteral("■");
 
 // The grid letter of one solution letter: a full-width capital, or a full-size katakana.
 QChar GridLetter(QChar ch, int& mode) {
-    static const QString small = QStringLiteral("ァィゥェォッャュョヮヵヶぁぃぅぇぉっゃゅょゎ");
-    static const QString full = QStringLiteral("アイウエオツヤユヨワカケアイウエオツヤユヨワ");
     const char16_t u = ch.toUpper().unicode();
     if (u >= u'A' && u <= u'Z') {
         mode = mode < 0 ? 0 : mode;
         return mode == 0 ? QChar(char16_t(u - u'A' + 0xFF21)) : QChar();
     }
-    if (const qsizetype i = small.indexOf(ch); i >= 0)
-        ch = full[i];
-    if (ch.unicode() >= 0x3041 && ch.unicode() <= 0x3096)
-        ch = QChar(char16_t(ch.unicode() + 0x60));
+    ch = GridKana(QString(ch))[0];
     if ((ch.unicode() >= 0x30A1 && ch.unicode() <= 0x30F4) || ch == u'ー') {
         mode = mode < 0 ? 1 : mode;
         return mode == 1 ? ch : QChar();
