@@ -188,6 +188,17 @@ TEST_F(Stage, MoodsChangeByWordAndTheTalkingPoseWaitsForFrameOne) {
     host.RunUntil([&] { return S(partner).Frame == 3; });
     anim.SetSpritePose(partner, 2);
     EXPECT_EQ((std::vector{S(partner).Frame, S(partner).FrameLast, S(partner).PoseMode}), (std::vector{6, 9, 2}));
+
+    // Off the stage, or with the animation stopped, the frames stand still: a mood change
+    // mid-loop goes through instead of waiting for ever (the partner who has walked off).
+    anim.SetSpritePose(partner, 1);
+    host.RunUntil([&] { return S(partner).Frame == 3; });
+    S(partner).X = 2000;
+    anim.SetMood(QStringLiteral("=3"));
+    S(partner).X = 10;
+    anim.StopAnim();
+    anim.SetMood(QStringLiteral("=4"));
+    EXPECT_EQ(anim.Mood(), 4);
 }
 
 TEST_F(Stage, AMaskedSpriteLeavesTheWorldVisibleAroundItsShape) {

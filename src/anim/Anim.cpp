@@ -77,17 +77,14 @@ void Anim::AnimTick() {
         if (s.Active != 1 || s.Mode < 0)
             continue;
         if (s.Mode == SpriteMode::Scenery) {
-            const bool inView = s.X > viewX - s.W && s.X < viewX + shown.StageW && s.Y > viewY - s.H && s.Y < viewY + shown.StageH;
-            if (!inView)
+            if (!TurnsFrames(s))
                 continue;
             FrameStep(s);
             JitterStep(s);
             Paint(s);
             continue;
         }
-        const bool inView = s.X > viewX - s.W - 16 && s.X < viewX + shown.StageW + 16 && s.Y > viewY - s.H - 16 &&
-                            s.Y < viewY + shown.StageH + 16;
-        if (inView) {
+        if (TurnsFrames(s)) {
             FrameStep(s);
             JitterStep(s);
             MotionStep(s);
@@ -285,8 +282,20 @@ void Anim::SetSpriteMove(int sprite, int mode, int direction, int wait, int step
     s.WrapDelay = delay;
 }
 
+bool Anim::TurnsFrames(const SpriteRec& s) const {
+    if (s.Active != 1 || s.Mode < 0)
+        return false;
+    // Scenery shows only inside the view; moving sprites a little beyond it, so they slide in whole.
+    const int margin = s.Mode == SpriteMode::Scenery ? 0 : 16;
+    return s.X > viewX - s.W - margin && s.X < viewX + shown.StageW + margin && s.Y > viewY - s.H - margin &&
+           s.Y < viewY + shown.StageH + margin;
+}
+
 void Anim::WaitForFrame1(int sprite) {
-    while (sprites[size_t(sprite)].Frame != 1)
+    // A sprite off the stage or with the animation stopped never comes round to its first frame:
+    // the partner who has walked off must not hold a mood change for ever.
+    const SpriteRec& s = sprites[size_t(sprite)];
+    while (s.Frame != 1 && tmrAnim.Enabled() && TurnsFrames(s))
         host.Pump();
 }
 

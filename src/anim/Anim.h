@@ -132,6 +132,7 @@ private:
         if (changed)
             changed();
     }
+    bool TurnsFrames(const SpriteRec& s) const;
     void FrameStep(SpriteRec& s);
     void JitterStep(SpriteRec& s);
     void MotionStep(SpriteRec& s);

@@ -115,7 +115,7 @@ void Anim::PlayGesture(int sprite) {
     s.FrameLast = 5;
     s.FrameWait = 1;
     s.PoseMode = 1;
-    while (sprites[size_t(sprite)].Frame <= 1)
+    while (s.Frame <= 1 && tmrAnim.Enabled() && TurnsFrames(s))
         host.Pump();
     WaitForFrame1(sprite);
 }
