@@ -2,7 +2,7 @@
 // "kirune-vxl generate" makes each stage (list reading and indexing included). Every iteration takes the next seed; the counters give
 // the median and the worst of them, and how many seeds found a fill.
 
-#include "kirune-vxl/Generate.h"
+#include "author/Generate.h"
 #include "library/Cp932Text.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // .ipuz in and out: a stage survives the round trip; what the game cannot play is refused by name.
 
-#include "kirune-vxl/Ipuz.h"
+#include "author/Ipuz.h"
 #include "library/PlayFile.h"
 #include "support/PlayFileMaker.h"
 

@@ -1,6 +1,6 @@
 // The crossword maker: patterns that keep their script's rules, fills of list words only.
 
-#include "kirune-vxl/Generate.h"
+#include "author/Generate.h"
 #include "library/Cp932Text.h"
 #include "maker/Fill.h"
 

@@ -1,5 +1,5 @@
 #include "keypad/RomaKana.h"
-#include "kirune-vxl/Build.h"
+#include "author/Build.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
 #include "model/StageCheck.h"

@@ -7,7 +7,7 @@
 set -euo pipefail
 
 # Bottom first. The value types every layer shares sit in model; Wait sits with the host.
-order=(host model library maker effect talk keypad anim story scene ui app)
+order=(host model library maker effect talk keypad author anim story scene ui app)
 
 graph=0
 if [ "${1:-}" = "--graph" ]; then

@@ -13,11 +13,11 @@
 //   kirune-vxl export FILE.vxl -o DIR           each stage as DIR/NAME-N.ipuz
 
 #include "keypad/RomaKana.h"
-#include "kirune-vxl/Build.h"
-#include "kirune-vxl/ContentLint.h"
+#include "author/Build.h"
+#include "author/ContentLint.h"
 #include "kirune-vxl/Dump.h"
-#include "kirune-vxl/Generate.h"
-#include "kirune-vxl/Ipuz.h"
+#include "author/Generate.h"
+#include "author/Ipuz.h"
 #include "kirune-vxl/Words.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"

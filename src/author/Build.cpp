@@ -1,4 +1,4 @@
-#include "kirune-vxl/Build.h"
+#include "author/Build.h"
 
 #include "keypad/RomaKana.h"
 #include "library/Cp932Text.h"

@@ -1,6 +1,6 @@
-#include "kirune-vxl/Ipuz.h"
+#include "author/Ipuz.h"
 
-#include "kirune-vxl/Words.h"
+#include "author/WordList.h"
 #include "library/PlayFile.h"
 
 #include <QJsonArray>

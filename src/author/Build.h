@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kirune-vxl/CollectionSource.h"
+#include "author/CollectionSource.h"
 
 namespace kirune {
 

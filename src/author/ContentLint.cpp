@@ -1,4 +1,4 @@
-#include "kirune-vxl/ContentLint.h"
+#include "author/ContentLint.h"
 
 namespace kirune {
 

@@ -1,4 +1,4 @@
-#include "kirune-vxl/CollectionSource.h"
+#include "author/CollectionSource.h"
 
 #include <optional>
 

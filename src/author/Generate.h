@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kirune-vxl/Words.h"
+#include "author/WordList.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "kirune-vxl/Generate.h"
+#include "author/Generate.h"
 
 #include "maker/Fill.h"
 #include "maker/Pattern.h"
