@@ -1,10 +1,15 @@
 #include "author/Build.h"
 
+#include "author/ContentLint.h"
+
 #include "keypad/RomaKana.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
 #include "model/Crossword.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
@@ -316,6 +321,44 @@ BuildResult BuildPlayFile(const QStringList& sourceLines, const RomaKanaTable* t
     std::stable_sort(result.errors.begin(), result.errors.end(),
                      [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
     return result;
+}
+
+BuildResult BuildCollection(const QStringList& sourceLines, const RomaKanaTable* table, Lint lint) {
+    BuildResult built = BuildPlayFile(sourceLines, table);
+    // The lint is the author's, not the compiler's: a play file it refuses is still one the game plays.
+    if (lint == Lint::Off)
+        return built;
+    std::vector<SourceError> unused;
+    const CollectionSource collection = ReadCollectionSource(sourceLines, unused);
+    for (const SourceStage& stage : collection.stages) {
+        std::vector<LintWord> words;
+        for (const auto& list : stage.clues)
+            for (const SourceClue& clue : list)
+                words.push_back({clue.answer, clue.clue, clue.line});
+        for (const LintProblem& p : LintStage(words, collection.inputMode == 1, stage.line))
+            built.errors.push_back({p.line, p.text});
+    }
+    std::stable_sort(built.errors.begin(), built.errors.end(),
+                     [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
+    return built;
+}
+
+MadePlayFile WriteCollection(const QStringList& sourceLines, const QString& programFolder, const QString& path, Lint lint) {
+    const auto table = RomaKanaTable::Load(RomaKanaTablePath(programFolder));
+    if (!table)
+        return {QString(), *table.error};
+    const BuildResult built = BuildCollection(sourceLines, &table.value, lint);
+    if (!built.errors.empty())
+        return {QString(), built.errors.front().text};
+    // Written aside and renamed over the old one, so that a file of this name is always whole.
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !WriteTextFile(part, built.lines) ||
+        (QFile::exists(path) && !QFile::remove(path)) || !QFile::rename(part, path)) {
+        QFile::remove(part);
+        return {QString(), QStringLiteral("%1: cannot write it").arg(path)};
+    }
+    return {path, QString()};
 }
 
 }  // namespace kirune

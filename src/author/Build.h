@@ -1,6 +1,7 @@
 #pragma once
 
 #include "author/CollectionSource.h"
+#include "library/MadePlayFile.h"
 
 namespace kirune {
 
@@ -16,5 +17,16 @@ struct BuildResult {
 // and one word line per clue. Kana grids may hold only what the keypad's table can enter;
 // without a table they are refused.
 BuildResult BuildPlayFile(const QStringList& sourceLines, const RomaKanaTable* table);
+
+// Whether a build also refuses what the content lint finds: the shipped and generated
+// collections pass it; a puzzle imported from elsewhere is taken as its author made it.
+enum class Lint { On, Off };
+
+// BuildPlayFile, with the content lint's problems among the errors, all in line order.
+BuildResult BuildCollection(const QStringList& sourceLines, const RomaKanaTable* table, Lint lint);
+
+// The game's own build of a collection into the play file at path, checked against the romaji
+// table of the program folder (ending in "/"); the file is written whole or not at all.
+MadePlayFile WriteCollection(const QStringList& sourceLines, const QString& programFolder, const QString& path, Lint lint);
 
 }  // namespace kirune

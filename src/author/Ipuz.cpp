@@ -1,8 +1,12 @@
 #include "author/Ipuz.h"
 
+#include "author/Build.h"
 #include "author/WordList.h"
 #include "library/PlayFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -223,6 +227,18 @@ QByteArray StageToIpuz(const Crossword& x, int inputMode, const QString& title) 
         {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), across}, {QStringLiteral("Down"), down}}},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+MadePlayFile ImportIpuzFile(const QString& ipuzPath, const QString& programFolder, const QString& folder) {
+    QFile file(ipuzPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QString(), QStringLiteral("%1: cannot open it").arg(ipuzPath)};
+    const IpuzPuzzle puzzle = ReadIpuz(file.readAll());
+    if (!puzzle.error.isEmpty())
+        return {QString(), puzzle.error};
+    const QString name = QFileInfo(ipuzPath).completeBaseName();
+    return WriteCollection(IpuzCollection({puzzle}, name), programFolder, QDir(folder).filePath(name + QStringLiteral(".vxl")),
+                           Lint::Off);
 }
 
 }  // namespace kirune

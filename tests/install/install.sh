@@ -25,6 +25,7 @@ done
 grep -q '^Exec=kirune %f$' "$usr/share/applications/kirune.desktop" &&
     grep -q '^MimeType=application/x-kirune-vxl;$' "$usr/share/applications/kirune.desktop" ||
     fail "the desktop entry does not open .vxl files"
+grep -q '^Exec=kirune --today$' "$usr/share/applications/kirune.desktop" || fail "the desktop entry has no today's crossword"
 # Score files and reports of a game played in the build folder stay behind.
 leftovers=$(find "$usr/lib/kirune" -name '*.log' -o -name Report.txt)
 [ -z "$leftovers" ] || fail "installed a player's files: $leftovers"

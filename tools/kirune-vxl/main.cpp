@@ -12,12 +12,12 @@
 //   kirune-vxl import FILE.ipuz... -o OUT.vxl   .ipuz crosswords as one collection, a stage each
 //   kirune-vxl export FILE.vxl -o DIR           each stage as DIR/NAME-N.ipuz
 
-#include "keypad/RomaKana.h"
 #include "author/Build.h"
 #include "author/ContentLint.h"
-#include "kirune-vxl/Dump.h"
 #include "author/Generate.h"
 #include "author/Ipuz.h"
+#include "keypad/RomaKana.h"
+#include "kirune-vxl/Dump.h"
 #include "kirune-vxl/Words.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
@@ -94,31 +94,11 @@ int Check(const QString& path) {
     return problems ? 1 : 0;
 }
 
-// Whether a build also refuses what the content lint finds: the shipped and generated
-// collections pass it; a puzzle imported from elsewhere is taken as its author made it.
-enum class Lint { On, Off };
-
 // The play file of a collection source, checked by the builder against the program folder's
 // romaji table; the problems on stderr, each prefixed with what, in line order.
 std::optional<QStringList> Compile(const QStringList& sourceLines, const QString& what, Lint lint) {
-    const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
-    const auto table = RomaKanaTable::Load(tablePath);
-    BuildResult built = BuildPlayFile(sourceLines, table ? &table.value : nullptr);
-    // The lint is the tool's, not the compiler's: a play file it refuses is still one the game plays.
-    if (lint == Lint::On) {
-        std::vector<SourceError> unused;
-        const CollectionSource collection = ReadCollectionSource(sourceLines, unused);
-        for (const SourceStage& stage : collection.stages) {
-            std::vector<LintWord> words;
-            for (const auto& list : stage.clues)
-                for (const SourceClue& clue : list)
-                    words.push_back({clue.answer, clue.clue, clue.line});
-            for (const LintProblem& p : LintStage(words, collection.inputMode == 1, stage.line))
-                built.errors.push_back({p.line, p.text});
-        }
-        std::stable_sort(built.errors.begin(), built.errors.end(),
-                         [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
-    }
+    const auto table = RomaKanaTable::Load(RomaKanaTablePath(QCoreApplication::applicationDirPath() + u'/'));
+    const BuildResult built = BuildCollection(sourceLines, table ? &table.value : nullptr, lint);
     for (const SourceError& e : built.errors)
         Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(what).arg(e.line).arg(e.text)
                                : QStringLiteral("%1: %2").arg(what, e.text));

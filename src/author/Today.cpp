@@ -1,0 +1,39 @@
+#include "author/Today.h"
+
+#include "author/Build.h"
+#include "author/Generate.h"
+#include "library/Cp932Text.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace kirune {
+
+QString TodayFileName(const QDate& date) {
+    return QStringLiteral("今日のクロスワード-%1.vxl").arg(date.toString(Qt::ISODate));
+}
+
+MadePlayFile MakeTodayFile(const QString& programFolder, const QString& folder, const QDate& date) {
+    const QString path = QDir(folder).filePath(TodayFileName(date));
+    if (QFile::exists(path))
+        return {path, QString()};
+    const QString listPath = programFolder + QStringLiteral("words/kanji.tsv");
+    QFile listFile(listPath);
+    if (!listFile.open(QIODevice::ReadOnly))
+        return {QString(), QStringLiteral("%1: cannot open it").arg(listPath)};
+    const ReadList list = ReadWordList(SplitLines(QString::fromUtf8(listFile.readAll())));
+    if (list.badLine > 0)
+        return {QString(), QStringLiteral("%1:%2: not a word-list line").arg(listPath).arg(list.badLine)};
+
+    GenerateOptions options;
+    options.sizes = {{7, 7}, {9, 9}, {11, 11}};
+    options.stages = 3;
+    options.seed = quint64(date.year()) * 10000 + quint64(date.month()) * 100 + quint64(date.day());
+    options.title = QStringLiteral("今日のクロスワード %1月%2日").arg(date.month()).arg(date.day());
+    const Generated made = GenerateCollection(list.words, options);
+    if (!made.error.isEmpty())
+        return {QString(), QStringLiteral("%1: %2").arg(listPath, made.error)};
+    return WriteCollection(made.source, programFolder, path, Lint::On);
+}
+
+}  // namespace kirune
