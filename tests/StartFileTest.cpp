@@ -64,23 +64,27 @@ TEST(StartFile, AnIpuzFileIsPlayedAsAPlayFileOfItsNameAndARefusedOneSaysWhy) {
 TEST(StartFile, TodaysCrosswordIsTheSameFileOnEveryMachineAndNewEachDay) {
     QTemporaryDir one, two;
     const QDate day(2026, 12, 6);
-    const MadePlayFile a = MakeTodayFile(kProgramFolder, one.path(), day);
-    const MadePlayFile b = MakeTodayFile(kProgramFolder, two.path(), day);
-    const MadePlayFile next = MakeTodayFile(kProgramFolder, two.path(), day.addDays(1));
-    ASSERT_TRUE(a.error.isEmpty() && b.error.isEmpty() && next.error.isEmpty()) << a.error.toStdString();
     const auto bytes = [](const QString& path) {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     };
+    const MadePlayFile a = MakeTodayFile(kProgramFolder, one.path(), day);
+    const MadePlayFile b = MakeTodayFile(kProgramFolder, two.path(), day);
+    ASSERT_TRUE(a.error.isEmpty() && b.error.isEmpty()) << a.error.toStdString();
+    EXPECT_EQ(QFileInfo(a.path).fileName(), QStringLiteral("今日のクロスワード 12月6日.vxl"));
     EXPECT_EQ(bytes(a.path), bytes(b.path));
-    EXPECT_NE(bytes(a.path), bytes(next.path));
     ASSERT_EQ(ReadStageMax(a.path).value, 3);
     std::vector<int> widths;
     for (int n = 1; n <= 3; ++n)
         widths.push_back(LoadStageData(a.path, n).value.MasMaxX);
     EXPECT_EQ(widths, (std::vector{7, 9, 11})) << "small, medium, large";
     EXPECT_EQ(MakeTodayFile(kProgramFolder, one.path(), day).path, a.path) << "made once a day";
+
+    const MadePlayFile next = MakeTodayFile(kProgramFolder, two.path(), day.addDays(1));
+    ASSERT_TRUE(next.error.isEmpty()) << next.error.toStdString();
+    EXPECT_NE(bytes(a.path), bytes(next.path));
+    EXPECT_FALSE(QFile::exists(b.path)) << "yesterday's crossword is gone";
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include <cstdio>
+
 using namespace kirune;
 
 namespace {
@@ -61,9 +63,11 @@ int main(int argc, char** argv) {
         const MadePlayFile made = MakeTodayFile(host.ProgramFolder(), StateFolder(), QDate::currentDate());
         if (made.error.isEmpty())
             game.library.SetFirstChoice(made.path);
-        else
-            QMessageBox::warning(nullptr, QStringLiteral("Kirune"),
+        else {
+            std::fprintf(stderr, "kirune: today's crossword: %s\n", qUtf8Printable(made.error));
+            QMessageBox::warning(nullptr, QStringLiteral("報告：今日のクロスワード"),
                                  QStringLiteral("今日のクロスワードを作れませんでした。\n%1").arg(made.error));
+        }
     } else if (!args.positionalArguments().isEmpty()) {
         game.library.SetFirstChoice(QFileInfo(args.positionalArguments().front()).absoluteFilePath());
     }

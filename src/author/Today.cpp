@@ -9,12 +9,29 @@
 
 namespace kirune {
 
+namespace {
+
+const QString kTodayPrefix = QStringLiteral("今日のクロスワード ");
+
+// Earlier days' crosswords and their score files: never offered again, and a name comes back
+// a year later.
+void RemoveEarlierDays(const QString& folder, const QString& keep) {
+    QDir dir(folder);
+    for (const QString& name : dir.entryList({kTodayPrefix + QStringLiteral("*")}, QDir::Files))
+        if (name.section(u'.', 0, 0) != keep.section(u'.', 0, 0))
+            dir.remove(name);
+}
+
+}  // namespace
+
 QString TodayFileName(const QDate& date) {
-    return QStringLiteral("今日のクロスワード-%1.vxl").arg(date.toString(Qt::ISODate));
+    // The title panel shows the name: the day as a player says it.
+    return kTodayPrefix + QStringLiteral("%1月%2日.vxl").arg(date.month()).arg(date.day());
 }
 
 MadePlayFile MakeTodayFile(const QString& programFolder, const QString& folder, const QDate& date) {
     const QString path = QDir(folder).filePath(TodayFileName(date));
+    RemoveEarlierDays(folder, TodayFileName(date));
     if (QFile::exists(path))
         return {path, QString()};
     const QString listPath = programFolder + QStringLiteral("words/kanji.tsv");

@@ -15,12 +15,13 @@
 #                           that it goes to $TEMP; at the end Esc must not answer the question
 #                           whether to keep it
 #            --returning    expect a returning player: no name entry
+#            --today        start with --today: today's crossword opens without the dialog
 #            --shots DIR    keep the screenshots there
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server can start here).
 set -uo pipefail
 
-copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 shots=""
+copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 today=0 shots=""
 while (($#)); do
     case $1 in
     --copy-from) copy_from=$2; shift ;;
@@ -30,6 +31,7 @@ while (($#)); do
     --left-alone) left_alone=1 ;;
     --temp-folder) temp_folder=1 ;;
     --returning) returning=1 ;;
+    --today) today=1 ;;
     --shots) shots=$2; shift ;;
     *) echo "smoke: unknown option $1" >&2; exit 2 ;;
     esac
@@ -98,7 +100,9 @@ fi
 [ -n "$program" ] || { echo "smoke: give --copy-from or --program" >&2; exit 2; }
 [ -n "$shots" ] && mkdir -p "$shots"
 
-"$program" >"$scratch/game.out" 2>"$scratch/game.err" &
+args=()
+((today)) && args=(--today)
+"$program" "${args[@]}" >"$scratch/game.out" 2>"$scratch/game.err" &
 game_pid=$!
 started=$SECONDS
 
@@ -143,9 +147,10 @@ input_shown() {
 }
 # The clock panel of the play screen.
 playing() { read -r r g b <<<"$(pixel 650 100)"; ((b > r + 15 && r < 160)); }
+# Another window than the main one and the kana keypad (which shares the main window's name).
 other_window() {
     xdotool search --onlyvisible --name . 2>/dev/null | while read -r w; do
-        [ "$w" != "$window" ] && echo "$w"
+        [ "$w" != "$window" ] && [ "$(xdotool getwindowname "$w")" != Kirune ] && echo "$w"
     done | head -1
 }
 
@@ -160,7 +165,9 @@ play_until_board() {
         if [ -n "$other" ]; then
             local name
             name=$(xdotool getwindowname "$other")
-            if [ "$name" = "開く" ]; then
+            if [ "$name" = "開く" ] && ((today)); then
+                fail "the file dialog opened instead of today's crossword"
+            elif [ "$name" = "開く" ]; then
                 # Kana are typed through a keymap entry xdotool rebinds for each one: slowly, so
                 # that a loaded machine still reads each key before the next rebinding.
                 step "file dialog: はじめての英単語.vxl"
@@ -212,8 +219,8 @@ play_until_board 120 $((returning ? 1 : 2))
 step "board reached after $((SECONDS - started)) s"
 
 # The first cell of stage 1 starts empty; a typed C must show in it. A returning player may be
-# on another stage: there the screenshot is only kept.
-if ((returning)); then
+# on another stage, and today's crossword is a kana one: there the screenshot is only kept.
+if ((returning || today)); then
     shoot
     keep board
 else
@@ -354,10 +361,12 @@ if [ -n "$copy_from" ]; then
     removed=$(comm -23 "$scratch/before.txt" "$scratch/after.txt")
     [ -z "$removed" ] || fail "files disappeared from the program folder: $removed"
     expected="./はじめての英単語.log"
-    ((temp_folder)) && expected=""
+    ((temp_folder || today)) && expected=""
     [ "$added" = "$expected" ] || fail "the program folder gained: ${added:-nothing}"
     log="$scratch/program/はじめての英単語.log"
     ((temp_folder)) && log="$TEMP/はじめての英単語.log"
+    # Today's crossword and its score file live in the player's state folder.
+    ((today)) && log=$(find "$HOME/.local/state/kirune" -name '今日のクロスワード *.log' | head -1)
     [ -f "$log" ] || fail "the score file is gone"
     name=$(sed -n 3p "$log" | iconv -f CP932 -t UTF-8 | tr -d '\r')
     [ "$name" = "ケン" ] || fail "the score file holds the name \"$name\""
