@@ -51,7 +51,9 @@ std::optional<ChosenPlayFile> Library::SelectPlayFile() {
             const MadePlayFile made =
                 importPuzzle ? importPuzzle(path) : MadePlayFile{QString(), QStringLiteral("no importer")};
             if (!made.error.isEmpty()) {
-                if (ShowWithClockStopped(PuzzleNotPlayable(QFileInfo(path).fileName(), made.error)) != AnswerYes)
+                // The player gets the unreadable-file report; why, goes to the log.
+                host.Diagnostic(QStringLiteral("%1: %2").arg(path, made.error));
+                if (ShowReport(103) != AnswerYes)
                     return std::nullopt;
                 path.clear();
                 continue;

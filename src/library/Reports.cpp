@@ -95,13 +95,4 @@ ReportBox ReportFor(int code, const QString& logFolder) {
     }
 }
 
-ReportBox PuzzleNotPlayable(const QString& fileName, const QString& why) {
-    return Box(QStringLiteral("報告：このクロスワードは遊べません"), ReportIcon::Exclamation, ReportButtons::YesNo,
-               {QStringLiteral("「%1」は、Kiruneで遊べる形のクロスワードではありません。").arg(fileName),
-                QStringLiteral("（%1）").arg(why), QString(), QStringLiteral("ほかのファイルを指定しますか？"),
-                QStringLiteral("それともプログラムを終了しますか？"), QString(),
-                QStringLiteral("［はい］で指定画面になります。"), QStringLiteral("［いいえ］でプログラムを終了します。"),
-                kRule});
-}
-
 }  // namespace kirune

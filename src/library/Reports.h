@@ -7,7 +7,5 @@ namespace kirune {
 // The numbered message boxes of the game, word for word. logFolder fills the two reports that
 // name the folder of a score file kept in the temporary folder.
 ReportBox ReportFor(int code, const QString& logFolder = QString());
-// A puzzle of another format that cannot become a play file, and why; Yes chooses again.
-ReportBox PuzzleNotPlayable(const QString& fileName, const QString& why);
 
 }  // namespace kirune
