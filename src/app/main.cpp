@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kirune"));
     // Installed, the theme has the icon in every size; run from the build folder, the program
     // folder's copy stands in.
-    QApplication::setDesktopFileName(QStringLiteral("kirune"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.kirune.Kirune"));
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("kirune"),
         QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/sys/Picture/kirune.png"))));
