@@ -16,12 +16,13 @@
 #                           whether to keep it
 #            --returning    expect a returning player: no name entry
 #            --today        start with --today: today's crossword opens without the dialog
+#            --open FILE    start on FILE (e.g. an .ipuz crossword): it opens without the dialog
 #            --shots DIR    keep the screenshots there
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server can start here).
 set -uo pipefail
 
-copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 today=0 shots=""
+copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 today=0 open="" shots=""
 while (($#)); do
     case $1 in
     --copy-from) copy_from=$2; shift ;;
@@ -32,6 +33,7 @@ while (($#)); do
     --temp-folder) temp_folder=1 ;;
     --returning) returning=1 ;;
     --today) today=1 ;;
+    --open) open=$2; shift ;;
     --shots) shots=$2; shift ;;
     *) echo "smoke: unknown option $1" >&2; exit 2 ;;
     esac
@@ -102,6 +104,9 @@ fi
 
 args=()
 ((today)) && args=(--today)
+[ -n "$open" ] && args=("$open")
+# Started on a file of its own, the game makes its play file and score file in the state folder.
+made=$((today || ${#open}))
 "$program" "${args[@]}" >"$scratch/game.out" 2>"$scratch/game.err" &
 game_pid=$!
 started=$SECONDS
@@ -165,8 +170,8 @@ play_until_board() {
         if [ -n "$other" ]; then
             local name
             name=$(xdotool getwindowname "$other")
-            if [ "$name" = "開く" ] && ((today)); then
-                fail "the file dialog opened instead of today's crossword"
+            if [ "$name" = "開く" ] && ((made)); then
+                fail "the file dialog opened instead of the file the game was started on"
             elif [ "$name" = "開く" ]; then
                 # Kana are typed through a keymap entry xdotool rebinds for each one: slowly, so
                 # that a loaded machine still reads each key before the next rebinding.
@@ -220,7 +225,7 @@ step "board reached after $((SECONDS - started)) s"
 
 # The first cell of stage 1 starts empty; a typed C must show in it. A returning player may be
 # on another stage, and today's crossword is a kana one: there the screenshot is only kept.
-if ((returning || today)); then
+if ((returning || made)); then
     shoot
     keep board
 else
@@ -361,12 +366,13 @@ if [ -n "$copy_from" ]; then
     removed=$(comm -23 "$scratch/before.txt" "$scratch/after.txt")
     [ -z "$removed" ] || fail "files disappeared from the program folder: $removed"
     expected="./はじめての英単語.log"
-    ((temp_folder || today)) && expected=""
+    ((temp_folder || made)) && expected=""
     [ "$added" = "$expected" ] || fail "the program folder gained: ${added:-nothing}"
     log="$scratch/program/はじめての英単語.log"
     ((temp_folder)) && log="$TEMP/はじめての英単語.log"
     # Today's crossword and its score file live in the player's state folder.
     ((today)) && log=$(find "$HOME/.local/state/kirune" -name '今日のクロスワード *.log' | head -1)
+    [ -n "$open" ] && log="$HOME/.local/state/kirune/$(basename "${open%.*}").log"
     [ -f "$log" ] || fail "the score file is gone"
     name=$(sed -n 3p "$log" | iconv -f CP932 -t UTF-8 | tr -d '\r')
     [ "$name" = "ケン" ] || fail "the score file holds the name \"$name\""
