@@ -17,12 +17,14 @@
 #            --returning    expect a returning player: no name entry
 #            --today        start with --today: today's crossword opens without the dialog
 #            --open FILE    start on FILE (e.g. an .ipuz crossword): it opens without the dialog
+#            --hold SECONDS once the board is up, leave it alone that long (prints the game's
+#                           pid first, for a measurement from outside)
 #            --shots DIR    keep the screenshots there
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server can start here).
 set -uo pipefail
 
-copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 today=0 open="" shots=""
+copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 today=0 open="" hold=0 shots=""
 while (($#)); do
     case $1 in
     --copy-from) copy_from=$2; shift ;;
@@ -34,6 +36,7 @@ while (($#)); do
     --returning) returning=1 ;;
     --today) today=1 ;;
     --open) open=$2; shift ;;
+    --hold) hold=$2; shift ;;
     --shots) shots=$2; shift ;;
     *) echo "smoke: unknown option $1" >&2; exit 2 ;;
     esac
@@ -265,6 +268,12 @@ colour_share() {
     convert "$scratch/shot.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" \
         -fx "abs(r-$5/255)<0.1 && abs(g-$6/255)<0.1 && abs(b-$7/255)<0.1" -format '%[fx:int(1000*mean)]' info:
 }
+
+if ((hold)); then
+    step "holding the board for $hold s: pid $game_pid"
+    sleep "$hold"
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended while held"
+fi
 
 if ((speed_up)); then
     fill_stage_1 TESX
