@@ -270,6 +270,18 @@ TEST_F(Stage, TheStageShakesWipesAndZooms) {
     EXPECT_EQ(std::pair(passes, host.NowMs() - start), std::pair(8, qint64(800)));
     for (int x = 0; x < 385; x += 37)
         EXPECT_EQ(anim.Shown().picStage.pixel(x, 100), qRgb(255, 255, 255)) << x;
+    // The next tick paints over the lines although nothing moved; ticks after it leave the
+    // still stage and the screen alone until a sprite moves.
+    const QRgb line = anim.Shown().picStage.pixel(0, 100);
+    passes = 0;
+    Ticks(3);
+    EXPECT_NE(anim.Shown().picStage.pixel(0, 100), line);
+    EXPECT_EQ(passes, 1);
+    const int ball = anim.LoadSprite(QStringLiteral("玉"));
+    Ticks(1);
+    S(ball).X += 1;
+    Ticks(2);
+    EXPECT_EQ(passes, 3);
 
     anim.changed = nullptr;
     anim.InitSpotStage();

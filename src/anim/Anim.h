@@ -138,6 +138,7 @@ private:
     void MotionStep(SpriteRec& s);
     void ReentryStep(SpriteRec& s);
     void Paint(const SpriteRec& s);
+    void PaintStage();
     void WaitTick();
     void WaitForFrame1(int sprite);
     void ApplyMoodWord(const QString& word);
@@ -157,6 +158,11 @@ private:
     qint32 animCount = 0;
     std::vector<SpriteRec> sprites;  // element 0 unused
     std::vector<QImage> cells;       // element 0 unused; a null image is a free holder
+    // The sprites this tick paints, in painting order, and what the stage showed when it was
+    // last painted: a tick in which nothing moved leaves the picture and the screen alone.
+    std::vector<size_t> painted;
+    std::vector<qint64> shownSignature, signature;
+    bool stageDirty = true;  // painted over outside the tick (a wipe) or newly made
     QString programFolder;
     QString castFileName = QStringLiteral("CastData.csv");
     int moodMax = 5;
