@@ -11,7 +11,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
 span=${2:-30}
-settle=${KIRUNE_IDLE_SETTLE:-45}  # the title's theme plays this long at most
+settle=${KIRUNE_IDLE_SETTLE:-90}  # the title's theme ends within this, and its synthesiser is let go
 hz=$(getconf CLK_TCK)
 
 scratch=$(mktemp -d)

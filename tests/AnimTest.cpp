@@ -76,8 +76,16 @@ TEST_F(Stage, SpritesComeFromTheirCastRowsByPrefixAndReuseFreeSlots) {
     EXPECT_EQ((std::vector{S(cloud).MoveWait, S(ball).JitterWait, S(ball).WrapDelay, S(cloud).WrapAt}),
               (std::vector{1, 1, 1, 1})) << "zero waits become 1";
     anim.FreeSprite(cloud);
-    EXPECT_EQ(anim.LoadSprite(QStringLiteral("玉")), cloud) << "a freed slot is taken again";
+    const int again = anim.LoadSprite(QStringLiteral("玉"));
+    EXPECT_EQ(again, cloud) << "a freed slot is taken again";
     EXPECT_EQ(size_t(anim.SpriteCount()), 4u);
+    // One picture read once for both balls, and let go when the last of them is freed.
+    const QImage& held = AnimPeer::Cells(anim)[size_t(S(ball).Cell)];
+    EXPECT_EQ(S(again).Cell, S(ball).Cell);
+    anim.FreeSprite(ball);
+    EXPECT_FALSE(held.isNull());
+    anim.FreeSprite(again);
+    EXPECT_TRUE(held.isNull());
     EXPECT_TRUE(errors.isEmpty());
     // Unknown names, and a frame number no strip has, which would take the picture's cut far
     // outside int.

@@ -31,6 +31,7 @@ Anim::Anim(Host& host, Random& random, TalkEngine& talk)
     : tmrAnim(host.Timers(), 10, [this] { AnimTick(); }), host(host), random(random), talk(talk) {
     sprites.resize(1);
     cells.resize(1);
+    cellFiles.resize(1);
 }
 
 void Anim::SetStageArea(int left, int top, int width, int height) {
@@ -258,6 +259,19 @@ void Anim::FollowSprite(int sprite, int limitX, int limitY) {
         }
         host.Pump();
     }
+}
+
+void Anim::FreeSprite(int sprite) {
+    SpriteRec& s = sprites[size_t(sprite)];
+    s.InUse = 0;
+    const int cell = s.Cell;
+    if (cell <= 0 || size_t(cell) >= cells.size())
+        return;
+    for (const SpriteRec& other : sprites)
+        if (other.InUse != 0 && other.Cell == cell)
+            return;
+    cells[size_t(cell)] = QImage();
+    cellFiles[size_t(cell)].clear();
 }
 
 void Anim::SwapSpritePicture(int sprite, int source) {
