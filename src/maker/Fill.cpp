@@ -1,6 +1,7 @@
 #include "maker/Fill.h"
 
 #include <QHash>
+#include <QStringView>
 
 #include <algorithm>
 #include <bit>
@@ -21,31 +22,34 @@ __attribute__((target_clones("popcnt", "default"))) int CountBits(const std::uin
 }  // namespace
 
 Lexicon::Lexicon(const std::vector<QString>& words, const std::vector<int>& levels) : words(words), levels(levels) {
-    QHash<QChar, int> numbers;
+    std::vector<int> numbers(size_t(1) << 16, -1);  // a number for each character met, by its code
     size_t longest = 0;
+    letters.reserve(words.size());
     for (const QString& w : words) {
         std::vector<int> l;
+        l.reserve(size_t(w.size()));
         for (QChar ch : w) {
-            auto it = numbers.find(ch);
-            if (it == numbers.end())
-                it = numbers.insert(ch, int(numbers.size()));
-            l.push_back(*it);
+            int& number = numbers[ch.unicode()];
+            if (number < 0)
+                number = letterCount++;
+            l.push_back(number);
         }
         letters.push_back(std::move(l));
         longest = std::max(longest, size_t(w.size()));
     }
-    letterCount = int(numbers.size());
-    // Every word of two or more letters inside another, found through the other's pieces.
-    QHash<QString, int> numberOf;
+    // Every word of two or more letters inside another, found through the other's pieces: views
+    // of the words kept here, so that no piece is copied.
+    QHash<QStringView, int> numberOf;
+    numberOf.reserve(Size());
     for (int w = 0; w < Size(); ++w)
-        numberOf.insert(this->words[size_t(w)], w);
+        numberOf.insert(QStringView(this->words[size_t(w)]), w);
     nested.assign(this->words.size(), {});
     for (int w = 0; w < Size(); ++w) {
-        const QString& word = this->words[size_t(w)];
+        const QStringView word(this->words[size_t(w)]);
         for (qsizetype from = 0; from < word.size(); ++from)
             for (qsizetype len = 2; from + len <= word.size(); ++len) {
-                const auto it = numberOf.find(word.mid(from, len));
-                if (it != numberOf.end() && *it != w) {
+                const auto it = numberOf.constFind(word.mid(from, len));
+                if (it != numberOf.cend() && *it != w) {
                     nested[size_t(w)].push_back(*it);
                     nested[size_t(*it)].push_back(w);
                 }
