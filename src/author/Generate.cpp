@@ -6,7 +6,9 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 #include <map>
+#include <numeric>
 
 namespace kirune {
 
@@ -27,11 +29,14 @@ QString FullWidth(const QString& latin) {
 }
 
 constexpr double kMaxTwoKanaShare = 0.30;
+constexpr int kRefused = std::numeric_limits<int>::min();
+// Moves of black cells tried on each pattern, per cell of the grid.
+constexpr int kImproveTriesPerCell = 64;
 
 double TwoLetterShare(const Pattern& p) {
-    const std::vector<Slot> all = SlotsOf(p);
-    const auto two = std::count_if(all.begin(), all.end(), [](const Slot& s) { return s.cells.size() == 2; });
-    return all.empty() ? 0.0 : double(two) / double(all.size());
+    const std::vector<int> count = WordsByLength(p);
+    const int all = std::accumulate(count.begin(), count.end(), 0);
+    return all == 0 ? 0.0 : double(count[2]) / double(all);
 }
 
 }  // namespace
@@ -62,6 +67,7 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
     std::vector<int> levels;
     std::vector<const ListWord*> source;
     QHash<QString, int> seen;
+    seen.reserve(qsizetype(list.size()));
     for (const ListWord& w : list) {
         const QString g = script == Script::Alphabet ? FullWidth(w.answer) : w.answer;
         if (IsLatin(w.answer) != (script == Script::Alphabet)) {
@@ -96,13 +102,23 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
         std::vector<bool> offLevel = used;
         for (int w = 0; w < lexicon.Size(); ++w)
             offLevel[size_t(w)] = offLevel[size_t(w)] || lexicon.Level(w) > level + 1;
+        const FillOdds levelOdds(lexicon, offLevel, lengths.longest), listOdds(lexicon, used, lengths.longest);
         for (int attempt = 0; attempt < kPatternsPerStage && !fill; ++attempt) {
+            const bool onLevel = attempt < kPatternsPerStage / 2;
+            const FillOdds& odds = onLevel ? levelOdds : listOdds;
+            const auto score = [&](const Pattern& p) {
+                // The content lint refuses a stage of so many two-kana words.
+                return script == Script::Kana && TwoLetterShare(p) > kMaxTwoKanaShare ? kRefused : odds.Log2Fills(p);
+            };
             pattern = MakePattern(width, height, script, lengths, rng);
-            if (pattern && script == Script::Kana && TwoLetterShare(*pattern) > kMaxTwoKanaShare)
-                continue;  // the content lint refuses a stage of so many two-kana words
-            if (pattern)
-                fill = attempt < kPatternsPerStage / 2
-                           ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000LL * width * height / 81, script == Script::Kana}, rng)
+            if (!pattern)
+                continue;
+            // A pattern whose slots the list's words cross well fills at once, one they cross
+            // badly wastes the whole budget: the odds shape the pattern first.
+            pattern = ImprovePattern(*pattern, script, lengths, score, kImproveTriesPerCell * width * height, rng);
+            if (score(*pattern) == kRefused)
+                continue;
+            fill = onLevel ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000LL * width * height / 81, script == Script::Kana}, rng)
                            : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000LL * width * height / 81, script == Script::Kana}, rng);
         }
         if (!fill) {
