@@ -32,6 +32,8 @@ constexpr double kMaxTwoKanaShare = 0.30;
 constexpr int kRefused = std::numeric_limits<int>::min();
 // Moves of black cells tried on each pattern, per cell of the grid.
 constexpr int kImproveTriesPerCell = 64;
+// Level-bound patterns that expect less than one fill before the whole list is taken.
+constexpr int kHopelessOnLevel = 10;
 
 double TwoLetterShare(const Pattern& p) {
     const std::vector<int> count = WordsByLength(p);
@@ -108,14 +110,16 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
         const int level = options.level > 0 ? options.level : 1 + (n - 1) * 5 / std::max(options.stages, 1);
         std::optional<Pattern> pattern;
         std::optional<std::vector<int>> fill;
-        // Words above the stage's level are kept out for the first half of the tries, then
-        // only put last.
+        // Words above the stage's level are kept out for the first half of the tries (fewer
+        // when the level's words cannot fill the grid), then only put last.
         std::vector<bool> offLevel = used;
         for (int w = 0; w < lexicon.Size(); ++w)
             offLevel[size_t(w)] = offLevel[size_t(w)] || lexicon.Level(w) > level + 1;
         const FillOdds levelOdds(lexicon, offLevel, lengths.longest), listOdds(lexicon, used, lengths.longest);
+        int listFrom = kPatternsPerStage / 2;  // the first try with the whole list
+        int hopeless = 0;
         for (int attempt = 0; attempt < kPatternsPerStage && !fill; ++attempt) {
-            const bool onLevel = attempt < kPatternsPerStage / 2;
+            const bool onLevel = attempt < listFrom;
             const FillOdds& odds = onLevel ? levelOdds : listOdds;
             const auto score = [&](const Pattern& p) {
                 // The content lint refuses a stage of so many two-kana words.
@@ -132,6 +136,13 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
                 pattern = ImprovePattern(*pattern, script, lengths, score, kImproveTriesPerCell * width * height, rng);
                 if (score(*pattern) == kRefused)
                     continue;
+                if (onLevel && score(*pattern) < 0) {
+                    // Not even one fill is to be expected from the level's words; after a few
+                    // such patterns the whole list takes over.
+                    if (++hopeless == kHopelessOnLevel)
+                        listFrom = attempt + 1;
+                    continue;
+                }
             }
             fill = onLevel ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000LL * width * height / 81, script == Script::Kana}, rng)
                            : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000LL * width * height / 81, script == Script::Kana}, rng);
