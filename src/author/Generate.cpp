@@ -134,16 +134,16 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
                 // A pattern whose slots the list's words cross well fills at once, one they
                 // cross badly wastes the whole budget: the odds shape the pattern first.
                 pattern = ImprovePattern(*pattern, script, lengths, score, kImproveTriesPerCell * width * height, rng);
-                if (score(*pattern) == kRefused)
-                    continue;
-                if (onLevel && score(*pattern) < 0) {
-                    // Not even one fill is to be expected from the level's words; after a few
-                    // such patterns the whole list takes over.
-                    if (++hopeless == kHopelessOnLevel)
-                        listFrom = attempt + 1;
-                    continue;
-                }
             }
+            if (onLevel && score(*pattern) < 0) {
+                // Not even one fill is to be expected from the level's words (or none can be: a
+                // slot length they lack); after a few such patterns the whole list takes over.
+                if (++hopeless == kHopelessOnLevel)
+                    listFrom = attempt + 1;
+                continue;
+            }
+            if (score(*pattern) == kRefused)
+                continue;
             fill = onLevel ? FillPattern(*pattern, lexicon, offLevel, FillLimits{level + 1, 20'000LL * width * height / 81, script == Script::Kana}, rng)
                            : FillPattern(*pattern, lexicon, used, FillLimits{level + 1, 200'000LL * width * height / 81, script == Script::Kana}, rng);
         }

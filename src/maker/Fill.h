@@ -53,11 +53,11 @@ public:
 private:
     int Place(size_t length, size_t position) const { return placeOf[length] + int(position); }
 
-    std::vector<int> log2Count;  // per length, of the words counted; kNever when none
+    std::vector<int> log2Count;  // per length, of the words counted; the lowest int when none
     std::vector<int> placeOf;    // per length, the number of its first position
     int places = 0;
     // agreement[a * places + b]: log2 of the chance that two words meet on a letter, one at
-    // place a, the other at place b; kNever when they never do.
+    // place a, the other at place b; the lowest int when they never do.
     std::vector<int> agreement;
 };
 
