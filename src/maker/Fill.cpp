@@ -224,11 +224,12 @@ private:
             free[len][k / 64] &= ~bit;
     }
 
-    // The words that fit slot s as it stands, as a bitset over the words of its length.
-    std::vector<std::uint64_t> Fits(int s) const {
+    // The words that fit slot s as it stands, as a bitset over the words of its length; into
+    // `bits`, whose room is used again.
+    void Fits(int s, std::vector<std::uint64_t>& bits) const {
         const Slot& slot = wordSlots[size_t(s)];
         const size_t len = slot.cells.size();
-        std::vector<std::uint64_t> bits = free[len];
+        bits.assign(free[len].begin(), free[len].end());
         for (size_t pos = 0; pos < len; ++pos) {
             const int l = letter[size_t(slot.cells[pos])];
             if (l < 0)
@@ -237,7 +238,6 @@ private:
             for (size_t b = 0; b < bits.size(); ++b)
                 bits[b] &= column[b];
         }
-        return bits;
     }
 
     static int Count(const std::vector<std::uint64_t>& bits) { return CountBits(bits.data(), bits.size()); }
@@ -264,7 +264,8 @@ private:
 
     int Fitting(int s) {
         if (stale[size_t(s)]) {
-            fitting[size_t(s)] = Count(Fits(s));
+            Fits(s, counting);
+            fitting[size_t(s)] = Count(counting);
             stale[size_t(s)] = false;
         }
         return fitting[size_t(s)];
@@ -321,7 +322,8 @@ private:
         }
         if (best < 0)
             return {true, -1, {}};
-        const std::vector<std::uint64_t> bestBits = Fits(best);
+        std::vector<std::uint64_t> bestBits;
+        Fits(best, bestBits);
         if (bestCount == 0 || Count(bestBits) == 0) {
             auto conflicts = CrossingDepths(best);
             const int to = conflicts.empty() ? -1 : *std::max_element(conflicts.begin(), conflicts.end());
@@ -385,6 +387,7 @@ private:
     std::vector<int> fitting;  // words fitting each slot when last counted
     std::vector<bool> placedHere;  // the words of this grid
     std::vector<bool> stale;
+    std::vector<std::uint64_t> counting;  // room for the words of a slot being counted
     long long spent = 0, stepsLeft = 0;
 };
 
