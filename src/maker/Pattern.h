@@ -46,8 +46,8 @@ std::optional<const char*> BrokenRule(const Pattern& p, Script script, const Wor
 std::optional<Pattern> MakePattern(int width, int height, Script script, const WordLengths& lengths, Rng& rng);
 
 // The pattern with black cells added, taken away or moved, a symmetric pair at a time, wherever
-// the rules still hold, `score` rises, and the white cells in one word only stay as many as
-// before (a kana grid may gain a sixteenth of its white cells of them); `tries` moves are tried.
+// the rules still hold, `score` rises, and the white cells in one word only grow no more in
+// number (a kana grid may gain a sixteenth of its white cells of them); `tries` moves are tried.
 Pattern ImprovePattern(Pattern p, Script script, const WordLengths& lengths, const std::function<int(const Pattern&)>& score,
                        int tries, Rng& rng);
 
