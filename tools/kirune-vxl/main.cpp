@@ -7,8 +7,9 @@
 //   kirune-vxl dump FILE.vxl N            stage N as the game loads it, as JSON; exit 3 if unreadable
 //   kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE] --kind kanji|katakana|english
 //                    -o LIST.tsv          a word list for puzzles from Debian's Japanese dictionaries
-//   kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S] [--title TEXT]
-//                       [--level L] [--report] -o OUT.vxl|OUT.vxl.txt   crosswords from a word list
+//   kirune-vxl generate --list LIST.tsv --size WxH[,WxH...]|--pattern FILE [--stages N] [--seed S]
+//                       [--title TEXT] [--level L] [--report] -o OUT.vxl|OUT.vxl.txt
+//                                         crosswords from a word list, on new grids or one given
 //   kirune-vxl import FILE.ipuz... -o OUT.vxl   .ipuz crosswords as one collection, a stage each
 //   kirune-vxl export FILE.vxl -o DIR           each stage as DIR/NAME-N.ipuz
 
@@ -45,7 +46,7 @@ int Usage() {
                  "       kirune-vxl dump FILE.vxl STAGE\n"
                  "       kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE]\n"
                  "                        --kind kanji|katakana|english -o LIST.tsv\n"
-                 "       kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S]\n"
+                 "       kirune-vxl generate --list LIST.tsv --size WxH[,WxH...]|--pattern FILE [--stages N] [--seed S]\n"
                  "                           [--title TEXT] [--level L] [--report] -o OUT.vxl|OUT.vxl.txt\n"
                  "       kirune-vxl import FILE.ipuz... -o OUT.vxl\n"
                  "       kirune-vxl export FILE.vxl -o DIR\n");
@@ -229,6 +230,29 @@ int Words(const QStringList& args) {
     return 0;
 }
 
+// A grid's black cells as rows of text, the grid of a generated stage or drawn by hand: ■ or #
+// for black, any other character for white; blank lines and the rows' outer spaces do not count.
+std::optional<Pattern> ReadPattern(const QString& path) {
+    const auto lines = ReadLines(path, "UTF-8");
+    if (!lines)
+        return std::nullopt;
+    Pattern p;
+    for (const QString& line : *lines) {
+        const QString row = line.trimmed();
+        if (row.isEmpty())
+            continue;
+        if (p.width != 0 && row.size() != p.width)
+            return std::nullopt;
+        p.width = int(row.size());
+        ++p.height;
+        for (QChar c : row)
+            p.black.push_back(c == u'■' || c == u'#');
+    }
+    if (p.width < 4 || p.width > 15 || p.height < 4 || p.height > 15)
+        return std::nullopt;
+    return p;
+}
+
 int Generate(const QStringList& args) {
     QHash<QString, QString> options;
     bool report = false;
@@ -243,9 +267,18 @@ int Generate(const QStringList& args) {
         }
     }
     const QString listPath = options.value(QStringLiteral("--list")), out = options.value(QStringLiteral("-o"));
-    if (listPath.isEmpty() || out.isEmpty() || !options.contains(QStringLiteral("--size")))
+    const QString patternPath = options.value(QStringLiteral("--pattern"));
+    if (listPath.isEmpty() || out.isEmpty() || options.contains(QStringLiteral("--size")) == !patternPath.isEmpty())
         return Usage();
     GenerateOptions g;
+    if (!patternPath.isEmpty()) {
+        g.pattern = ReadPattern(patternPath);
+        if (!g.pattern) {
+            Say(stderr, QStringLiteral("%1: not a pattern (4 to 15 rows of 4 to 15 cells each, ■ or # for black)").arg(patternPath));
+            return 1;
+        }
+        options.insert(QStringLiteral("--size"), QStringLiteral("%1x%2").arg(g.pattern->width).arg(g.pattern->height));
+    }
     for (const QString& size : options.value(QStringLiteral("--size")).split(u',')) {
         const QStringList wh = size.split(u'x');
         const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
