@@ -24,20 +24,7 @@ std::vector<ListWord> ShippedList(const char* name) {
 }
 
 // What the content lint, which the tool's build runs, holds against each stage of a collection.
-std::vector<LintProblem> Lint(const Generated& made) {
-    std::vector<SourceError> errors;
-    const CollectionSource source = ReadCollectionSource(made.source, errors);
-    std::vector<LintProblem> problems;
-    for (const SourceStage& stage : source.stages) {
-        std::vector<LintWord> words;
-        for (const auto& list : stage.clues)
-            for (const SourceClue& clue : list)
-                words.push_back({clue.answer, clue.clue, clue.line});
-        for (const LintProblem& p : LintStage(words, source.inputMode == 1, stage.line))
-            problems.push_back(p);
-    }
-    return problems;
-}
+std::vector<LintProblem> Lint(const Generated& made) { return LintCollection(made.source); }
 
 TEST(Maker, PatternsKeepTheirScriptsRulesForEverySize) {
     Rng rng(7);

@@ -328,16 +328,8 @@ BuildResult BuildCollection(const QStringList& sourceLines, const RomaKanaTable*
     // The lint is the author's, not the compiler's: a play file it refuses is still one the game plays.
     if (lint == Lint::Off)
         return built;
-    std::vector<SourceError> unused;
-    const CollectionSource collection = ReadCollectionSource(sourceLines, unused);
-    for (const SourceStage& stage : collection.stages) {
-        std::vector<LintWord> words;
-        for (const auto& list : stage.clues)
-            for (const SourceClue& clue : list)
-                words.push_back({clue.answer, clue.clue, clue.line});
-        for (const LintProblem& p : LintStage(words, collection.inputMode == 1, stage.line))
-            built.errors.push_back({p.line, p.text});
-    }
+    for (const LintProblem& p : LintCollection(sourceLines))
+        built.errors.push_back({p.line, p.text});
     std::stable_sort(built.errors.begin(), built.errors.end(),
                      [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
     return built;
