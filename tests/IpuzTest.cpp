@@ -51,6 +51,10 @@ TEST(Ipuz, WhatTheGameCannotPlayIsRefusedByName) {
     };
     const QString plain = QStringLiteral(R"("solution": [["A", "B"], ["C", "D"]],)");
     EXPECT_TRUE(ReadIpuz(file(QStringLiteral("http://ipuz.org/crossword#1"), plain)).error.isEmpty());
+    // Real clues hold commas, which split a play file's word line, and letters CP932 lacks.
+    const IpuzPuzzle cafe = ReadIpuz(file(QStringLiteral("http://ipuz.org/crossword#1"), plain).replace("\"a\"", "\"Café, as in Paris ☕\""));
+    ASSERT_FALSE(cafe.across.isEmpty());
+    EXPECT_EQ(cafe.across.front(), QStringLiteral("ＡＢ = Cafe， as in Paris ・"));
     const std::vector<std::pair<QByteArray, const char*>> refused = {
         {file(QStringLiteral("http://ipuz.org/crossword/diagramless#1"), plain), "not a plain crossword"},
         {file(QStringLiteral("http://ipuz.org/crossword#1"), QString()), "no solution"},
@@ -58,6 +62,7 @@ TEST(Ipuz, WhatTheGameCannotPlayIsRefusedByName) {
         {file(QStringLiteral("http://ipuz.org/crossword#1"), plain).replace("[[1, 2]", R"([[{"cell": 1, "style": {"barred": "R"}}, 2])"), "a barred grid"},
         {file(QStringLiteral("http://ipuz.org/crossword#1"), plain).replace("[3, \"b\"]", "[3, \"b\"], [7, \"x\"]"), "clue 7 across has no word"},
         {file(QStringLiteral("http://ipuz.org/crossword#1"), plain).replace("\"width\": 2", "\"width\": 900"), "a grid of 900 x 2"},
+        {file(QStringLiteral("http://ipuz.org/crossword#1"), QStringLiteral(R"("solution": [["", ""], ["", ""]],)")), "no word in the grid"},
     };
     for (const auto& [json, why] : refused)
         EXPECT_TRUE(ReadIpuz(json).error.startsWith(QString::fromUtf8(why))) << why << ": " << ReadIpuz(json).error.toStdString();

@@ -18,8 +18,6 @@ namespace kirune {
 
 namespace {
 
-// The clue panel shows two lines; about 56 full-width characters fit at its smallest face.
-constexpr int kClueWidth = 112;  // in half-width places
 
 // The first character CP932 cannot keep (one it lacks, or one that does not come back the
 // same from the file), empty when there is none.
@@ -33,13 +31,6 @@ QString FirstUnencodable(const QString& text) {
         i += n - 1;
     }
     return QString();
-}
-
-int Width(const QString& text) {
-    int width = 0;
-    for (QChar ch : text)
-        width += ch.unicode() < 0x80 || (ch.unicode() >= 0xFF61 && ch.unicode() <= 0xFF9F) ? 1 : 2;
-    return width;
 }
 
 QSet<QChar> KeypadKana(const RomaKanaTable& table) {
@@ -289,9 +280,9 @@ private:
         CheckText(clue.line, clue.written, QStringLiteral("the written form"));
         CheckText(clue.line, clue.reading, QStringLiteral("the reading"));
         CheckText(clue.line, clue.codes.join(u','), QStringLiteral("the code"));
-        if (Width(clue.clue) > kClueWidth)
+        if (ClueWidth(clue.clue) > kClueWidth)
             Fail(clue.line, QStringLiteral("a clue of %1 half-width places; the clue panel holds %2")
-                                .arg(Width(clue.clue)).arg(kClueWidth));
+                                .arg(ClueWidth(clue.clue)).arg(kClueWidth));
     }
 
     int inputMode;
@@ -351,6 +342,13 @@ MadePlayFile WriteCollection(const QStringList& sourceLines, const QString& prog
         return {QString(), QStringLiteral("%1: cannot write it").arg(path)};
     }
     return {path, QString()};
+}
+
+int ClueWidth(const QString& text) {
+    int width = 0;
+    for (QChar ch : text)
+        width += ch.unicode() < 0x80 || (ch.unicode() >= 0xFF61 && ch.unicode() <= 0xFF9F) ? 1 : 2;
+    return width;
 }
 
 }  // namespace kirune

@@ -7,6 +7,10 @@ namespace kirune {
 
 struct RomaKanaTable;
 
+// The clue panel shows two lines; about 56 full-width characters fit at its smallest face.
+constexpr int kClueWidth = 112;  // in half-width places
+int ClueWidth(const QString& text);
+
 struct BuildResult {
     QStringList lines;  // the play file, to be written as CP932 with CR LF
     std::vector<SourceError> errors;
