@@ -3,7 +3,11 @@
 #include "maker/Fill.h"
 #include "maker/Pattern.h"
 
+#include "library/Cp932Text.h"
+
+#include <QFile>
 #include <QHash>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <limits>
@@ -42,6 +46,21 @@ double TwoLetterShare(const Pattern& p) {
 }
 
 }  // namespace
+
+ReadList ReadWordListFile(const QString& path) {
+    QFile file(path);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = file.open(QIODevice::ReadOnly) ? utf8(file.readAll()) : QString();
+    if (!file.isOpen() || utf8.hasError()) {
+        ReadList unread;
+        unread.error = QStringLiteral("%1: cannot read it as UTF-8 text").arg(path);
+        return unread;
+    }
+    ReadList read = ReadWordList(SplitLines(text));
+    if (read.badLine)
+        read.error = QStringLiteral("%1:%2: not a list line (answer, clue, reading, level, headword)").arg(path).arg(read.badLine);
+    return read;
+}
 
 ReadList ReadWordList(const QStringList& lines) {
     ReadList read;

@@ -37,8 +37,10 @@ struct Generated {
 struct ReadList {
     std::vector<ListWord> words;
     int badLine = 0;
+    QString error;  // ReadWordListFile: why the file gave no list, naming it (and the line)
 };
 ReadList ReadWordList(const QStringList& lines);
+ReadList ReadWordListFile(const QString& path);
 
 // A collection of crosswords filled from the list: the same options and list give the same
 // source on every machine. Stages rise in word level; no word appears twice.

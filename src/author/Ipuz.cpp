@@ -257,11 +257,17 @@ QByteArray StageToIpuz(const Crossword& x, int inputMode, const QString& title) 
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+IpuzPuzzle ReadIpuzFile(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        return ReadIpuz(file.readAll());
+    IpuzPuzzle unread;
+    unread.error = QStringLiteral("cannot open it");
+    return unread;
+}
+
 MadePlayFile ImportIpuzFile(const QString& ipuzPath, const QString& programFolder, const QString& folder) {
-    QFile file(ipuzPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {QString(), QStringLiteral("%1: cannot open it").arg(ipuzPath)};
-    const IpuzPuzzle puzzle = ReadIpuz(file.readAll());
+    const IpuzPuzzle puzzle = ReadIpuzFile(ipuzPath);
     if (!puzzle.error.isEmpty())
         return {QString(), puzzle.error};
     const QString name = QFileInfo(ipuzPath).completeBaseName();

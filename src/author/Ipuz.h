@@ -22,6 +22,8 @@ struct IpuzPuzzle {
 };
 
 IpuzPuzzle ReadIpuz(const QByteArray& json);
+// The same from a file; the error names no path, for the caller to put it first.
+IpuzPuzzle ReadIpuzFile(const QString& path);
 
 // The collection source of puzzles read from .ipuz files, one stage each in the order given.
 QStringList IpuzCollection(const std::vector<IpuzPuzzle>& puzzles, const QString& fallbackTitle);

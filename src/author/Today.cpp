@@ -2,7 +2,6 @@
 
 #include "author/Build.h"
 #include "author/Generate.h"
-#include "library/Cp932Text.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,12 +34,9 @@ MadePlayFile MakeTodayFile(const QString& programFolder, const QString& folder, 
     if (QFile::exists(path))
         return {path, QString()};
     const QString listPath = programFolder + QStringLiteral("words/kanji.tsv");
-    QFile listFile(listPath);
-    if (!listFile.open(QIODevice::ReadOnly))
-        return {QString(), QStringLiteral("%1: cannot open it").arg(listPath)};
-    const ReadList list = ReadWordList(SplitLines(QString::fromUtf8(listFile.readAll())));
-    if (list.badLine > 0)
-        return {QString(), QStringLiteral("%1:%2: not a word-list line").arg(listPath).arg(list.badLine)};
+    const ReadList list = ReadWordListFile(listPath);
+    if (!list.error.isEmpty())
+        return {QString(), list.error};
 
     GenerateOptions options;
     options.sizes = {{7, 7}, {9, 9}, {11, 11}};

@@ -305,14 +305,9 @@ int Generate(const QStringList& args) {
         return 1;
     }
     g.title = options.value(QStringLiteral("--title"), QFileInfo(out).completeBaseName().section(u'.', 0, 0));
-    const auto lines = ReadLines(listPath, "UTF-8");
-    if (!lines) {
-        Say(stderr, QStringLiteral("%1: cannot read it as UTF-8 text").arg(listPath));
-        return 1;
-    }
-    const ReadList list = ReadWordList(*lines);
-    if (list.badLine) {
-        Say(stderr, QStringLiteral("%1:%2: not a list line (answer, clue, reading, level, headword)").arg(listPath).arg(list.badLine));
+    const ReadList list = ReadWordListFile(listPath);
+    if (!list.error.isEmpty()) {
+        Say(stderr, list.error);
         return 1;
     }
     const Generated made = GenerateCollection(list.words, g);
@@ -345,12 +340,7 @@ int Import(const QStringList& args) {
         return Usage();
     std::vector<IpuzPuzzle> puzzles;
     for (qsizetype i = 2; i < o; ++i) {
-        QFile file(args[i]);
-        if (!file.open(QIODevice::ReadOnly)) {
-            Say(stderr, QStringLiteral("%1: cannot open it").arg(args[i]));
-            return 1;
-        }
-        puzzles.push_back(ReadIpuz(file.readAll()));
+        puzzles.push_back(ReadIpuzFile(args[i]));
         if (!puzzles.back().error.isEmpty()) {
             Say(stderr, QStringLiteral("%1: %2").arg(args[i], puzzles.back().error));
             return 1;
