@@ -68,5 +68,22 @@ TEST(Ipuz, WhatTheGameCannotPlayIsRefusedByName) {
         EXPECT_TRUE(ReadIpuz(json).error.startsWith(QString::fromUtf8(why))) << why << ": " << ReadIpuz(json).error.toStdString();
 }
 
+// Files other programs wrote (tests/ipuz holds them with their licence): the plain ones are played,
+// with solution cells as objects and the grid numbered as theirs; the others are refused by name.
+TEST(Ipuz, FilesFromOtherProgramsArePlayedOrRefusedByName) {
+    const QDir dir(QStringLiteral(KIRUNE_TEST_DATA_DIR "/ipuz/ipuzzler"));
+    const IpuzPuzzle small = ReadIpuzFile(dir.filePath(QStringLiteral("3x3.ipuz")));
+    ASSERT_TRUE(small.error.isEmpty()) << small.error.toStdString();
+    EXPECT_EQ(small.rows, (QStringList{QStringLiteral("ＡＷＬ"), QStringLiteral("Ｍ■Ａ"), QStringLiteral("ＰＥＷ")}));
+    EXPECT_EQ(small.across, (QStringList{QStringLiteral("ＡＷＬ = Leatherworking tool"), QStringLiteral("ＰＥＷ = Church bench")}));
+    const IpuzPuzzle nine = ReadIpuzFile(dir.filePath(QStringLiteral("homepage.ipuz")));
+    ASSERT_TRUE(nine.error.isEmpty()) << nine.error.toStdString();
+    EXPECT_EQ(nine.down.first(), QStringLiteral("ＬＯＧＩＣＢＯＭＢ = Blow up computers with these"));
+    EXPECT_TRUE(ReadIpuzFile(dir.filePath(QStringLiteral("3x3-shape.ipuz"))).error.isEmpty());  // null cells are black
+    for (const auto& [name, why] : {std::pair{"5x5-barred.ipuz", "a barred grid"}, {"5x5-linked-clues.ipuz", "linked clues"},
+                                    {"homepage-no-solution.ipuz", "no solution"}})
+        EXPECT_TRUE(ReadIpuzFile(dir.filePath(QString::fromUtf8(name))).error.contains(QString::fromUtf8(why))) << name;
+}
+
 }  // namespace
 }  // namespace kirune

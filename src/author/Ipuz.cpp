@@ -157,6 +157,10 @@ IpuzPuzzle ReadIpuz(const QByteArray& json) {
         const QString direction = it.key().section(u':', 0, 0);
         if (direction != QLatin1String("Across") && direction != QLatin1String("Down"))
             return refuse(QStringLiteral("clues of direction %1").arg(direction));
+        // A board word has one clue and one answer: an answer run on through other words cannot be played.
+        for (const QJsonValue clue : it.value().toArray())
+            if (clue.toObject().contains(QLatin1String("continued")))
+                return refuse(QStringLiteral("linked clues (one answer continued in other words)"));
     }
     if (acrossOrder.empty() && downOrder.empty())
         return refuse(QStringLiteral("no word in the grid"));
