@@ -4,10 +4,15 @@
 #include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace kirune {
 
@@ -15,20 +20,41 @@ namespace {
 
 constexpr int kCellLeft = 27, kCellStep = 20, kRomaTop = 19, kKanaTop = 45, kCellHeight = 15;
 const QRect kCloseButton(230, 6, 14, 15);
+// The keypad's place at (500, 100) on a 1024 x 768 screen with the game's window centred on it:
+// over the window's top panel.
+const QPoint kOverTopPanel(375, 12);
+constexpr int kSystemMoveStillMs = 1500;
 
 }  // namespace
 
-KeypadWindow::KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), keypad(keypad), story(story) {
+KeypadWindow::KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath, QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), keypad(keypad), story(story) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(252, 65);
     setWindowTitle(QStringLiteral("Kirune"));
     background.load(picturePath);
+    systemMoveWatch = new QTimer(this);
+    systemMoveWatch->setInterval(100);
+    connect(systemMoveWatch, &QTimer::timeout, this, [this] {
+        if (!(QGuiApplication::mouseButtons() & Qt::LeftButton) || sinceLastMove.elapsed() > kSystemMoveStillMs)
+            EndDrag();
+    });
+}
+
+QPoint KeypadWindow::HomePosition() const {
+    const QWidget* owner = parentWidget();
+    const QPoint wanted = owner->mapToGlobal(kOverTopPanel);
+    const QScreen* screen = owner->screen();
+    if (!screen)
+        return wanted;
+    const QRect free = screen->availableGeometry();
+    return {std::clamp(wanted.x(), free.left(), std::max(free.left(), free.right() + 1 - width())),
+            std::clamp(wanted.y(), free.top(), std::max(free.top(), free.bottom() + 1 - height()))};
 }
 
 void KeypadWindow::Sync() {
     if (keypad.Shown && !isVisible()) {
-        move(500, 100);
+        move(HomePosition());
         show();
     } else if (!keypad.Shown && isVisible()) {
         hide();
@@ -85,20 +111,38 @@ void KeypadWindow::mousePressEvent(QMouseEvent* event) {
         story.OnKeypadClose();
         return;
     }
-    dragging = true;
-    dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
     keypad.BeginDrag();
+    // The window system moves the window where it can (Wayland gives a client no other way);
+    // without one that does (X11 with no window manager) the window follows the pointer by hand.
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        drag = Drag::BySystem;
+        sinceLastMove.start();
+        systemMoveWatch->start();
+        return;
+    }
+    drag = Drag::ByHand;
+    dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
 void KeypadWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging)
+    if (drag == Drag::ByHand)
         move(event->globalPosition().toPoint() - dragOffset);
 }
 
-void KeypadWindow::mouseReleaseEvent(QMouseEvent*) {
-    if (!dragging)
+void KeypadWindow::mouseReleaseEvent(QMouseEvent*) { EndDrag(); }
+
+void KeypadWindow::enterEvent(QEnterEvent*) {
+    if (drag == Drag::BySystem)
+        EndDrag();
+}
+
+void KeypadWindow::moveEvent(QMoveEvent*) { sinceLastMove.restart(); }
+
+void KeypadWindow::EndDrag() {
+    if (drag == Drag::None)
         return;
-    dragging = false;
+    drag = Drag::None;
+    systemMoveWatch->stop();
     keypad.EndDrag();
     story.OnKeypadPressed();
 }

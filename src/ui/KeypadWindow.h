@@ -2,19 +2,22 @@
 
 #include "keypad/Keypad.h"
 
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 namespace kirune {
 
 class Story;
 
-// frmKeypad: a borderless window that floats above the game, drawn from the Keypad values.
-// The whole window is a drag handle; "×" hides it.
+// frmKeypad: a borderless tool window owned by the game's window, so that the window system
+// keeps it above its owner, drawn from the Keypad values. The whole window is a drag handle; "×"
+// hides it.
 class KeypadWindow : public QWidget {
     Q_OBJECT
 public:
-    KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath);
+    KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath, QWidget* owner);
     void Sync();
 
 protected:
@@ -23,13 +26,26 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    // Where the keypad first shows: over the owner's top panel, inside the screen's free area.
+    QPoint HomePosition() const;
+    void EndDrag();
+
+    enum class Drag { None, ByHand, BySystem };
+
     Keypad& keypad;
     Story& story;
     QPixmap background;
     QPoint dragOffset;
-    bool dragging = false;
+    Drag drag = Drag::None;
+    // A move the window system runs takes the pointer away from the game, and not every system
+    // gives the button's release back: the drag also ends when the pointer comes back, the button
+    // is seen up, or the window has stood still for a while.
+    QTimer* systemMoveWatch = nullptr;
+    QElapsedTimer sinceLastMove;
 };
 
 }  // namespace kirune

@@ -76,7 +76,7 @@ MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story
     talkLayer = new TalkLayer(game.talk, this);
     game.talk.viewChanged = [this](bool repaintNow) { talkLayer->Sync(repaintNow); };
 
-    keypadWindow = new KeypadWindow(game.keypad, story, Picture(QStringLiteral("キーパット")));
+    keypadWindow = new KeypadWindow(game.keypad, story, Picture(QStringLiteral("キーパット")), this);
     game.keypad.changed = [this] { keypadWindow->Sync(); };
 
     screen.changed = [this](Screen::Part part) { Sync(part); };
