@@ -2,6 +2,7 @@
 #include "support/Romaji.h"
 #include "support/SimGame.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -45,9 +46,13 @@ void SolveEveryStage(const QString& fileName) {
     EXPECT_EQ(status, QStringList(stageMax.value, QStringLiteral("1")));
 }
 
-TEST(ShippedCollections, EveryKanaStageIsSolvedByTypingRomaji) { SolveEveryStage(QStringLiteral("カタカナめぐり.vxl")); }
-
-TEST(ShippedCollections, EveryAlphabetStageIsSolvedByTypingItsWords) { SolveEveryStage(QStringLiteral("英単語めぐり.vxl")); }
+// Kana words are typed in romaji, alphabet words as they are.
+TEST(ShippedCollections, EveryStageOfEveryCollectionIsSolvedByTyping) {
+    const QStringList files = QDir(QStringLiteral(KIRUNE_PROGRAM_DIR)).entryList({QStringLiteral("*.vxl")}, QDir::Files);
+    ASSERT_GE(files.size(), 4);
+    for (const QString& name : files)
+        SolveEveryStage(name);
+}
 
 }  // namespace
 }  // namespace kirune
