@@ -27,9 +27,37 @@ QString StateFolder() {
     return base + QStringLiteral("/kirune");
 }
 
+constexpr double kSmallestScale = 1.0, kLargestScale = 4.0;
+
+// The scale asked for with --scale N (or --scale=N), else by KIRUNE_SCALE; empty when neither is
+// given. Qt takes its scale when it starts, so this is read from the raw arguments.
+QString ScaleAsked(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--scale" && i + 1 < argc)
+            return QString::fromLocal8Bit(argv[i + 1]);
+        if (arg.startsWith("--scale="))
+            return QString::fromLocal8Bit(arg.mid(8));
+    }
+    return qEnvironmentVariable("KIRUNE_SCALE");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A scale of the player's choosing replaces the desktop's: a 4K screen without desktop
+    // scaling would show the window a quarter of its size.
+    if (const QString asked = ScaleAsked(argc, argv); !asked.isEmpty()) {
+        bool number = false;
+        const double scale = asked.toDouble(&number);
+        if (!number || scale < kSmallestScale || scale > kLargestScale) {
+            std::fprintf(stderr, "kirune: --scale takes a number from %g to %g, not \"%s\"\n", kSmallestScale, kLargestScale,
+                         qUtf8Printable(asked));
+            return 2;
+        }
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kirune"));
     // Installed, the theme has the icon in every size; run from the build folder, the program
@@ -44,15 +72,20 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
 
-    QtHost host;
-    Game game(host);
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Kirune: crosswords with a partner"));
     args.addHelpOption();
     const QCommandLineOption today(QStringLiteral("today"), QStringLiteral("Play today's crossword (new every day)."));
     args.addOption(today);
+    args.addOption(QCommandLineOption(QStringLiteral("scale"),
+                                      QStringLiteral("Show the window N times its size (1 to 4, e.g. 2 on a 4K screen); "
+                                                     "KIRUNE_SCALE does the same."),
+                                      QStringLiteral("N")));
     args.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A play file (.vxl) or .ipuz crossword to open."));
     args.process(app);
+
+    QtHost host;
+    Game game(host);
 
     // .ipuz puzzles are played as play files made from them in the state folder.
     game.library.importPuzzle = [&host](const QString& path) {
