@@ -43,8 +43,12 @@ TEST(Words, LoanwordsAndEnglishWordsNeverSpellTheirAnswerInTheClue) {
     EXPECT_EQ(Lines(Select(WordKind::Katakana, {
                   QStringLiteral("アルバイト /(n,vs) (1) part-time job (ger: Arbeit)/side job/(P)/"),
                   QStringLiteral("カラオケ /(n) karaoke/(P)/"),  // a Japanese word: its gloss spells it
+                  QStringLiteral("クマ /(n) bear/(P)/"),         // a Japanese word written in katakana
+                  QStringLiteral("ライブラリー /(n) library/(P)/"),
+                  QStringLiteral("図書館 [としょかん] /(n) library/(P)/"),
               })),
-              QStringList{QStringLiteral("アルバイト\tドイツ語の「Arbeit」から。英語で「part-time job」\tアルバイト\t4\tアルバイト")});
+              (QStringList{QStringLiteral("アルバイト\tドイツ語の「Arbeit」から。英語で「part-time job」\tアルバイト\t4\tアルバイト"),
+                           QStringLiteral("ライブラリー\t英語の「library」から。図書館\tライブラリー\t5\tライブラリー")}));
     EXPECT_EQ(Lines(Select(WordKind::English, {
                   QStringLiteral("図書館 [としょかん] /(n) library/(P)/"),
                   QStringLiteral("津波 [つなみ] /(n) tsunami/tidal wave/(P)/"),  // the reading spells it
