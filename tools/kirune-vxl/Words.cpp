@@ -481,6 +481,7 @@ std::vector<ListWord> SelectWords(const std::vector<DictEntry>& entries, WordKin
         for (QChar ch : w.clue)
             width += ch.unicode() < 0x80 ? 1 : 2;
         if (w.answer.size() < 2 || w.answer.size() > 11 || blocked.contains(w.answer) || width > 100 ||
+            w.clue.contains(w.answer) || (kind == WordKind::Katakana && w.clue.contains(w.reading)) ||  // フランス語から
             !EncodeCp932(w.clue) || !EncodeCp932(w.reading) || !EncodeCp932(w.headword))
             continue;
         found.push_back(std::move(w));
