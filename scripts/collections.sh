@@ -19,9 +19,16 @@ trap 'rm -rf "$lists"' EXIT
 # the higher level 3, so the first stages keep to the lower grade where they can. Words of
 # earlier grades are level 7, put in only where the grades' own words leave a slot unfilled: the
 # fill needs a larger list than two grades give.
+#
+# Headwords the review of the collections took out: kanji read more than one way or oddly alone
+# (潟, 由, 率), sad, warlike or adult words, and dated or obscure ones.
+avoid="一一 野合 動 八千代 商 員 積 由 観 潟 戦地 戦時 式部 極右 火薬 司令部 治験 飛ばし 帰休 仕手 洋酒 清酒
+中毒 余命 死活 焼死 死語 遺書 遺作 容疑 自首 毒 性感帯 婦人科 身障者 障害者 任 賛 断 信 住 注 率 通 作 系 供
+生み 生き 受け 寄せ 当て 売り 破り 一女 千代 食管法 郵政省 厚生省 通産相 有りそう 精通"
 grades() {
-    awk -F'\t' -v lo="$1" -v hi="$2" 'BEGIN { OFS = "\t" }
+    awk -F'\t' -v lo="$1" -v hi="$2" -v avoid="$avoid" 'BEGIN { OFS = "\t"; split(avoid, a, /[ \n]+/); for (i in a) skip[a[i]] = 1 }
         /^#/ { print; next }
+        $5 in skip { next }
         $4 == lo { $4 = 1; print; next } $4 == hi { $4 = 3; print; next } $4 < lo { $4 = 7; print }' "$words/kanji.tsv"
 }
 grades 1 2 >"$lists/kanji12.tsv"
@@ -50,8 +57,8 @@ generate() {
 
 # The lists fill grids only up to these sizes: two grades of kanji words or the loanwords are
 # fewer words than a larger grid needs.
-generate 漢字よみ・一二年生 "$lists/kanji12.tsv" 5x4,4x5,5x4,4x5,6x5,5x6,6x5,5x6,6x5,5x6,6x5,5x6 3
-generate 漢字よみ・三四年生 "$lists/kanji34.tsv" 5x5,5x5,6x6,6x6,7x7,7x7,8x8,8x8,8x8,9x9,9x9,9x9 2
+generate 漢字よみ・一二年生 "$lists/kanji12.tsv" 5x4,4x5,5x4,4x5,6x5,5x6,6x5,5x6,6x5,5x6,6x5,5x6 1
+generate 漢字よみ・三四年生 "$lists/kanji34.tsv" 5x5,5x5,6x6,6x6,7x7,7x7,8x8,8x8,8x8,9x9,9x9,9x9 1
 generate 漢字よみ・五六年生 "$lists/kanji56.tsv" 5x5,5x5,6x6,6x6,7x7,7x7,8x8,9x9,9x9,11x11,11x11,12x12 1
 generate 外来語めぐり "$words/katakana.tsv" 5x5,5x5,5x5,6x5,5x6,6x6,6x6,6x6,7x6,6x7,7x6,6x7 6
 generate 英単語・初級 "$lists/english-easy.tsv" 5x5,5x5,5x5,6x6,6x6,6x6,7x7,7x7,7x7,8x8,8x8,8x8 1
