@@ -3,9 +3,6 @@
 // the median and the worst of them, and how many seeds found a fill.
 
 #include "author/Generate.h"
-#include "library/Cp932Text.h"
-
-#include <QFile>
 
 #include <benchmark/benchmark.h>
 
@@ -20,11 +17,8 @@ namespace {
 const std::vector<ListWord>& List(const char* name) {
     static std::map<std::string, std::vector<ListWord>> lists;
     auto& list = lists[name];
-    if (list.empty()) {
-        QFile file(QStringLiteral(KIRUNE_PROGRAM_DIR "/words/") + QLatin1String(name));
-        if (file.open(QIODevice::ReadOnly))
-            list = ReadWordList(SplitLines(QString::fromUtf8(file.readAll()))).words;
-    }
+    if (list.empty())
+        list = ReadWordListFile(QStringLiteral(KIRUNE_PROGRAM_DIR "/words/") + QLatin1String(name)).words;
     return list;
 }
 

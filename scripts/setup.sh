@@ -12,7 +12,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   fonts-ipafont-gothic dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick appstream desktop-file-utils
   clang libclang-rt-14-dev
 )
 

@@ -76,8 +76,16 @@ TEST_F(Stage, SpritesComeFromTheirCastRowsByPrefixAndReuseFreeSlots) {
     EXPECT_EQ((std::vector{S(cloud).MoveWait, S(ball).JitterWait, S(ball).WrapDelay, S(cloud).WrapAt}),
               (std::vector{1, 1, 1, 1})) << "zero waits become 1";
     anim.FreeSprite(cloud);
-    EXPECT_EQ(anim.LoadSprite(QStringLiteral("玉")), cloud) << "a freed slot is taken again";
+    const int again = anim.LoadSprite(QStringLiteral("玉"));
+    EXPECT_EQ(again, cloud) << "a freed slot is taken again";
     EXPECT_EQ(size_t(anim.SpriteCount()), 4u);
+    // One picture read once for both balls, and let go when the last of them is freed.
+    const QImage& held = AnimPeer::Cells(anim)[size_t(S(ball).Cell)];
+    EXPECT_EQ(S(again).Cell, S(ball).Cell);
+    anim.FreeSprite(ball);
+    EXPECT_FALSE(held.isNull());
+    anim.FreeSprite(again);
+    EXPECT_TRUE(held.isNull());
     EXPECT_TRUE(errors.isEmpty());
     // Unknown names, and a frame number no strip has, which would take the picture's cut far
     // outside int.
@@ -270,6 +278,18 @@ TEST_F(Stage, TheStageShakesWipesAndZooms) {
     EXPECT_EQ(std::pair(passes, host.NowMs() - start), std::pair(8, qint64(800)));
     for (int x = 0; x < 385; x += 37)
         EXPECT_EQ(anim.Shown().picStage.pixel(x, 100), qRgb(255, 255, 255)) << x;
+    // The next tick paints over the lines although nothing moved; ticks after it leave the
+    // still stage and the screen alone until a sprite moves.
+    const QRgb line = anim.Shown().picStage.pixel(0, 100);
+    passes = 0;
+    Ticks(3);
+    EXPECT_NE(anim.Shown().picStage.pixel(0, 100), line);
+    EXPECT_EQ(passes, 1);
+    const int ball = anim.LoadSprite(QStringLiteral("玉"));
+    Ticks(1);
+    S(ball).X += 1;
+    Ticks(2);
+    EXPECT_EQ(passes, 3);
 
     anim.changed = nullptr;
     anim.InitSpotStage();

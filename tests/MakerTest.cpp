@@ -1,5 +1,7 @@
 // The crossword maker: patterns that keep their script's rules, fills of list words only.
 
+#include "author/CollectionSource.h"
+#include "author/ContentLint.h"
 #include "author/Generate.h"
 #include "library/Cp932Text.h"
 #include "maker/Fill.h"
@@ -20,6 +22,9 @@ std::vector<ListWord> ShippedList(const char* name) {
         return {};
     return ReadWordList(SplitLines(QString::fromUtf8(file.readAll()))).words;
 }
+
+// What the content lint, which the tool's build runs, holds against each stage of a collection.
+std::vector<LintProblem> Lint(const Generated& made) { return LintCollection(made.source); }
 
 TEST(Maker, PatternsKeepTheirScriptsRulesForEverySize) {
     Rng rng(7);
@@ -54,6 +59,55 @@ TEST(Maker, AFillUsesListWordsOnceAndTheSameSeedGivesTheSameCollection) {
         seen.insert(answer);
     }
     EXPECT_GT(seen.size(), 20);
+}
+
+// Every seed fills, and keeps to the lint: the largest kana grid, the katakana list (few short
+// words, many alike) on small grids whose later stages have fewer words left, the same list with
+// fewer short words still, and the alphabet.
+TEST(Maker, EverySeedFillsAndPassesTheContentLint) {
+    struct Case {
+        const char* list;
+        std::vector<std::pair<int, int>> sizes;
+        int level;              // 0: rising over the stages
+        bool fewShort = false;  // no two-letter words, every other three-letter one
+    };
+    for (const Case& c : {Case{"kanji.tsv", {{15, 15}}, 7}, Case{"katakana.tsv", {{7, 7}, {9, 9}, {9, 9}}, 0},
+                          Case{"katakana.tsv", {{9, 9}}, 7, true}, Case{"english.tsv", {{13, 13}}, 7}}) {
+        auto list = ShippedList(c.list);
+        ASSERT_FALSE(list.empty()) << c.list;
+        if (c.fewShort) {
+            int threes = 0;
+            std::erase_if(list, [&](const ListWord& w) { return w.answer.size() == 2 || (w.answer.size() == 3 && ++threes % 2 == 0); });
+        }
+        for (quint64 seed = 1; seed <= 4; ++seed) {
+            const Generated made = GenerateCollection(list, {c.sizes, int(c.sizes.size()), seed, QStringLiteral("t"), c.level});
+            ASSERT_TRUE(made.error.isEmpty()) << c.list << " seed " << seed << ": " << made.error.toStdString();
+            for (const LintProblem& p : Lint(made))
+                ADD_FAILURE() << c.list << " seed " << seed << " line " << p.line << ": " << p.text.toStdString();
+        }
+    }
+}
+
+TEST(Maker, AGivenPatternIsFilledAsItIsOrRefused) {
+    const auto list = ShippedList("kanji.tsv");
+    Rng rng(3);
+    const auto p = MakePattern(9, 9, Script::Kana, WordLengths{2, 7}, rng);
+    ASSERT_TRUE(p);
+    GenerateOptions options{{}, 2, 5, QStringLiteral("t")};
+    options.pattern = *p;
+    const Generated made = GenerateCollection(list, options);
+    ASSERT_TRUE(made.error.isEmpty()) << made.error.toStdString();
+    std::vector<bool> black;
+    for (const QString& line : made.source)
+        if (line.startsWith(QLatin1String("  ")) && !line.contains(u'='))
+            for (QChar c : line.mid(2))
+                black.push_back(c == u'■');
+    EXPECT_EQ(black.size(), 2 * p->black.size());
+    black.resize(p->black.size());
+    EXPECT_EQ(black, p->black);
+
+    options.pattern->black[0] = true;  // a black corner
+    EXPECT_FALSE(GenerateCollection(list, options).error.isEmpty());
 }
 
 TEST(Maker, ListsAndSizesItCannotUseAreRefused) {

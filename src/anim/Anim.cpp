@@ -31,6 +31,7 @@ Anim::Anim(Host& host, Random& random, TalkEngine& talk)
     : tmrAnim(host.Timers(), 10, [this] { AnimTick(); }), host(host), random(random), talk(talk) {
     sprites.resize(1);
     cells.resize(1);
+    cellFiles.resize(1);
 }
 
 void Anim::SetStageArea(int left, int top, int width, int height) {
@@ -40,6 +41,7 @@ void Anim::SetStageArea(int left, int top, int width, int height) {
     shown.StageH = height;
     shown.picStage = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     shown.picStage.fill(Qt::black);
+    stageDirty = true;
     shown.WorkVisible = false;
     Changed();
 }
@@ -61,17 +63,8 @@ void Anim::AnimTick() {
                 sprites[i].WrapAt -= 1000000;
         animCount -= 1000000;
     }
-    if (paintStage) {
-        QPainter p(&shown.picStage);
-        const QRect view(viewX, viewY, shown.StageW, shown.StageH);
-        // What lies outside the world (only ever for a moment, while the view follows a sprite)
-        // shows black.
-        if (!world.rect().contains(view))
-            p.fillRect(shown.picStage.rect(), Qt::black);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(QPoint(0, 0), world, view);
-    }
     // From the last sprite to the first, so sprite 1 is painted on top.
+    painted.clear();
     for (size_t i = sprites.size() - 1; i >= 1; --i) {
         SpriteRec& s = sprites[i];
         if (s.Active != 1 || s.Mode < 0)
@@ -81,7 +74,7 @@ void Anim::AnimTick() {
                 continue;
             FrameStep(s);
             JitterStep(s);
-            Paint(s);
+            painted.push_back(i);
             continue;
         }
         if (TurnsFrames(s)) {
@@ -92,7 +85,7 @@ void Anim::AnimTick() {
                 s.WrapAt = 0;
                 s.WrapArmed = 1;
             }
-            Paint(s);
+            painted.push_back(i);
         } else if (s.Mode == SpriteMode::MovesOn) {
             MotionStep(s);
         } else if (s.Mode == SpriteMode::ReEnters) {
@@ -101,7 +94,39 @@ void Anim::AnimTick() {
             s.Active = 0;
         }
     }
+    if (!paintStage) {
+        Changed();
+        return;
+    }
+    // A picture's cache key changes whenever it is painted on: the world and the strips count.
+    signature.assign({viewX, viewY, world.cacheKey(), shown.StageW, shown.StageH});
+    for (size_t i : painted) {
+        const SpriteRec& s = sprites[i];
+        const bool hasStrip = s.Cell > 0 && size_t(s.Cell) < cells.size();
+        signature.insert(signature.end(), {qint64(i), s.X, s.Y, s.Frame, s.W, s.H, s.Cell,
+                                           hasStrip ? cells[size_t(s.Cell)].cacheKey() : 0});
+    }
+    if (!stageDirty && signature == shownSignature)
+        return;
+    stageDirty = false;
+    shownSignature.swap(signature);
+    PaintStage();
     Changed();
+}
+
+void Anim::PaintStage() {
+    {
+        QPainter p(&shown.picStage);
+        const QRect view(viewX, viewY, shown.StageW, shown.StageH);
+        // What lies outside the world (only ever for a moment, while the view follows a sprite)
+        // shows black.
+        if (!world.rect().contains(view))
+            p.fillRect(shown.picStage.rect(), Qt::black);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(0, 0), world, view);
+    }
+    for (size_t i : painted)
+        Paint(sprites[i]);
 }
 
 void Anim::FrameStep(SpriteRec& s) {
@@ -234,6 +259,19 @@ void Anim::FollowSprite(int sprite, int limitX, int limitY) {
         }
         host.Pump();
     }
+}
+
+void Anim::FreeSprite(int sprite) {
+    SpriteRec& s = sprites[size_t(sprite)];
+    s.InUse = 0;
+    const int cell = s.Cell;
+    if (cell <= 0 || size_t(cell) >= cells.size())
+        return;
+    for (const SpriteRec& other : sprites)
+        if (other.InUse != 0 && other.Cell == cell)
+            return;
+    cells[size_t(cell)] = QImage();
+    cellFiles[size_t(cell)].clear();
 }
 
 void Anim::SwapSpritePicture(int sprite, int source) {

@@ -71,7 +71,8 @@ public:
     void AnimTick();
     void SetView(int x, int y, int relative);
     void FollowSprite(int sprite, int limitX, int limitY);
-    void FreeSprite(int sprite) { sprites[size_t(sprite)].InUse = 0; }
+    // The slot becomes free, and its picture too once no sprite in use shows it.
+    void FreeSprite(int sprite);
     void HideSprite(int sprite) { sprites[size_t(sprite)].Active = 0; }
     void SwapSpritePicture(int sprite, int source);
     void SetSpritePos(int sprite, int x, int y);
@@ -138,6 +139,7 @@ private:
     void MotionStep(SpriteRec& s);
     void ReentryStep(SpriteRec& s);
     void Paint(const SpriteRec& s);
+    void PaintStage();
     void WaitTick();
     void WaitForFrame1(int sprite);
     void ApplyMoodWord(const QString& word);
@@ -157,6 +159,12 @@ private:
     qint32 animCount = 0;
     std::vector<SpriteRec> sprites;  // element 0 unused
     std::vector<QImage> cells;       // element 0 unused; a null image is a free holder
+    std::vector<QString> cellFiles;  // the picture each holder was read from, to read it once
+    // The sprites this tick paints, in painting order, and what the stage showed when it was
+    // last painted: a tick in which nothing moved leaves the picture and the screen alone.
+    std::vector<size_t> painted;
+    std::vector<qint64> shownSignature, signature;
+    bool stageDirty = true;  // painted over outside the tick (a wipe) or newly made
     QString programFolder;
     QString castFileName = QStringLiteral("CastData.csv");
     int moodMax = 5;

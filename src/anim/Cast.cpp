@@ -43,11 +43,6 @@ int Anim::LoadSprite(const QString& name) {
         ++s;
     if (s == sprites.size())
         sprites.emplace_back();
-    size_t cell = 1;
-    while (cell < cells.size() && !cells[cell].isNull())
-        ++cell;
-    if (cell == cells.size())
-        cells.emplace_back();
 
     const QString castPath = programFolder + QStringLiteral("Picture/cast/") + castFileName;
     const auto cast = ReadTextFile(castPath);
@@ -64,15 +59,29 @@ int Anim::LoadSprite(const QString& name) {
         return 0;
     }
     const QString picturePath = programFolder + QStringLiteral("Picture/cast/") + name + QStringLiteral(".jpg");
-    QImage strip(picturePath);
-    if (strip.isNull()) {
-        if (assetError)
-            assetError(picturePath);
-        return 0;
+    // A picture already held (a figure's standing pose is also one of its poses) is shared.
+    size_t cell = 1;
+    while (cell < cells.size() && (cells[cell].isNull() || cellFiles[cell] != picturePath))
+        ++cell;
+    if (cell == cells.size()) {
+        QImage strip(picturePath);
+        if (strip.isNull()) {
+            if (assetError)
+                assetError(picturePath);
+            return 0;
+        }
+        cell = 1;
+        while (cell < cells.size() && !cells[cell].isNull())
+            ++cell;
+        if (cell == cells.size()) {
+            cells.emplace_back();
+            cellFiles.emplace_back();
+        }
+        cells[cell] = strip.convertToFormat(QImage::Format_RGB32);
+        cellFiles[cell] = picturePath;
     }
 
     SpriteRec r = *parsed;
-    cells[cell] = strip.convertToFormat(QImage::Format_RGB32);
     r.InUse = 1;
     r.Cell = int(cell);
     sprites[s] = r;

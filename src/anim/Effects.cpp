@@ -169,6 +169,7 @@ void Anim::WipeStage(int kind, int colour, double pause) {
     for (int pass = 0; pass < 8; ++pass) {
         {
             // Drawn on the stage as it stands: the next animation tick paints over the lines.
+            stageDirty = true;
             QPainter p(&shown.picStage);
             p.setPen(c);
             if (kind == 28)

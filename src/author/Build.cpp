@@ -1,10 +1,15 @@
 #include "author/Build.h"
 
+#include "author/ContentLint.h"
+
 #include "keypad/RomaKana.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
 #include "model/Crossword.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
@@ -13,8 +18,6 @@ namespace kirune {
 
 namespace {
 
-// The clue panel shows two lines; about 56 full-width characters fit at its smallest face.
-constexpr int kClueWidth = 112;  // in half-width places
 
 // The first character CP932 cannot keep (one it lacks, or one that does not come back the
 // same from the file), empty when there is none.
@@ -28,13 +31,6 @@ QString FirstUnencodable(const QString& text) {
         i += n - 1;
     }
     return QString();
-}
-
-int Width(const QString& text) {
-    int width = 0;
-    for (QChar ch : text)
-        width += ch.unicode() < 0x80 || (ch.unicode() >= 0xFF61 && ch.unicode() <= 0xFF9F) ? 1 : 2;
-    return width;
 }
 
 QSet<QChar> KeypadKana(const RomaKanaTable& table) {
@@ -284,9 +280,9 @@ private:
         CheckText(clue.line, clue.written, QStringLiteral("the written form"));
         CheckText(clue.line, clue.reading, QStringLiteral("the reading"));
         CheckText(clue.line, clue.codes.join(u','), QStringLiteral("the code"));
-        if (Width(clue.clue) > kClueWidth)
+        if (ClueWidth(clue.clue) > kClueWidth)
             Fail(clue.line, QStringLiteral("a clue of %1 half-width places; the clue panel holds %2")
-                                .arg(Width(clue.clue)).arg(kClueWidth));
+                                .arg(ClueWidth(clue.clue)).arg(kClueWidth));
     }
 
     int inputMode;
@@ -316,6 +312,43 @@ BuildResult BuildPlayFile(const QStringList& sourceLines, const RomaKanaTable* t
     std::stable_sort(result.errors.begin(), result.errors.end(),
                      [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
     return result;
+}
+
+BuildResult BuildCollection(const QStringList& sourceLines, const RomaKanaTable* table, Lint lint) {
+    BuildResult built = BuildPlayFile(sourceLines, table);
+    // The lint is the author's, not the compiler's: a play file it refuses is still one the game plays.
+    if (lint == Lint::Off)
+        return built;
+    for (const LintProblem& p : LintCollection(sourceLines))
+        built.errors.push_back({p.line, p.text});
+    std::stable_sort(built.errors.begin(), built.errors.end(),
+                     [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
+    return built;
+}
+
+MadePlayFile WriteCollection(const QStringList& sourceLines, const QString& programFolder, const QString& path, Lint lint) {
+    const auto table = RomaKanaTable::Load(RomaKanaTablePath(programFolder));
+    if (!table)
+        return {QString(), *table.error};
+    const BuildResult built = BuildCollection(sourceLines, &table.value, lint);
+    if (!built.errors.empty())
+        return {QString(), built.errors.front().text};
+    // Written aside and renamed over the old one, so that a file of this name is always whole.
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !WriteTextFile(part, built.lines) ||
+        (QFile::exists(path) && !QFile::remove(path)) || !QFile::rename(part, path)) {
+        QFile::remove(part);
+        return {QString(), QStringLiteral("%1: cannot write it").arg(path)};
+    }
+    return {path, QString()};
+}
+
+int ClueWidth(const QString& text) {
+    int width = 0;
+    for (QChar ch : text)
+        width += ch.unicode() < 0x80 || (ch.unicode() >= 0xFF61 && ch.unicode() <= 0xFF9F) ? 1 : 2;
+    return width;
 }
 
 }  // namespace kirune

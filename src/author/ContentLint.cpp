@@ -1,5 +1,7 @@
 #include "author/ContentLint.h"
 
+#include "author/CollectionSource.h"
+
 namespace kirune {
 
 namespace {
@@ -45,6 +47,21 @@ std::vector<LintProblem> LintStage(const std::vector<LintWord>& words, bool kana
         problems.push_back({stageLine, QStringLiteral("%1 of %2 words are two %3 long; at most 30 % may be")
                                            .arg(twoCell).arg(words.size())
                                            .arg(kana ? QStringLiteral("kana") : QStringLiteral("letters"))});
+    return problems;
+}
+
+std::vector<LintProblem> LintCollection(const QStringList& sourceLines) {
+    std::vector<SourceError> unused;  // the layout is the compiler's to report
+    const CollectionSource collection = ReadCollectionSource(sourceLines, unused);
+    std::vector<LintProblem> problems;
+    for (const SourceStage& stage : collection.stages) {
+        std::vector<LintWord> words;
+        for (const auto& list : stage.clues)
+            for (const SourceClue& clue : list)
+                words.push_back({clue.answer, clue.clue, clue.line});
+        for (const LintProblem& p : LintStage(words, collection.inputMode == 1, stage.line))
+            problems.push_back(p);
+    }
     return problems;
 }
 

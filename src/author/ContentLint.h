@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -24,5 +25,8 @@ struct LintProblem {
 // holds another answer of the stage (English words do so by chance: TEA, TEACHER), and more
 // than 30 % two-cell words.
 std::vector<LintProblem> LintStage(const std::vector<LintWord>& words, bool kana, int stageLine);
+
+// The lint of every stage of a collection source, in line order.
+std::vector<LintProblem> LintCollection(const QStringList& sourceLines);
 
 }  // namespace kirune

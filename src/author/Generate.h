@@ -1,6 +1,7 @@
 #pragma once
 
 #include "author/WordList.h"
+#include "maker/Pattern.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,7 @@ struct GenerateOptions {
     quint64 seed = 1;
     QString title;
     int level = 0;  // the word level of every stage; 0: rising from 1 to 5 over the stages
+    std::optional<Pattern> pattern = std::nullopt;  // the black cells of every stage instead of new ones; sets the size
 };
 
 // How good a generated stage is: the share of white cells in two words, of two-letter words,
@@ -35,8 +37,10 @@ struct Generated {
 struct ReadList {
     std::vector<ListWord> words;
     int badLine = 0;
+    QString error;  // ReadWordListFile: why the file gave no list, naming it (and the line)
 };
 ReadList ReadWordList(const QStringList& lines);
+ReadList ReadWordListFile(const QString& path);
 
 // A collection of crosswords filled from the list: the same options and list give the same
 // source on every machine. Stages rise in word level; no word appears twice.

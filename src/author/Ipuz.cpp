@@ -1,8 +1,13 @@
 #include "author/Ipuz.h"
 
+#include "author/Build.h"
 #include "author/WordList.h"
+#include "library/Cp932Text.h"
 #include "library/PlayFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -36,6 +41,25 @@ struct Clue {
     int number = 0;
     QString text;
 };
+
+// Text as a play file can keep it: no field separators, and what CP932 lacks as its base
+// letter (é as e) or, failing that, as ・ (as the game reads bytes it cannot decode).
+QString PlayableText(const QString& text) {
+    QString kept = text;
+    kept.replace(u'|', u'／').replace(u',', u'，');
+    QString out;
+    for (QChar ch : kept) {
+        const auto bytes = EncodeCp932(QString(ch));
+        if (bytes && DecodeCp932(*bytes) == QString(ch)) {
+            out += ch;
+            continue;
+        }
+        const QString base = ch.decomposition().left(1);
+        const auto baseBytes = base.isEmpty() ? std::nullopt : EncodeCp932(base);
+        out += baseBytes && DecodeCp932(*baseBytes) == base ? base : QStringLiteral("・");
+    }
+    return out.simplified();
+}
 
 std::vector<Clue> ReadClues(const QJsonValue& list) {
     std::vector<Clue> clues;
@@ -134,13 +158,21 @@ IpuzPuzzle ReadIpuz(const QByteArray& json) {
         if (direction != QLatin1String("Across") && direction != QLatin1String("Down"))
             return refuse(QStringLiteral("clues of direction %1").arg(direction));
     }
+    if (acrossOrder.empty() && downOrder.empty())
+        return refuse(QStringLiteral("no word in the grid"));
     for (const bool across : {true, false}) {
         const auto& order = across ? acrossOrder : downOrder;
         QMap<int, QString> text;
         for (const Clue& clue : ReadClues(clues.value(across ? QStringLiteral("Across") : QStringLiteral("Down")))) {
             if (std::none_of(order.begin(), order.end(), [&](const auto& o) { return o.first == clue.number; }))
                 return refuse(QStringLiteral("clue %1 %2 has no word in the grid").arg(clue.number).arg(across ? "across" : "down"));
-            text[clue.number] = QString(clue.text).replace(u'|', u'／').simplified();
+            text[clue.number] = PlayableText(clue.text);
+            if (ClueWidth(text[clue.number]) > kClueWidth)
+                return refuse(QStringLiteral("clue %1 %2 is longer than the clue panel holds (%3 of %4 half-width places)")
+                                  .arg(clue.number)
+                                  .arg(across ? "across" : "down")
+                                  .arg(ClueWidth(text[clue.number]))
+                                  .arg(kClueWidth));
         }
         for (const auto& [n, word] : order) {
             if (text.value(n).isEmpty())
@@ -148,9 +180,9 @@ IpuzPuzzle ReadIpuz(const QByteArray& json) {
             (across ? out.across : out.down) << QStringLiteral("%1 = %2").arg(word, text.value(n));
         }
     }
-    out.title = root.value(QLatin1String("title")).toString().simplified();
-    out.author = root.value(QLatin1String("author")).toString().simplified();
-    out.copyright = root.value(QLatin1String("copyright")).toString().simplified();
+    out.title = PlayableText(root.value(QLatin1String("title")).toString());
+    out.author = PlayableText(root.value(QLatin1String("author")).toString());
+    out.copyright = PlayableText(root.value(QLatin1String("copyright")).toString());
     return out;
 }
 
@@ -223,6 +255,24 @@ QByteArray StageToIpuz(const Crossword& x, int inputMode, const QString& title) 
         {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), across}, {QStringLiteral("Down"), down}}},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+IpuzPuzzle ReadIpuzFile(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        return ReadIpuz(file.readAll());
+    IpuzPuzzle unread;
+    unread.error = QStringLiteral("cannot open it");
+    return unread;
+}
+
+MadePlayFile ImportIpuzFile(const QString& ipuzPath, const QString& programFolder, const QString& folder) {
+    const IpuzPuzzle puzzle = ReadIpuzFile(ipuzPath);
+    if (!puzzle.error.isEmpty())
+        return {QString(), puzzle.error};
+    const QString name = QFileInfo(ipuzPath).completeBaseName();
+    return WriteCollection(IpuzCollection({puzzle}, name), programFolder, QDir(folder).filePath(name + QStringLiteral(".vxl")),
+                           Lint::Off);
 }
 
 }  // namespace kirune

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/MadePlayFile.h"
 #include "model/Crossword.h"
 
 #include <QByteArray>
@@ -21,9 +22,15 @@ struct IpuzPuzzle {
 };
 
 IpuzPuzzle ReadIpuz(const QByteArray& json);
+// The same from a file; the error names no path, for the caller to put it first.
+IpuzPuzzle ReadIpuzFile(const QString& path);
 
 // The collection source of puzzles read from .ipuz files, one stage each in the order given.
 QStringList IpuzCollection(const std::vector<IpuzPuzzle>& puzzles, const QString& fallbackTitle);
+
+// The game's import of an .ipuz file chosen to play: a one-stage play file of the same name in
+// folder, built against the program folder's romaji table and taken as its author made it.
+MadePlayFile ImportIpuzFile(const QString& ipuzPath, const QString& programFolder, const QString& folder);
 
 // A stage of a play file as an .ipuz puzzle: standard numbering, clues, solution, blocks.
 QByteArray StageToIpuz(const Crossword& x, int inputMode, const QString& title);

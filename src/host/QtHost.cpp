@@ -15,6 +15,8 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+
+#include <malloc.h>
 #include <cstdlib>
 
 namespace kirune {
@@ -83,6 +85,13 @@ QtHost::QtHost() {
         return;
     }
     Mix_AllocateChannels(4);
+    // A finished tune holds its synthesiser and the whole soundfont (about 15 MB): let it go.
+    // The hook runs on the audio thread, so the freeing is posted to the game's thread.
+    static QtHost* self = nullptr;
+    self = this;
+    Mix_HookMusicFinished([] {
+        QMetaObject::invokeMethod(&self->waker, [] { self->ReleaseFinishedMusic(); }, Qt::QueuedConnection);
+    });
     // The synthesised tune and an effect together stay below full scale.
     Mix_VolumeMusic(72);
     Mix_Volume(-1, 96);
@@ -222,6 +231,14 @@ void QtHost::PlayMusic(const QString& path) {
         return;
     }
     Mix_PlayMusic(music, 1);
+}
+
+void QtHost::ReleaseFinishedMusic() {
+    if (!audioOpen || !music || Mix_PlayingMusic())
+        return;  // already gone, or a new tune has started since
+    Mix_FreeMusic(music);
+    music = nullptr;
+    malloc_trim(0);  // the soundfont's pages go back to the system, not to the heap's reserve
 }
 
 void QtHost::StopMusic() {

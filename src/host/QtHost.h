@@ -52,6 +52,7 @@ private:
     bool audioOpen = false;
     Mix_Chunk* soundSlots[4] = {};  // slots -1..2 on mixer channels 0..3
     Mix_Music* music = nullptr;
+    void ReleaseFinishedMusic();
     QSet<QString> reportedMissing;
 };
 

@@ -3,7 +3,7 @@
 namespace kirune {
 
 std::optional<QString> Keypad::SetKeypad(const QString& programFolder) {
-    auto loaded = RomaKanaTable::Load(programFolder + QStringLiteral("sys/RomaKana/新ローマ字かな変換.txt"));
+    auto loaded = RomaKanaTable::Load(RomaKanaTablePath(programFolder));
     if (!loaded)
         return loaded.error;
     table = std::move(loaded.value);

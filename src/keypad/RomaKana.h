@@ -27,6 +27,11 @@ struct RomaKanaTable {
     const KanaEntry* Find(const QString& keys) const;
 };
 
+// The table the keypad of a program folder (ending in "/") converts with.
+inline QString RomaKanaTablePath(const QString& programFolder) {
+    return programFolder + QStringLiteral("sys/RomaKana/新ローマ字かな変換.txt");
+}
+
 // Comma-separated fields; a field may be enclosed in double quotes.
 QStringList QuotedFields(const QString& line);
 

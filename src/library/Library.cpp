@@ -26,21 +26,43 @@ int Library::ShowWithClockStopped(const ReportBox& box) {
 std::optional<ChosenPlayFile> Library::ChoosePlayFile(int kind) {
     if (kind != 1)
         return std::nullopt;
-    const QString path =
-        host.ChooseOpenFile(host.ProgramFolder(), QStringLiteral("Vexal ﾌｧｲﾙ を指定してください (*.vxl)"));
-    if (path.isEmpty())
-        return std::nullopt;
-    return SplitChosenPath(path);
+    return SplitChosenPath(ChoosePath());
+}
+
+QString Library::ChoosePath() {
+    return host.ChooseOpenFile(host.ProgramFolder(),
+                               QStringLiteral("Vexal ﾌｧｲﾙ を指定してください (*.vxl);;ipuz クロスワード (*.ipuz)"));
 }
 
 std::optional<ChosenPlayFile> Library::SelectPlayFile() {
+    QString path = std::exchange(firstChoice, QString());
     for (;;) {
-        std::optional<ChosenPlayFile> chosen;
-        if (!firstChoice.isEmpty())
-            chosen = SplitChosenPath(std::exchange(firstChoice, QString()));
-        while (!chosen && !(chosen = ChoosePlayFile(1)))
-            if (ShowReport(101) != AnswerYes)
-                return std::nullopt;
+        if (path.isEmpty()) {
+            path = ChoosePath();
+            if (!SplitChosenPath(path)) {
+                if (ShowReport(101) != AnswerYes)
+                    return std::nullopt;
+                path.clear();
+                continue;
+            }
+        }
+        // An .ipuz puzzle is played as the play file made from it, whose score file is named after it.
+        if (path.endsWith(QStringLiteral(".ipuz"), Qt::CaseInsensitive) && QFileInfo(path).isFile()) {
+            const MadePlayFile made =
+                importPuzzle ? importPuzzle(path) : MadePlayFile{QString(), QStringLiteral("no importer")};
+            if (!made.error.isEmpty()) {
+                // The player gets the unreadable-file report; why, goes to the log.
+                host.Diagnostic(QStringLiteral("%1: %2").arg(path, made.error));
+                if (ShowReport(103) != AnswerYes)
+                    return std::nullopt;
+                path.clear();
+                continue;
+            }
+            path = made.path;
+        }
+        const auto chosen = SplitChosenPath(std::exchange(path, QString()));
+        if (!chosen)
+            continue;  // a start file without a name: the dialog
         if (!FindFile(chosen->folder + chosen->name).isEmpty())
             return chosen;
         if (ShowReport(102) != AnswerYes)

@@ -2,9 +2,11 @@
 
 #include "host/Host.h"
 #include "library/Random.h"
+#include "library/MadePlayFile.h"
 #include "library/WorkFolder.h"
 #include "model/Crossword.h"
 
+#include <functional>
 #include <vector>
 
 namespace kirune {
@@ -36,6 +38,8 @@ public:
     void SetFirstChoice(const QString& absolutePath) { firstChoice = absolutePath; }
     // The file's name when it exists, else empty text.
     QString FindFile(const QString& path) const;
+    // Turns a chosen .ipuz puzzle into a play file; without it such a file cannot be played.
+    std::function<MadePlayFile(const QString& puzzlePath)> importPuzzle;
 
     // The personal score file beside the play file, or in the temporary folder.
     QString LogFileName, LogFolder;
@@ -56,6 +60,7 @@ public:
     void ShowDebugReport(const QuesRec& word);
 
 private:
+    QString ChoosePath();
     QString firstChoice;
     QString LogPath() const { return LogFolder + LogFileName; }
     // A report box with the game clock off while it is open.

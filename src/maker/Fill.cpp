@@ -1,9 +1,11 @@
 #include "maker/Fill.h"
 
 #include <QHash>
+#include <QStringView>
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace kirune {
 
@@ -18,34 +20,46 @@ __attribute__((target_clones("popcnt", "default"))) int CountBits(const std::uin
     return count;
 }
 
+// log2(n) in sixteenths for n > 0.
+int Log2In16ths(std::uint64_t n) {
+    const int whole = std::bit_width(n) - 1;
+    const int fraction = int(whole >= 4 ? (n >> (whole - 4)) & 15 : (n << (4 - whole)) & 15);
+    return whole * 16 + fraction;
+}
+
+constexpr int kNever = std::numeric_limits<int>::min();
+
 }  // namespace
 
 Lexicon::Lexicon(const std::vector<QString>& words, const std::vector<int>& levels) : words(words), levels(levels) {
-    QHash<QChar, int> numbers;
+    std::vector<int> numbers(size_t(1) << 16, -1);  // a number for each character met, by its code
     size_t longest = 0;
+    letters.reserve(words.size());
     for (const QString& w : words) {
         std::vector<int> l;
+        l.reserve(size_t(w.size()));
         for (QChar ch : w) {
-            auto it = numbers.find(ch);
-            if (it == numbers.end())
-                it = numbers.insert(ch, int(numbers.size()));
-            l.push_back(*it);
+            int& number = numbers[ch.unicode()];
+            if (number < 0)
+                number = letterCount++;
+            l.push_back(number);
         }
         letters.push_back(std::move(l));
         longest = std::max(longest, size_t(w.size()));
     }
-    letterCount = int(numbers.size());
-    // Every word of two or more letters inside another, found through the other's pieces.
-    QHash<QString, int> numberOf;
+    // Every word of two or more letters inside another, found through the other's pieces: views
+    // of the words kept here, so that no piece is copied.
+    QHash<QStringView, int> numberOf;
+    numberOf.reserve(Size());
     for (int w = 0; w < Size(); ++w)
-        numberOf.insert(this->words[size_t(w)], w);
+        numberOf.insert(QStringView(this->words[size_t(w)]), w);
     nested.assign(this->words.size(), {});
     for (int w = 0; w < Size(); ++w) {
-        const QString& word = this->words[size_t(w)];
+        const QStringView word(this->words[size_t(w)]);
         for (qsizetype from = 0; from < word.size(); ++from)
             for (qsizetype len = 2; from + len <= word.size(); ++len) {
-                const auto it = numberOf.find(word.mid(from, len));
-                if (it != numberOf.end() && *it != w) {
+                const auto it = numberOf.constFind(word.mid(from, len));
+                if (it != numberOf.cend() && *it != w) {
                     nested[size_t(w)].push_back(*it);
                     nested[size_t(*it)].push_back(w);
                 }
@@ -67,6 +81,78 @@ Lexicon::Lexicon(const std::vector<QString>& words, const std::vector<int>& leve
                 index[len][pos * size_t(letterCount) + size_t(l[pos])][k / 64] |= std::uint64_t(1) << (k % 64);
         }
     }
+}
+
+FillOdds::FillOdds(const Lexicon& lex, const std::vector<bool>& leftOut, int longest) {
+    const size_t lengths = size_t(std::min(longest, lex.Longest())) + 1, letters = size_t(lex.letterCount);
+    log2Count.assign(lengths, kNever);
+    placeOf.assign(lengths, 0);
+    for (size_t len = 0; len < lengths; ++len) {
+        placeOf[len] = places;
+        places += int(len);
+    }
+    // tally[place * letters + letter]: the words counted with that letter there.
+    std::vector<std::uint64_t> tally(size_t(places) * letters, 0);
+    std::vector<std::uint64_t> count(lengths, 0);
+    for (int w = 0; w < lex.Size(); ++w) {
+        const std::vector<int>& l = lex.letters[size_t(w)];
+        if (leftOut[size_t(w)] || l.size() >= lengths)
+            continue;
+        ++count[l.size()];
+        for (size_t pos = 0; pos < l.size(); ++pos)
+            ++tally[size_t(Place(l.size(), pos)) * letters + size_t(l[pos])];
+    }
+    for (size_t len = 0; len < lengths; ++len)
+        if (count[len] > 0)
+            log2Count[len] = Log2In16ths(count[len]);
+    agreement.assign(size_t(places) * size_t(places), kNever);
+    for (size_t lenA = 2; lenA < lengths; ++lenA)
+        for (size_t lenB = 2; lenB < lengths; ++lenB) {
+            if (count[lenA] == 0 || count[lenB] == 0)
+                continue;
+            for (size_t posA = 0; posA < lenA; ++posA)
+                for (size_t posB = 0; posB < lenB; ++posB) {
+                    const size_t a = size_t(Place(lenA, posA)), b = size_t(Place(lenB, posB));
+                    std::uint64_t pairs = 0;
+                    for (size_t l = 0; l < letters; ++l)
+                        pairs += tally[a * letters + l] * tally[b * letters + l];
+                    if (pairs > 0)
+                        agreement[a * size_t(places) + b] = Log2In16ths(pairs) - log2Count[lenA] - log2Count[lenB];
+                }
+        }
+}
+
+int FillOdds::Log2Fills(const Pattern& p) const {
+    // Each white cell's place in its across word and in its down word; -1: in none.
+    std::vector<int> across(p.black.size(), -1), down(p.black.size(), -1);
+    int sum = 0;
+    for (const bool isAcross : {true, false}) {
+        const int lines = isAcross ? p.height : p.width, along = isAcross ? p.width : p.height;
+        for (int line = 0; line < lines; ++line)
+            for (int start = 0; start < along;) {
+                const auto cell = [&](int k) { return isAcross ? line * p.width + k : k * p.width + line; };
+                int end = start;
+                while (end < along && !p.black[size_t(cell(end))])
+                    ++end;
+                const size_t len = size_t(end - start);
+                if (len >= 2) {
+                    if (len >= log2Count.size() || log2Count[len] == kNever)
+                        return kNever;
+                    sum += log2Count[len];
+                    for (int k = start; k < end; ++k)
+                        (isAcross ? across : down)[size_t(cell(k))] = Place(len, size_t(k - start));
+                }
+                start = end + 1;
+            }
+    }
+    for (size_t i = 0; i < p.black.size(); ++i)
+        if (across[i] >= 0 && down[i] >= 0) {
+            const int chance = agreement[size_t(across[i]) * size_t(places) + size_t(down[i])];
+            if (chance == kNever)
+                return kNever;
+            sum += chance;
+        }
+    return sum;
 }
 
 // The search: the most constrained slot first, its candidates in a shuffled order with on-level
@@ -138,11 +224,12 @@ private:
             free[len][k / 64] &= ~bit;
     }
 
-    // The words that fit slot s as it stands, as a bitset over the words of its length.
-    std::vector<std::uint64_t> Fits(int s) const {
+    // The words that fit slot s as it stands, as a bitset over the words of its length; into
+    // `bits`, whose room is used again.
+    void Fits(int s, std::vector<std::uint64_t>& bits) const {
         const Slot& slot = wordSlots[size_t(s)];
         const size_t len = slot.cells.size();
-        std::vector<std::uint64_t> bits = free[len];
+        bits.assign(free[len].begin(), free[len].end());
         for (size_t pos = 0; pos < len; ++pos) {
             const int l = letter[size_t(slot.cells[pos])];
             if (l < 0)
@@ -151,7 +238,6 @@ private:
             for (size_t b = 0; b < bits.size(); ++b)
                 bits[b] &= column[b];
         }
-        return bits;
     }
 
     static int Count(const std::vector<std::uint64_t>& bits) { return CountBits(bits.data(), bits.size()); }
@@ -178,7 +264,8 @@ private:
 
     int Fitting(int s) {
         if (stale[size_t(s)]) {
-            fitting[size_t(s)] = Count(Fits(s));
+            Fits(s, counting);
+            fitting[size_t(s)] = Count(counting);
             stale[size_t(s)] = false;
         }
         return fitting[size_t(s)];
@@ -235,7 +322,8 @@ private:
         }
         if (best < 0)
             return {true, -1, {}};
-        const std::vector<std::uint64_t> bestBits = Fits(best);
+        std::vector<std::uint64_t> bestBits;
+        Fits(best, bestBits);
         if (bestCount == 0 || Count(bestBits) == 0) {
             auto conflicts = CrossingDepths(best);
             const int to = conflicts.empty() ? -1 : *std::max_element(conflicts.begin(), conflicts.end());
@@ -299,6 +387,7 @@ private:
     std::vector<int> fitting;  // words fitting each slot when last counted
     std::vector<bool> placedHere;  // the words of this grid
     std::vector<bool> stale;
+    std::vector<std::uint64_t> counting;  // room for the words of a slot being counted
     long long spent = 0, stepsLeft = 0;
 };
 

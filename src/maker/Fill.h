@@ -24,6 +24,7 @@ public:
 
 private:
     friend class Filler;
+    friend class FillOdds;
     std::vector<QString> words;
     std::vector<int> levels;
     std::vector<std::vector<int>> letters;  // each word as letter numbers
@@ -33,6 +34,31 @@ private:
     std::vector<int> rankInLength;           // a word's place in its length's list
     // index[length][position * letterCount + letter]: a bit per word of that length.
     std::vector<std::vector<std::vector<std::uint64_t>>> index;
+};
+
+// How likely a pattern is to fill from a list's words: log2 of its expected number of fills, in
+// sixteenths. That is the product of the word counts of its slots, times the chance that the
+// words of two crossing slots agree on the letter of their common cell, for every such cell
+// (the letters of each length and position counted over the list). The pattern with the higher
+// figure fills far more often; integers, so a seed picks alike on every machine.
+class FillOdds {
+public:
+    // Words marked in `leftOut` do not count, nor slots longer than `longest`.
+    FillOdds(const Lexicon& lexicon, const std::vector<bool>& leftOut, int longest);
+
+    // std::numeric_limits<int>::min() when a slot has no word of its length or a crossing
+    // cannot agree.
+    int Log2Fills(const Pattern& p) const;
+
+private:
+    int Place(size_t length, size_t position) const { return placeOf[length] + int(position); }
+
+    std::vector<int> log2Count;  // per length, of the words counted; the lowest int when none
+    std::vector<int> placeOf;    // per length, the number of its first position
+    int places = 0;
+    // agreement[a * places + b]: log2 of the chance that two words meet on a letter, one at
+    // place a, the other at place b; the lowest int when they never do.
+    std::vector<int> agreement;
 };
 
 struct FillLimits {

@@ -80,10 +80,38 @@ int ShortRuns(const Pattern& p) {
     return count;
 }
 
+// The white cells in one word only: letters that no crossing word helps to find.
+int Unchecked(const Pattern& p) {
+    std::vector<int> words(p.black.size(), 0);
+    for (bool across : {true, false})
+        ForEachRun(p, across, [&](int line, int start, int length) {
+            if (length >= 2)
+                for (int k = start; k < start + length; ++k)
+                    ++words[size_t(Cell(p, across, line, k))];
+        });
+    return int(std::count(words.begin(), words.end(), 1));
+}
+
 bool TouchesBlack(const Pattern& p, int r, int c) {
     return (r > 0 && p.Black(r - 1, c)) || (r + 1 < p.height && p.Black(r + 1, c)) || (c > 0 && p.Black(r, c - 1)) ||
            (c + 1 < p.width && p.Black(r, c + 1));
 }
+
+// Whether cell i and its partner across the centre, both white, may turn black as far as the
+// cells around them tell: kana grids keep their corners white and no two black cells side by
+// side.
+bool MayTurnBlack(const Pattern& p, Script script, int i) {
+    const int j = p.width * p.height - 1 - i;
+    const int r = i / p.width, c = i % p.width, rj = j / p.width, cj = j % p.width;
+    if (p.black[size_t(i)] || p.black[size_t(j)])
+        return false;
+    if (script == Script::Alphabet)
+        return true;
+    const bool corner = (r == 0 || r == p.height - 1) && (c == 0 || c == p.width - 1);
+    return !corner && !TouchesBlack(p, r, c) && !TouchesBlack(p, rj, cj) && std::abs(r - rj) + std::abs(c - cj) != 1;
+}
+
+void SetPair(Pattern& p, int i, bool black) { p.black[size_t(i)] = p.black[p.black.size() - 1 - size_t(i)] = black; }
 
 int MaxBlacks(const Pattern& p, Script script) {
     const int cells = p.width * p.height;
@@ -106,6 +134,13 @@ std::vector<Slot> SlotsOf(const Pattern& p) {
             wordSlots.push_back(std::move(s));
         });
     return wordSlots;
+}
+
+std::vector<int> WordsByLength(const Pattern& p) {
+    std::vector<int> count(size_t(std::max(p.width, p.height)) + 1, 0);
+    for (bool across : {true, false})
+        ForEachRun(p, across, [&](int, int, int length) { count[size_t(length)] += length >= 2; });
+    return count;
 }
 
 std::optional<const char*> BrokenRule(const Pattern& p, Script script, const WordLengths& lengths) {
@@ -150,15 +185,8 @@ private:
 
     // Cell i and its partner across the centre turn black if the rules allow it.
     bool TryBlack(int i) {
-        const int j = Cells() - 1 - i;
-        const int r = i / p.width, c = i % p.width, rj = j / p.width, cj = j % p.width;
-        if (p.black[size_t(i)] || p.black[size_t(j)])
+        if (!MayTurnBlack(p, script, i))
             return false;
-        if (script == Script::Kana) {
-            const bool corner = (r == 0 || r == p.height - 1) && (c == 0 || c == p.width - 1);
-            if (corner || TouchesBlack(p, r, c) || TouchesBlack(p, rj, cj) || std::abs(r - rj) + std::abs(c - cj) == 1)
-                return false;
-        }
         SetPair(i, true);
         if (Connected(p) && RunsFit(p, lengths, true))
             return true;
@@ -166,7 +194,7 @@ private:
         return false;
     }
 
-    void SetPair(int i, bool black) { p.black[size_t(i)] = p.black[size_t(Cells() - 1 - i)] = black; }
+    void SetPair(int i, bool black) { kirune::SetPair(p, i, black); }
 
     // A black cell somewhere inside each run longer than the list's longest word; false when a
     // run has no cell that may turn black.
@@ -223,6 +251,45 @@ std::optional<Pattern> MakePattern(int width, int height, Script script, const W
         if (auto p = PatternTry(width, height, script, lengths, rng).Make())
             return p;
     return std::nullopt;
+}
+
+Pattern ImprovePattern(Pattern p, Script script, const WordLengths& lengths, const std::function<int(const Pattern&)>& score,
+                       int tries, Rng& rng) {
+    const int n = p.width * p.height;
+    // Cells in one word only make a grid easier to fill and a little less fun to solve: a kana
+    // grid may gain a sixteenth of its white cells of them, an alphabet grid none.
+    const int unchecked = Unchecked(p) + (script == Script::Kana ? (n - p.BlackCount()) / 16 : 0);
+    int best = score(p), blacks = p.BlackCount();
+    const auto pairSize = [n](int i) { return i == n - 1 - i ? 1 : 2; };
+    for (int t = 0; t < tries; ++t) {
+        // A pair turns black, turns white, or moves: the cells around it are looked at first,
+        // the whole grid only for a move they allow.
+        const int i = rng.Below(n), move = rng.Below(3);
+        const bool add = move == 0, shift = move == 2;
+        if (p.black[size_t(i)] == add || (add && (!MayTurnBlack(p, script, i) || blacks + pairSize(i) > MaxBlacks(p, script))))
+            continue;
+        SetPair(p, i, add);
+        int j = -1;
+        if (shift) {
+            j = rng.Below(n);
+            if (!MayTurnBlack(p, script, j) || blacks - pairSize(i) + pairSize(j) > MaxBlacks(p, script)) {
+                SetPair(p, i, true);
+                continue;
+            }
+            SetPair(p, j, true);
+        }
+        const bool kept = (move == 1 || Connected(p)) && RunsFit(p, lengths) && Unchecked(p) <= unchecked;
+        const int s = kept ? score(p) : best;
+        if (s > best) {
+            best = s;
+            blacks = p.BlackCount();
+            continue;
+        }
+        if (j >= 0)
+            SetPair(p, j, false);
+        SetPair(p, i, !add);
+    }
+    return p;
 }
 
 }  // namespace kirune

@@ -2,6 +2,7 @@
 
 #include "maker/Rng.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct Slot {
 // Every word of a pattern: the across runs row by row, then the down runs column by column.
 std::vector<Slot> SlotsOf(const Pattern& p);
 
+// How many words of each length the pattern has, by length.
+std::vector<int> WordsByLength(const Pattern& p);
+
 // The lengths of the words a list holds: every word of a pattern must have one of them.
 struct WordLengths {
     int shortest = 2, longest = 7;
@@ -40,5 +44,11 @@ std::optional<const char*> BrokenRule(const Pattern& p, Script script, const Wor
 // A symmetric pattern of the script's rules whose words all have lengths of the list; nothing
 // when none was found within a bounded number of tries.
 std::optional<Pattern> MakePattern(int width, int height, Script script, const WordLengths& lengths, Rng& rng);
+
+// The pattern with black cells added, taken away or moved, a symmetric pair at a time, wherever
+// the rules still hold, `score` rises, and the white cells in one word only grow no more in
+// number (a kana grid may gain a sixteenth of its white cells of them); `tries` moves are tried.
+Pattern ImprovePattern(Pattern p, Script script, const WordLengths& lengths, const std::function<int(const Pattern&)>& score,
+                       int tries, Rng& rng);
 
 }  // namespace kirune

@@ -10,11 +10,11 @@ fail() { echo "install: FAILED: $*" >&2; exit 1; }
 
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 usr="$root/usr"
-for f in bin/kirune lib/kirune/kirune lib/kirune/kirune-vxl share/applications/kirune.desktop \
+for f in bin/kirune lib/kirune/kirune lib/kirune/kirune-vxl share/applications/io.github.kirune.Kirune.desktop \
          lib/kirune/Talk/TalkIx.dat lib/kirune/Talk/TalkDt.dat \
          "lib/kirune/sys/RomaKana/新ローマ字かな変換.txt" lib/kirune/Picture/cast/CastData.csv \
          "lib/kirune/sound/midi/BGMテーマ曲.mid" "lib/kirune/はじめての英単語.vxl" \
-         share/mime/packages/kirune.xml lib/kirune/words/kanji.tsv share/doc/kirune/copyright; do
+         share/mime/packages/kirune.xml share/metainfo/io.github.kirune.Kirune.metainfo.xml lib/kirune/words/kanji.tsv share/doc/kirune/copyright; do
     [ -e "$usr/$f" ] || fail "missing $f"
 done
 for size in 16 22 24 32 48 64 128 256 512; do
@@ -22,9 +22,10 @@ for size in 16 22 24 32 48 64 128 256 512; do
 done
 [ "$(readlink "$usr/bin/kirune-vxl")" = "../lib/kirune/kirune-vxl" ] || fail "kirune-vxl is not a link into the program folder"
 [ -x "$usr/bin/kirune" ] || fail "the launcher is not executable"
-grep -q '^Exec=kirune %f$' "$usr/share/applications/kirune.desktop" &&
-    grep -q '^MimeType=application/x-kirune-vxl;$' "$usr/share/applications/kirune.desktop" ||
+grep -q '^Exec=kirune %f$' "$usr/share/applications/io.github.kirune.Kirune.desktop" &&
+    grep -q '^MimeType=application/x-kirune-vxl;$' "$usr/share/applications/io.github.kirune.Kirune.desktop" ||
     fail "the desktop entry does not open .vxl files"
+grep -q '^Exec=kirune --today$' "$usr/share/applications/io.github.kirune.Kirune.desktop" || fail "the desktop entry has no today's crossword"
 # Score files and reports of a game played in the build folder stay behind.
 leftovers=$(find "$usr/lib/kirune" -name '*.log' -o -name Report.txt)
 [ -z "$leftovers" ] || fail "installed a player's files: $leftovers"

@@ -15,12 +15,16 @@
 #                           that it goes to $TEMP; at the end Esc must not answer the question
 #                           whether to keep it
 #            --returning    expect a returning player: no name entry
+#            --today        start with --today: today's crossword opens without the dialog
+#            --open FILE    start on FILE (e.g. an .ipuz crossword): it opens without the dialog
+#            --hold SECONDS once the board is up, leave it alone that long (prints the game's
+#                           pid first, for a measurement from outside)
 #            --shots DIR    keep the screenshots there
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server can start here).
 set -uo pipefail
 
-copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 shots=""
+copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 today=0 open="" hold=0 shots=""
 while (($#)); do
     case $1 in
     --copy-from) copy_from=$2; shift ;;
@@ -30,6 +34,9 @@ while (($#)); do
     --left-alone) left_alone=1 ;;
     --temp-folder) temp_folder=1 ;;
     --returning) returning=1 ;;
+    --today) today=1 ;;
+    --open) open=$2; shift ;;
+    --hold) hold=$2; shift ;;
     --shots) shots=$2; shift ;;
     *) echo "smoke: unknown option $1" >&2; exit 2 ;;
     esac
@@ -98,7 +105,12 @@ fi
 [ -n "$program" ] || { echo "smoke: give --copy-from or --program" >&2; exit 2; }
 [ -n "$shots" ] && mkdir -p "$shots"
 
-"$program" >"$scratch/game.out" 2>"$scratch/game.err" &
+args=()
+((today)) && args=(--today)
+[ -n "$open" ] && args=("$open")
+# Started on a file of its own, the game makes its play file and score file in the state folder.
+made=$((today || ${#open}))
+"$program" "${args[@]}" >"$scratch/game.out" 2>"$scratch/game.err" &
 game_pid=$!
 started=$SECONDS
 
@@ -143,9 +155,10 @@ input_shown() {
 }
 # The clock panel of the play screen.
 playing() { read -r r g b <<<"$(pixel 650 100)"; ((b > r + 15 && r < 160)); }
+# Another window than the main one and the kana keypad (which shares the main window's name).
 other_window() {
     xdotool search --onlyvisible --name . 2>/dev/null | while read -r w; do
-        [ "$w" != "$window" ] && echo "$w"
+        [ "$w" != "$window" ] && [ "$(xdotool getwindowname "$w")" != Kirune ] && echo "$w"
     done | head -1
 }
 
@@ -160,7 +173,9 @@ play_until_board() {
         if [ -n "$other" ]; then
             local name
             name=$(xdotool getwindowname "$other")
-            if [ "$name" = "開く" ]; then
+            if [ "$name" = "開く" ] && ((made)); then
+                fail "the file dialog opened instead of the file the game was started on"
+            elif [ "$name" = "開く" ]; then
                 # Kana are typed through a keymap entry xdotool rebinds for each one: slowly, so
                 # that a loaded machine still reads each key before the next rebinding.
                 step "file dialog: はじめての英単語.vxl"
@@ -212,8 +227,8 @@ play_until_board 120 $((returning ? 1 : 2))
 step "board reached after $((SECONDS - started)) s"
 
 # The first cell of stage 1 starts empty; a typed C must show in it. A returning player may be
-# on another stage: there the screenshot is only kept.
-if ((returning)); then
+# on another stage, and today's crossword is a kana one: there the screenshot is only kept.
+if ((returning || made)); then
     shoot
     keep board
 else
@@ -253,6 +268,12 @@ colour_share() {
     convert "$scratch/shot.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" \
         -fx "abs(r-$5/255)<0.1 && abs(g-$6/255)<0.1 && abs(b-$7/255)<0.1" -format '%[fx:int(1000*mean)]' info:
 }
+
+if ((hold)); then
+    step "holding the board for $hold s: pid $game_pid"
+    sleep "$hold"
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended while held"
+fi
 
 if ((speed_up)); then
     fill_stage_1 TESX
@@ -354,10 +375,13 @@ if [ -n "$copy_from" ]; then
     removed=$(comm -23 "$scratch/before.txt" "$scratch/after.txt")
     [ -z "$removed" ] || fail "files disappeared from the program folder: $removed"
     expected="./はじめての英単語.log"
-    ((temp_folder)) && expected=""
+    ((temp_folder || made)) && expected=""
     [ "$added" = "$expected" ] || fail "the program folder gained: ${added:-nothing}"
     log="$scratch/program/はじめての英単語.log"
     ((temp_folder)) && log="$TEMP/はじめての英単語.log"
+    # Today's crossword and its score file live in the player's state folder.
+    ((today)) && log=$(find "$HOME/.local/state/kirune" -name '今日のクロスワード *.log' | head -1)
+    [ -n "$open" ] && log="$HOME/.local/state/kirune/$(basename "${open%.*}").log"
     [ -f "$log" ] || fail "the score file is gone"
     name=$(sed -n 3p "$log" | iconv -f CP932 -t UTF-8 | tr -d '\r')
     [ "$name" = "ケン" ] || fail "the score file holds the name \"$name\""

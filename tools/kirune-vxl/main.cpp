@@ -7,17 +7,18 @@
 //   kirune-vxl dump FILE.vxl N            stage N as the game loads it, as JSON; exit 3 if unreadable
 //   kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE] --kind kanji|katakana|english
 //                    -o LIST.tsv          a word list for puzzles from Debian's Japanese dictionaries
-//   kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S] [--title TEXT]
-//                       [--level L] [--report] -o OUT.vxl|OUT.vxl.txt   crosswords from a word list
+//   kirune-vxl generate --list LIST.tsv --size WxH[,WxH...]|--pattern FILE [--stages N] [--seed S]
+//                       [--title TEXT] [--level L] [--report] -o OUT.vxl|OUT.vxl.txt
+//                                         crosswords from a word list, on new grids or one given
 //   kirune-vxl import FILE.ipuz... -o OUT.vxl   .ipuz crosswords as one collection, a stage each
 //   kirune-vxl export FILE.vxl -o DIR           each stage as DIR/NAME-N.ipuz
 
-#include "keypad/RomaKana.h"
 #include "author/Build.h"
 #include "author/ContentLint.h"
-#include "kirune-vxl/Dump.h"
 #include "author/Generate.h"
 #include "author/Ipuz.h"
+#include "keypad/RomaKana.h"
+#include "kirune-vxl/Dump.h"
 #include "kirune-vxl/Words.h"
 #include "library/Cp932Text.h"
 #include "library/PlayFile.h"
@@ -45,7 +46,7 @@ int Usage() {
                  "       kirune-vxl dump FILE.vxl STAGE\n"
                  "       kirune-vxl words --edict FILE [--kanjidic FILE] [--block FILE]\n"
                  "                        --kind kanji|katakana|english -o LIST.tsv\n"
-                 "       kirune-vxl generate --list LIST.tsv --size WxH[,WxH...] [--stages N] [--seed S]\n"
+                 "       kirune-vxl generate --list LIST.tsv --size WxH[,WxH...]|--pattern FILE [--stages N] [--seed S]\n"
                  "                           [--title TEXT] [--level L] [--report] -o OUT.vxl|OUT.vxl.txt\n"
                  "       kirune-vxl import FILE.ipuz... -o OUT.vxl\n"
                  "       kirune-vxl export FILE.vxl -o DIR\n");
@@ -94,31 +95,11 @@ int Check(const QString& path) {
     return problems ? 1 : 0;
 }
 
-// Whether a build also refuses what the content lint finds: the shipped and generated
-// collections pass it; a puzzle imported from elsewhere is taken as its author made it.
-enum class Lint { On, Off };
-
 // The play file of a collection source, checked by the builder against the program folder's
 // romaji table; the problems on stderr, each prefixed with what, in line order.
 std::optional<QStringList> Compile(const QStringList& sourceLines, const QString& what, Lint lint) {
-    const QString tablePath = QCoreApplication::applicationDirPath() + QStringLiteral("/sys/RomaKana/新ローマ字かな変換.txt");
-    const auto table = RomaKanaTable::Load(tablePath);
-    BuildResult built = BuildPlayFile(sourceLines, table ? &table.value : nullptr);
-    // The lint is the tool's, not the compiler's: a play file it refuses is still one the game plays.
-    if (lint == Lint::On) {
-        std::vector<SourceError> unused;
-        const CollectionSource collection = ReadCollectionSource(sourceLines, unused);
-        for (const SourceStage& stage : collection.stages) {
-            std::vector<LintWord> words;
-            for (const auto& list : stage.clues)
-                for (const SourceClue& clue : list)
-                    words.push_back({clue.answer, clue.clue, clue.line});
-            for (const LintProblem& p : LintStage(words, collection.inputMode == 1, stage.line))
-                built.errors.push_back({p.line, p.text});
-        }
-        std::stable_sort(built.errors.begin(), built.errors.end(),
-                         [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
-    }
+    const auto table = RomaKanaTable::Load(RomaKanaTablePath(QCoreApplication::applicationDirPath() + u'/'));
+    const BuildResult built = BuildCollection(sourceLines, table ? &table.value : nullptr, lint);
     for (const SourceError& e : built.errors)
         Say(stderr, e.line > 0 ? QStringLiteral("%1:%2: %3").arg(what).arg(e.line).arg(e.text)
                                : QStringLiteral("%1: %2").arg(what, e.text));
@@ -249,6 +230,29 @@ int Words(const QStringList& args) {
     return 0;
 }
 
+// A grid's black cells as rows of text, the grid of a generated stage or drawn by hand: ■ or #
+// for black, any other character for white; blank lines and the rows' outer spaces do not count.
+std::optional<Pattern> ReadPattern(const QString& path) {
+    const auto lines = ReadLines(path, "UTF-8");
+    if (!lines)
+        return std::nullopt;
+    Pattern p;
+    for (const QString& line : *lines) {
+        const QString row = line.trimmed();
+        if (row.isEmpty())
+            continue;
+        if (p.width != 0 && row.size() != p.width)
+            return std::nullopt;
+        p.width = int(row.size());
+        ++p.height;
+        for (QChar c : row)
+            p.black.push_back(c == u'■' || c == u'#');
+    }
+    if (p.width < 4 || p.width > 15 || p.height < 4 || p.height > 15)
+        return std::nullopt;
+    return p;
+}
+
 int Generate(const QStringList& args) {
     QHash<QString, QString> options;
     bool report = false;
@@ -263,9 +267,18 @@ int Generate(const QStringList& args) {
         }
     }
     const QString listPath = options.value(QStringLiteral("--list")), out = options.value(QStringLiteral("-o"));
-    if (listPath.isEmpty() || out.isEmpty() || !options.contains(QStringLiteral("--size")))
+    const QString patternPath = options.value(QStringLiteral("--pattern"));
+    if (listPath.isEmpty() || out.isEmpty() || options.contains(QStringLiteral("--size")) == !patternPath.isEmpty())
         return Usage();
     GenerateOptions g;
+    if (!patternPath.isEmpty()) {
+        g.pattern = ReadPattern(patternPath);
+        if (!g.pattern) {
+            Say(stderr, QStringLiteral("%1: not a pattern (4 to 15 rows of 4 to 15 cells each, ■ or # for black)").arg(patternPath));
+            return 1;
+        }
+        options.insert(QStringLiteral("--size"), QStringLiteral("%1x%2").arg(g.pattern->width).arg(g.pattern->height));
+    }
     for (const QString& size : options.value(QStringLiteral("--size")).split(u',')) {
         const QStringList wh = size.split(u'x');
         const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
@@ -292,14 +305,9 @@ int Generate(const QStringList& args) {
         return 1;
     }
     g.title = options.value(QStringLiteral("--title"), QFileInfo(out).completeBaseName().section(u'.', 0, 0));
-    const auto lines = ReadLines(listPath, "UTF-8");
-    if (!lines) {
-        Say(stderr, QStringLiteral("%1: cannot read it as UTF-8 text").arg(listPath));
-        return 1;
-    }
-    const ReadList list = ReadWordList(*lines);
-    if (list.badLine) {
-        Say(stderr, QStringLiteral("%1:%2: not a list line (answer, clue, reading, level, headword)").arg(listPath).arg(list.badLine));
+    const ReadList list = ReadWordListFile(listPath);
+    if (!list.error.isEmpty()) {
+        Say(stderr, list.error);
         return 1;
     }
     const Generated made = GenerateCollection(list.words, g);
@@ -332,12 +340,7 @@ int Import(const QStringList& args) {
         return Usage();
     std::vector<IpuzPuzzle> puzzles;
     for (qsizetype i = 2; i < o; ++i) {
-        QFile file(args[i]);
-        if (!file.open(QIODevice::ReadOnly)) {
-            Say(stderr, QStringLiteral("%1: cannot open it").arg(args[i]));
-            return 1;
-        }
-        puzzles.push_back(ReadIpuz(file.readAll()));
+        puzzles.push_back(ReadIpuzFile(args[i]));
         if (!puzzles.back().error.isEmpty()) {
             Say(stderr, QStringLiteral("%1: %2").arg(args[i], puzzles.back().error));
             return 1;
