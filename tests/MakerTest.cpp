@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace kirune {
 namespace {
@@ -61,7 +62,7 @@ TEST(Maker, AFillUsesListWordsOnceAndTheSameSeedGivesTheSameCollection) {
     EXPECT_GT(seen.size(), 20);
 }
 
-// Every seed fills, and keeps to the lint: the largest kana grid, the katakana list (few short
+// Every seed fills, keeps to the lint and crosses its letters well: the largest kana grid, the katakana list (few short
 // words, many alike) on small grids whose later stages have fewer words left, the same list with
 // fewer short words still, and the alphabet.
 TEST(Maker, EverySeedFillsAndPassesTheContentLint) {
@@ -84,6 +85,10 @@ TEST(Maker, EverySeedFillsAndPassesTheContentLint) {
             ASSERT_TRUE(made.error.isEmpty()) << c.list << " seed " << seed << ": " << made.error.toStdString();
             for (const LintProblem& p : Lint(made))
                 ADD_FAILURE() << c.list << " seed " << seed << " line " << p.line << ": " << p.text.toStdString();
+            // Most letters are crossed by a second word: kana grids by their rules, alphabet
+            // grids because thin patterns are refused.
+            for (const StageQuality& q : made.quality)
+                EXPECT_GE(q.crossing, std::string_view(c.list) == "english.tsv" ? 0.5 : 0.65) << c.list << " seed " << seed;
         }
     }
 }

@@ -33,6 +33,7 @@ QString FullWidth(const QString& latin) {
 }
 
 constexpr double kMaxTwoKanaShare = 0.30;
+constexpr double kMinAlphabetCrossing = 0.50;
 constexpr int kRefused = std::numeric_limits<int>::min();
 // Moves of black cells tried on each pattern, per cell of the grid.
 constexpr int kImproveTriesPerCell = 64;
@@ -43,6 +44,22 @@ double TwoLetterShare(const Pattern& p) {
     const std::vector<int> count = WordsByLength(p);
     const int all = std::accumulate(count.begin(), count.end(), 0);
     return all == 0 ? 0.0 : double(count[2]) / double(all);
+}
+
+// The share of white cells in two words: letters a crossing word helps to find.
+double CrossingShare(const Pattern& p) {
+    std::vector<int> words(p.black.size(), 0);
+    for (const Slot& s : SlotsOf(p))
+        for (int cell : s.cells)
+            ++words[size_t(cell)];
+    const auto white = std::count(p.black.begin(), p.black.end(), false);
+    return white == 0 ? 0.0 : double(std::count(words.begin(), words.end(), 2)) / double(white);
+}
+
+// Patterns a player would find thin: a kana grid of mostly two-kana words, an alphabet grid
+// where most letters have no crossing word to help.
+bool Thin(const Pattern& p, Script script) {
+    return script == Script::Kana ? TwoLetterShare(p) > kMaxTwoKanaShare : CrossingShare(p) < kMinAlphabetCrossing;
 }
 
 }  // namespace
@@ -113,8 +130,9 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
             out.error = QStringLiteral("the pattern breaks a rule: %1").arg(QLatin1String(*broken));
             return out;
         }
-        if (script == Script::Kana && TwoLetterShare(*options.pattern) > kMaxTwoKanaShare) {
-            out.error = QStringLiteral("the pattern has more than 30 % two-kana words");
+        if (Thin(*options.pattern, script)) {
+            out.error = script == Script::Kana ? QStringLiteral("the pattern has more than 30 % two-kana words")
+                                               : QStringLiteral("fewer than half the pattern's letters are crossed by a second word");
             return out;
         }
     }
@@ -142,7 +160,7 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
             const FillOdds& odds = onLevel ? levelOdds : listOdds;
             const auto score = [&](const Pattern& p) {
                 // The content lint refuses a stage of so many two-kana words.
-                return script == Script::Kana && TwoLetterShare(p) > kMaxTwoKanaShare ? kRefused : odds.Log2Fills(p);
+                return Thin(p, script) ? kRefused : odds.Log2Fills(p);
             };
             if (options.pattern) {
                 pattern = options.pattern;
@@ -172,26 +190,19 @@ Generated GenerateCollection(const std::vector<ListWord>& list, const GenerateOp
         }
         const std::vector<Slot> wordSlots = SlotsOf(*pattern);
         std::vector<QChar> letters(size_t(width * height), QChar(u'■'));
-        std::vector<int> wordsOfCell(letters.size(), 0);
         for (size_t s = 0; s < wordSlots.size(); ++s) {
             const int w = (*fill)[s];
             used[size_t(w)] = true;
-            for (size_t k = 0; k < wordSlots[s].cells.size(); ++k) {
+            for (size_t k = 0; k < wordSlots[s].cells.size(); ++k)
                 letters[size_t(wordSlots[s].cells[k])] = lexicon.Word(w)[qsizetype(k)];
-                ++wordsOfCell[size_t(wordSlots[s].cells[k])];
-            }
         }
         StageQuality q{width, height, int(wordSlots.size())};
-        int white = 0, crossing = 0, two = 0, levelSum = 0;
-        for (size_t i = 0; i < letters.size(); ++i) {
-            white += !pattern->black[i];
-            crossing += wordsOfCell[i] == 2;
-        }
+        int two = 0, levelSum = 0;
         for (size_t s = 0; s < wordSlots.size(); ++s) {
             two += wordSlots[s].cells.size() == 2;
             levelSum += lexicon.Level((*fill)[s]);
         }
-        q.crossing = double(crossing) / white;
+        q.crossing = CrossingShare(*pattern);
         q.twoLetter = double(two) / double(wordSlots.size());
         q.meanLevel = double(levelSum) / double(wordSlots.size());
         out.quality.push_back(q);
