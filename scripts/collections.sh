@@ -57,9 +57,9 @@ generate() {
 
 # The lists fill grids only up to these sizes: two grades of kanji words or the loanwords are
 # fewer words than a larger grid needs.
-generate 漢字よみ・一二年生 "$lists/kanji12.tsv" 5x4,4x5,5x4,4x5,6x5,5x6,6x5,5x6,6x5,5x6,6x5,5x6 1
-generate 漢字よみ・三四年生 "$lists/kanji34.tsv" 5x5,5x5,6x6,6x6,7x7,7x7,8x8,8x8,8x8,9x9,9x9,9x9 1
-generate 漢字よみ・五六年生 "$lists/kanji56.tsv" 5x5,5x5,6x6,6x6,7x7,7x7,8x8,9x9,9x9,11x11,11x11,12x12 1
-generate 外来語めぐり "$words/katakana.tsv" 5x5,5x5,5x5,6x5,5x6,6x6,6x6,6x6,7x6,6x7,7x6,6x7 6
-generate 英単語・初級 "$lists/english-easy.tsv" 5x5,5x5,5x5,6x6,6x6,6x6,7x7,7x7,7x7,8x8,8x8,8x8 1
-generate 英単語・中級 "$lists/english-hard.tsv" 5x5,5x5,5x5,6x6,6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9 2
+generate 漢字よみ・一二年生 "$lists/kanji12.tsv" 6x5,5x6,6x6,6x6,7x6,6x7,7x7,7x7,7x7,7x7,8x7,7x8 5
+generate 漢字よみ・三四年生 "$lists/kanji34.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 1
+generate 漢字よみ・五六年生 "$lists/kanji56.tsv" 7x7,7x7,7x7,9x9,9x9,9x9,11x11,11x11,11x11,13x13,13x13,13x13 1
+generate 外来語めぐり "$words/katakana.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 1
+generate 英単語・初級 "$lists/english-easy.tsv" 5x5,5x5,6x6,6x6,6x6,7x7,7x7,7x7,7x7,8x8,8x8,8x8 5
+generate 英単語・中級 "$lists/english-hard.tsv" 6x6,6x6,7x7,7x7,8x8,8x8,9x9,9x9,9x9,9x9,9x9,9x9 1
