@@ -185,7 +185,7 @@ generate() {
 # The first and second grades' words, without those a young child would not read or know, fill
 # no grid wider than six.
 generate 漢字よみ・一二年生 "$lists/kanji12.tsv" 6x5,5x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6 4
-generate 漢字よみ・三四年生 "$lists/kanji34.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 1
+generate 漢字よみ・三四年生 "$lists/kanji34.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 2
 generate 漢字よみ・五六年生 "$lists/kanji56.tsv" 7x7,7x7,7x7,9x9,9x9,9x9,11x11,11x11,11x11,13x13,13x13,13x13 1
 generate 外来語めぐり "$words/katakana.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 1
 generate 英単語・初級 "$lists/english-easy.tsv" 5x5,5x5,6x6,6x6,6x6,7x7,7x7,7x7,7x7,8x8,8x8,8x8 5
