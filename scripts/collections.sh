@@ -159,10 +159,25 @@ grades() {
 grades 1 2 >"$lists/kanji12.tsv"
 grades 3 4 >"$lists/kanji34.tsv"
 grades 5 6 >"$lists/kanji56.tsv"
+# The loanwords and English words the review kept out (rare, technical, brand-like, native, adult,
+# violent or sad words, forms that are not words of their own) leave the lists, and the everyday
+# words the dictionary filters miss join them.
+awk -F'\t' 'FNR == NR { if (!/^#/) skip[$1] = 1; next } /^#/ || !($1 in skip)' \
+    "$words/katakana-avoid.txt" "$words/katakana.tsv" >"$lists/katakana.tsv"
+grep -v '^#' "$words/katakana-more.tsv" >>"$lists/katakana.tsv"
 # English words of up to eight letters whose Japanese headword uses first- to third-grade kanji,
-# and the rest of the list for the harder collection.
-awk -F'\t' '/^#/ || ($4 <= 3 && length($1) <= 8)' "$words/english.tsv" >"$lists/english-easy.tsv"
-awk -F'\t' '/^#/ || !($4 <= 3 && length($1) <= 8)' "$words/english.tsv" >"$lists/english-hard.tsv"
+# and the rest of the list for the harder collection; english-grade.txt moves a word whose
+# difficulty the headword's grade misjudges.
+english() {
+    awk -F'\t' -v easy="$1" 'FILENAME == ARGV[1] { if (!/^#/) skip[$1] = 1; next }
+        FILENAME == ARGV[2] { if (!/^#/) grade[$1] = $2; next }
+        /^#/ { if (FILENAME == ARGV[3]) print; next }
+        $1 in skip { next }
+        { e = ($1 in grade) ? grade[$1] == "初級" : ($4 <= 3 && length($1) <= 8) }
+        e == easy' "$words/english-avoid.txt" "$words/english-grade.txt" "$words/english.tsv" "$words/english-more.tsv"
+}
+english 1 >"$lists/english-easy.tsv"
+english 0 >"$lists/english-hard.tsv"
 
 # generate NAME LIST SIZES SEED: OUT-DIR/NAME.vxl.txt, titled NAME, with the lists' licence and
 # the command that made it.
@@ -187,6 +202,6 @@ generate() {
 generate 漢字よみ・一二年生 "$lists/kanji12.tsv" 6x5,5x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6,6x6 4
 generate 漢字よみ・三四年生 "$lists/kanji34.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 2
 generate 漢字よみ・五六年生 "$lists/kanji56.tsv" 7x7,7x7,7x7,9x9,9x9,9x9,11x11,11x11,11x11,13x13,13x13,13x13 1
-generate 外来語めぐり "$words/katakana.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 1
-generate 英単語・初級 "$lists/english-easy.tsv" 5x5,5x5,6x6,6x6,6x6,7x7,7x7,7x7,7x7,8x8,8x8,8x8 5
-generate 英単語・中級 "$lists/english-hard.tsv" 6x6,6x6,7x7,7x7,8x8,8x8,9x9,9x9,9x9,9x9,9x9,9x9 1
+generate 外来語めぐり "$lists/katakana.tsv" 6x6,6x6,7x7,7x7,7x7,8x8,8x8,9x9,9x9,9x9,11x11,11x11 5
+generate 英単語・初級 "$lists/english-easy.tsv" 5x5,5x5,6x6,6x6,6x6,7x7,7x7,7x7,7x7,8x8,8x8,8x8 2
+generate 英単語・中級 "$lists/english-hard.tsv" 6x6,6x6,7x7,7x7,8x8,8x8,9x9,9x9,9x9,9x9,9x9,9x9 3
