@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace kirune {
 
 namespace {
@@ -15,6 +17,21 @@ const QColor kStageColor(0xFF, 0xFF, 0x80);  // shows through a transparent cell
 const QColor kBaseColor(0xFF, 0xFF, 0xC0);
 const QColor kGridLine(0x70, 0x70, 0x70);
 const QColor kRollBar(0x30, 0x60, 0xC0);
+
+// A cell's one-pixel border as four strips laid on whole screen pixels: at any scale every line
+// of the grid comes out equally wide, where a scaled pen's edges would round unevenly.
+void DrawCellBorder(QPainter& p, QRect cell, qreal scale) {
+    const int left = qRound(cell.left() * scale), top = qRound(cell.top() * scale);
+    const int right = qRound((cell.right() + 1) * scale), bottom = qRound((cell.bottom() + 1) * scale);
+    const int line = std::max(1, qRound(scale));
+    p.save();
+    p.resetTransform();
+    p.scale(1 / scale, 1 / scale);
+    for (const QRect strip : {QRect(left, top, right - left, line), QRect(left, bottom - line, right - left, line),
+                              QRect(left, top, line, bottom - top), QRect(right - line, top, line, bottom - top)})
+        p.fillRect(strip, kGridLine);
+    p.restore();
+}
 
 }  // namespace
 
@@ -38,8 +55,7 @@ void CrossStage::paintEvent(QPaintEvent* event) {
             continue;
         if (label.Opaque)
             p.fillRect(cell, ColorOf(label.BackColor));
-        p.setPen(kGridLine);
-        p.drawRect(cell.adjusted(0, 0, -1, -1));
+        DrawCellBorder(p, cell, devicePixelRatioF());
         if (!label.Caption.isEmpty()) {
             p.setPen(Qt::black);
             p.drawText(cell, Qt::AlignCenter, label.Caption);
