@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 namespace kirune {
 
@@ -18,19 +19,36 @@ const QColor kBaseColor(0xFF, 0xFF, 0xC0);
 const QColor kGridLine(0x70, 0x70, 0x70);
 const QColor kRollBar(0x30, 0x60, 0xC0);
 
+// A cell's rectangle on whole screen pixels: at a fractional scale neighbouring cells meet
+// exactly, with no seam and no overlap.
+QRect OnScreenPixels(QRect cell, qreal scale) {
+    const int left = qRound(cell.left() * scale), top = qRound(cell.top() * scale);
+    return QRect(QPoint(left, top), QPoint(qRound((cell.right() + 1) * scale) - 1, qRound((cell.bottom() + 1) * scale) - 1));
+}
+
+// Paints in screen pixels for the painter's lifetime.
+class ScreenPixels {
+public:
+    ScreenPixels(QPainter& p, qreal scale) : p(p) {
+        p.save();
+        p.resetTransform();
+        p.scale(1 / scale, 1 / scale);
+    }
+    ~ScreenPixels() { p.restore(); }
+
+private:
+    QPainter& p;
+};
+
 // A cell's one-pixel border as four strips laid on whole screen pixels: at any scale every line
 // of the grid comes out equally wide, where a scaled pen's edges would round unevenly.
 void DrawCellBorder(QPainter& p, QRect cell, qreal scale) {
-    const int left = qRound(cell.left() * scale), top = qRound(cell.top() * scale);
-    const int right = qRound((cell.right() + 1) * scale), bottom = qRound((cell.bottom() + 1) * scale);
+    const QRect r = OnScreenPixels(cell, scale);
     const int line = std::max(1, qRound(scale));
-    p.save();
-    p.resetTransform();
-    p.scale(1 / scale, 1 / scale);
-    for (const QRect strip : {QRect(left, top, right - left, line), QRect(left, bottom - line, right - left, line),
-                              QRect(left, top, line, bottom - top), QRect(right - line, top, line, bottom - top)})
+    const ScreenPixels pixels(p, scale);
+    for (const QRect strip : {QRect(r.left(), r.top(), r.width(), line), QRect(r.left(), r.bottom() + 1 - line, r.width(), line),
+                              QRect(r.left(), r.top(), line, r.height()), QRect(r.right() + 1 - line, r.top(), line, r.height())})
         p.fillRect(strip, kGridLine);
-    p.restore();
 }
 
 }  // namespace
@@ -46,20 +64,26 @@ void CrossStage::paintEvent(QPaintEvent* event) {
     p.fillRect(event->rect(), kStageColor);
     p.setFont(cellFont);
     const int w = screen.CellWidth, h = screen.CellHeight;
-    const QRect dirty = event->rect();
-    for (const CellLabel& label : screen.lblCell) {
-        if (!label.Visible)
-            continue;
-        const QRect cell(label.Left, label.Top, w, h);
-        if (!dirty.intersects(cell))
-            continue;
-        if (label.Opaque)
-            p.fillRect(cell, ColorOf(label.BackColor));
-        DrawCellBorder(p, cell, devicePixelRatioF());
-        if (!label.Caption.isEmpty()) {
-            p.setPen(Qt::black);
-            p.drawText(cell, Qt::AlignCenter, label.Caption);
-        }
+    const qreal scale = devicePixelRatioF();
+    // At a fractional scale a cell's edge pixels are shared with its neighbours: those touching
+    // the repainted area are painted again too, all fills before all borders.
+    const QRect dirty = event->rect().adjusted(-1, -1, 1, 1);
+    std::vector<const CellLabel*> shown;
+    for (const CellLabel& label : screen.lblCell)
+        if (label.Visible && dirty.intersects(QRect(label.Left, label.Top, w, h)))
+            shown.push_back(&label);
+    {
+        const ScreenPixels pixels(p, scale);
+        for (const CellLabel* label : shown)
+            if (label->Opaque)
+                p.fillRect(OnScreenPixels(QRect(label->Left, label->Top, w, h), scale), ColorOf(label->BackColor));
+    }
+    p.setPen(Qt::black);
+    for (const CellLabel* label : shown) {
+        const QRect cell(label->Left, label->Top, w, h);
+        DrawCellBorder(p, cell, scale);
+        if (!label->Caption.isEmpty())
+            p.drawText(cell, Qt::AlignCenter, label->Caption);
     }
     for (const Box* bars : {screen.shpRollCell1, screen.shpRollCell2})
         for (int i = 0; i < 2; ++i)

@@ -20,7 +20,7 @@
 #            --hold SECONDS once the board is up, leave it alone that long (prints the game's
 #                           pid first, for a measurement from outside)
 #            --shots DIR    keep the screenshots there
-#            --scale N      start the game with --scale N (a whole number): coordinates scale with it
+#            --scale N      start the game with --scale N (1, 1.5, 2 …): coordinates scale with it
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server can start here).
 set -uo pipefail
@@ -72,7 +72,10 @@ step() { echo "smoke: $(date +%T) $*"; }
 for display in $(seq 90 120); do
     [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
 done
-Xvfb ":$display" -screen 0 $((1280 * scale))x$((900 * scale))x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+# Window coordinates times the scale, which is kept in tenths for the shell's whole numbers.
+tenths=$(awk -v s="$scale" 'BEGIN { printf "%d", s * 10 + 0.5 }')
+scaled() { echo $(($1 * tenths / 10)); }
+Xvfb ":$display" -screen 0 "$(scaled 1280)x$(scaled 900)x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do
     [ -e "/tmp/.X11-unix/X$display" ] && break
@@ -110,7 +113,7 @@ fi
 args=()
 ((today)) && args=(--today)
 [ -n "$open" ] && args=("$open")
-((scale > 1)) && args+=(--scale "$scale")
+((tenths != 10)) && args+=(--scale "$scale")
 # Started on a file of its own, the game makes its play file and score file in the state folder.
 made=$((today || ${#open}))
 "$program" "${args[@]}" >"$scratch/game.out" 2>"$scratch/game.err" &
@@ -134,12 +137,12 @@ shoot() { import -window root "$scratch/shot.png" 2>/dev/null; }
 keep() { [ -n "$shots" ] && cp "$scratch/shot.png" "$shots/$1.png"; }
 # "R G B" of a window pixel in the last screenshot.
 pixel() {
-    convert "$scratch/shot.png" -crop "1x1+$((wx + $1 * scale))+$((wy + $2 * scale))" -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+    convert "$scratch/shot.png" -crop "1x1+$((wx + $(scaled $1)))+$((wy + $(scaled $2)))" -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
 }
-click() { xdotool mousemove $((wx + $1 * scale)) $((wy + $2 * scale)) sleep 0.3 click 1; }
+click() { xdotool mousemove $((wx + $(scaled $1))) $((wy + $(scaled $2))) sleep 0.3 click 1; }
 # The fraction of a window rectangle darker than 30 % grey: printed text.
 ink() {
-    convert "$scratch/shot.png" -crop "$(($3 * scale))x$(($4 * scale))+$((wx + $1 * scale))+$((wy + $2 * scale))" -colorspace gray -threshold 30% \
+    convert "$scratch/shot.png" -crop "$(scaled $3)x$(scaled $4)+$((wx + $(scaled $1)))+$((wy + $(scaled $2)))" -colorspace gray -threshold 30% \
         -format '%[fx:int(1000*(1-mean))]' info:
 }
 # A talk box in its own saturated colour (narrator green, navigator cyan, partner orange).
@@ -268,7 +271,7 @@ fill_stage_1() {
 }
 # The fraction (per mille) of a window rectangle in a colour near the given "R G B".
 colour_share() {
-    convert "$scratch/shot.png" -crop "$(($3 * scale))x$(($4 * scale))+$((wx + $1 * scale))+$((wy + $2 * scale))" \
+    convert "$scratch/shot.png" -crop "$(scaled $3)x$(scaled $4)+$((wx + $(scaled $1)))+$((wy + $(scaled $2)))" \
         -fx "abs(r-$5/255)<0.1 && abs(g-$6/255)<0.1 && abs(b-$7/255)<0.1" -format '%[fx:int(1000*mean)]' info:
 }
 
