@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 using namespace kirune;
 
 namespace {
@@ -30,6 +32,11 @@ QString StateFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Large blocks come and go as the game runs (a cast strip let go while its sprite hides, a
+    // tune's sample data when it ends): each gets a mapping of its own that goes back to the
+    // system when freed. glibc would otherwise raise the threshold after the first such free and
+    // leave the next ones as holes in the heap.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kirune"));
     // Installed, the theme has the icon in every size; run from the build folder, the program
