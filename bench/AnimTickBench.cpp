@@ -26,7 +26,7 @@ void AnimTickBench(benchmark::State& state) {
     QImage strip(200, 120, QImage::Format_RGB32);
     strip.fill(Qt::white);
     QPainter(&strip).fillRect(0, 0, 200, 60, Qt::black);
-    AnimPeer::Cells(anim).push_back(strip);
+    AnimPeer::Cells(anim).push_back({QString(), strip});
     for (int i = 0; i < sprites; ++i) {
         SpriteRec s;
         s.InUse = s.Active = 1;

@@ -9,7 +9,7 @@ build=${1:-$here/build}
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n qt6-wayland libgl-dev
-  libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-ipafont-gothic dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick appstream desktop-file-utils

@@ -80,7 +80,7 @@ TEST_F(Stage, SpritesComeFromTheirCastRowsByPrefixAndReuseFreeSlots) {
     EXPECT_EQ(again, cloud) << "a freed slot is taken again";
     EXPECT_EQ(size_t(anim.SpriteCount()), 4u);
     // One picture read once for both balls, and let go when the last of them is freed.
-    const QImage& held = AnimPeer::Cells(anim)[size_t(S(ball).Cell)];
+    const QImage& held = AnimPeer::Cells(anim)[size_t(S(ball).Cell)].strip;
     EXPECT_EQ(S(again).Cell, S(ball).Cell);
     anim.FreeSprite(ball);
     EXPECT_FALSE(held.isNull());
@@ -178,6 +178,31 @@ TEST_F(Stage, ViewsClampAndSwapsKeepTheCentre) {
     S(wide).X = 100;
     anim.SwapSpritePicture(wide, narrow);
     EXPECT_EQ(std::pair(S(wide).X, S(wide).W), std::pair(110, 40));
+}
+
+// A hidden sprite's picture waits as its file: the partner's five moods hold one strip.
+TEST_F(Stage, OnlyThePicturesOfShownSpritesAreHeld) {
+    const auto& cells = AnimPeer::Cells(anim);
+    auto held = [&] {
+        std::vector<int> held;
+        for (size_t c = 1; c < cells.size(); ++c)
+            if (!cells[c].strip.isNull())
+                held.push_back(int(c));
+        return held;
+    };
+    const int partner = anim.LoadMoodSet(QStringLiteral("母"), 5);
+    const int shown = S(partner).Cell;
+    EXPECT_EQ(held(), std::vector{shown});
+    anim.SetMood(QStringLiteral("=1"));
+    EXPECT_EQ(held(), std::vector{S(partner).Cell}) << "the mood swapped away is let go, the new one read";
+    S(partner).X = 0;
+    anim.AnimTick();
+    EXPECT_EQ(anim.Shown().picStage.pixel(30, 40), qRgb(255, 0, 0)) << "and painted";
+    anim.SetMood(QStringLiteral("=4"));
+    EXPECT_EQ(held(), std::vector{shown});
+    anim.HideSprite(partner);
+    EXPECT_TRUE(held().empty());
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(Stage, MoodsChangeByWordAndTheTalkingPoseWaitsForFrameOne) {

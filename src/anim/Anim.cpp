@@ -31,7 +31,6 @@ Anim::Anim(Host& host, Random& random, TalkEngine& talk)
     : tmrAnim(host.Timers(), 10, [this] { AnimTick(); }), host(host), random(random), talk(talk) {
     sprites.resize(1);
     cells.resize(1);
-    cellFiles.resize(1);
 }
 
 void Anim::SetStageArea(int left, int top, int width, int height) {
@@ -92,6 +91,7 @@ void Anim::AnimTick() {
             ReentryStep(s);
         } else if (s.Mode == SpriteMode::Vanishes) {
             s.Active = 0;
+            LetGoOfPixels(s.Cell);
         }
     }
     if (!paintStage) {
@@ -104,7 +104,7 @@ void Anim::AnimTick() {
         const SpriteRec& s = sprites[i];
         const bool hasStrip = s.Cell > 0 && size_t(s.Cell) < cells.size();
         signature.insert(signature.end(), {qint64(i), s.X, s.Y, s.Frame, s.W, s.H, s.Cell,
-                                           hasStrip ? cells[size_t(s.Cell)].cacheKey() : 0});
+                                           hasStrip ? cells[size_t(s.Cell)].strip.cacheKey() : 0});
     }
     if (!stageDirty && signature == shownSignature)
         return;
@@ -185,9 +185,9 @@ void Anim::ReentryStep(SpriteRec& s) {
 }
 
 void Anim::Paint(const SpriteRec& s) {
-    if (!paintStage || s.Cell <= 0 || size_t(s.Cell) >= cells.size() || cells[size_t(s.Cell)].isNull())
+    if (!paintStage || s.Cell <= 0 || size_t(s.Cell) >= cells.size() || cells[size_t(s.Cell)].strip.isNull())
         return;
-    const QImage& strip = cells[size_t(s.Cell)];
+    const QImage& strip = cells[size_t(s.Cell)].strip;
     const QPoint at(s.X - viewX, s.Y - viewY);
     const int sx = (s.Frame - 1) * s.W;
     QPainter p(&shown.picStage);
@@ -267,22 +267,31 @@ void Anim::FreeSprite(int sprite) {
     const int cell = s.Cell;
     if (cell <= 0 || size_t(cell) >= cells.size())
         return;
+    LetGoOfPixels(cell);
     for (const SpriteRec& other : sprites)
         if (other.InUse != 0 && other.Cell == cell)
             return;
-    cells[size_t(cell)] = QImage();
-    cellFiles[size_t(cell)].clear();
+    cells[size_t(cell)] = CastPicture{};
+}
+
+void Anim::HideSprite(int sprite) {
+    sprites[size_t(sprite)].Active = 0;
+    LetGoOfPixels(sprites[size_t(sprite)].Cell);
 }
 
 void Anim::SwapSpritePicture(int sprite, int source) {
     SpriteRec& s = sprites[size_t(sprite)];
     const SpriteRec& from = sprites[size_t(source)];
+    const int old = s.Cell;
     s.X += (s.W - from.W) / 2;
     s.Y += (s.H - from.H) / 2;
     s.Cell = from.Cell;
     s.Frame = from.Frame;
     s.W = from.W;
     s.H = from.H;
+    if (Shows(s.Cell))
+        HoldPixels(s.Cell);
+    LetGoOfPixels(old);
 }
 
 void Anim::SetSpritePos(int sprite, int x, int y) {

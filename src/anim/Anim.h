@@ -73,7 +73,7 @@ public:
     void FollowSprite(int sprite, int limitX, int limitY);
     // The slot becomes free, and its picture too once no sprite in use shows it.
     void FreeSprite(int sprite);
-    void HideSprite(int sprite) { sprites[size_t(sprite)].Active = 0; }
+    void HideSprite(int sprite);
     void SwapSpritePicture(int sprite, int source);
     void SetSpritePos(int sprite, int x, int y);
     void GetSpritePos(int sprite, int& x, int& y) const;
@@ -143,6 +143,9 @@ private:
     void WaitTick();
     void WaitForFrame1(int sprite);
     void ApplyMoodWord(const QString& word);
+    bool Shows(int cell) const;
+    bool HoldPixels(int cell);
+    void LetGoOfPixels(int cell);
     void PlacePair(int x, int y);
     void ResetLabels();
     QSize LabelSize(int points) const;
@@ -158,8 +161,14 @@ private:
     int viewX = 0, viewY = 0, viewMaxX = 0, viewMaxY = 0;
     qint32 animCount = 0;
     std::vector<SpriteRec> sprites;  // element 0 unused
-    std::vector<QImage> cells;       // element 0 unused; a null image is a free holder
-    std::vector<QString> cellFiles;  // the picture each holder was read from, to read it once
+    // A cast picture sprites refer to by Cell. A strip is some 400 KB and most wait hidden (the
+    // title's poses, the partner's other moods), so its pixels are held only while a shown
+    // sprite shows it, and read again from its file when one next does.
+    struct CastPicture {
+        QString path;  // empty: a free holder
+        QImage strip;
+    };
+    std::vector<CastPicture> cells;  // element 0 unused
     // The sprites this tick paints, in painting order, and what the stage showed when it was
     // last painted: a tick in which nothing moved leaves the picture and the screen alone.
     std::vector<size_t> painted;

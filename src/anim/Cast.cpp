@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace kirune {
 
 void Anim::SetWorldSize(int width, int height, int clear) {
@@ -61,31 +63,55 @@ int Anim::LoadSprite(const QString& name) {
     const QString picturePath = programFolder + QStringLiteral("Picture/cast/") + name + QStringLiteral(".jpg");
     // A picture already held (a figure's standing pose is also one of its poses) is shared.
     size_t cell = 1;
-    while (cell < cells.size() && (cells[cell].isNull() || cellFiles[cell] != picturePath))
+    while (cell < cells.size() && cells[cell].path != picturePath)
         ++cell;
-    if (cell == cells.size()) {
-        QImage strip(picturePath);
-        if (strip.isNull()) {
-            if (assetError)
-                assetError(picturePath);
-            return 0;
-        }
+    const bool known = cell < cells.size();
+    if (!known) {
         cell = 1;
-        while (cell < cells.size() && !cells[cell].isNull())
+        while (cell < cells.size() && !cells[cell].path.isEmpty())
             ++cell;
-        if (cell == cells.size()) {
+        if (cell == cells.size())
             cells.emplace_back();
-            cellFiles.emplace_back();
-        }
-        cells[cell] = strip.convertToFormat(QImage::Format_RGB32);
-        cellFiles[cell] = picturePath;
+        cells[cell].path = picturePath;
+    }
+    // Read now even if the sprite is hidden at once, so a broken picture stops the game at the
+    // start and not when it is first shown.
+    if (!HoldPixels(int(cell))) {
+        if (!known)
+            cells[cell] = CastPicture{};
+        return 0;
     }
 
     SpriteRec r = *parsed;
     r.InUse = 1;
     r.Cell = int(cell);
     sprites[s] = r;
+    LetGoOfPixels(r.Cell);
     return int(s);
+}
+
+bool Anim::Shows(int cell) const {
+    return std::any_of(sprites.begin() + 1, sprites.end(),
+                       [cell](const SpriteRec& s) { return s.InUse != 0 && s.Active == 1 && s.Cell == cell; });
+}
+
+bool Anim::HoldPixels(int cell) {
+    CastPicture& picture = cells[size_t(cell)];
+    if (!picture.strip.isNull())
+        return true;
+    const QImage strip(picture.path);
+    if (strip.isNull()) {
+        if (assetError)
+            assetError(picture.path);
+        return false;
+    }
+    picture.strip = strip.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
+void Anim::LetGoOfPixels(int cell) {
+    if (cell > 0 && size_t(cell) < cells.size() && !Shows(cell))
+        cells[size_t(cell)].strip = QImage();
 }
 
 int Anim::LoadMoodSet(const QString& name, int count) {

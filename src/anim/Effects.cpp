@@ -158,6 +158,7 @@ void Anim::ShakeStage(int kind, int amplitude, int speed) {
     StartAnim();
     shown.WorkVisible = false;
     shown.WorkX = shown.WorkY = 0;
+    shown.picWork = QImage();
     Changed();
 }
 

@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 using namespace kirune;
 
 namespace {
@@ -45,6 +47,11 @@ QString ScaleAsked(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Large blocks come and go as the game runs (a cast strip let go while its sprite hides, a
+    // tune's sample data when it ends): each gets a mapping of its own that goes back to the
+    // system when freed. glibc would otherwise raise the threshold after the first such free and
+    // leave the next ones as holes in the heap.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     // A scale of the player's choosing replaces the desktop's: a 4K screen without desktop
     // scaling would show the window a quarter of its size.
     if (const QString asked = ScaleAsked(argc, argv); !asked.isEmpty()) {

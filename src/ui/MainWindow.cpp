@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 #include "ui/Panel.h"
+#include "ui/StartupTrace.h"
 #include "ui/TalkWidgets.h"
 #include "ui/KeypadWindow.h"
 #include "ui/StageWidget.h"
@@ -258,6 +259,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
+    TraceStartup(shownTraced, "window");
     QPainter p(this);
     if (!background.isNull()) {
         p.drawPixmap(rect(), background);

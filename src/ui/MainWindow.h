@@ -77,6 +77,7 @@ private:
     ClickArea* lblAnswerOpen = nullptr;
     ClickArea* lblMarkSpeedUp = nullptr;
     bool keyPreview = false;
+    bool shownTraced = false;
     TalkLayer* talkLayer = nullptr;
     KeypadWindow* keypadWindow = nullptr;
     StageWidget* stage = nullptr;

@@ -7,13 +7,15 @@
 namespace kirune {
 
 Panel::Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint)
-    : QWidget(parent), tint(tint) {
+    : QWidget(parent), picturePath(picturePath), tint(tint) {
     setGeometry(geometry);
-    if (!picturePath.isEmpty())
-        picture.load(picturePath);
 }
 
 void Panel::paintEvent(QPaintEvent*) {
+    if (!picturePath.isEmpty()) {
+        picture.load(picturePath);
+        picturePath.clear();
+    }
     QPainter p(this);
     if (!picture.isNull()) {
         p.drawPixmap(rect(), picture);

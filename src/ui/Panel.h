@@ -8,7 +8,8 @@
 namespace kirune {
 
 // A skinned panel of the main window: its picture when the game ships one, otherwise a drawn
-// rounded panel in the given colour.
+// rounded panel in the given colour. The picture is read when the panel is first painted: most
+// panels stay hidden through the title.
 class Panel : public QWidget {
 public:
     Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint);
@@ -17,6 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString picturePath;  // emptied once read
     QPixmap picture;
     QColor tint;
 };

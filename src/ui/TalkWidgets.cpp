@@ -1,6 +1,7 @@
 #include "ui/TalkWidgets.h"
 
 #include "ui/Fonts.h"
+#include "ui/StartupTrace.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +56,8 @@ void TalkBoxWidget::paintEvent(QPaintEvent*) {
         p.setPen(ColorOf(run.Color));
         p.drawText(run.X, run.Y + ascent, run.Text);
     }
+    if (!box.Runs.empty())
+        TraceStartup(textTraced, "text");
 }
 
 void TalkBoxWidget::mousePressEvent(QMouseEvent* event) {

@@ -21,6 +21,7 @@ protected:
 private:
     TalkEngine& talk;
     int index;
+    bool textTraced = false;
 };
 
 // picMenuBox: the choices, with the red bar under the pointer.

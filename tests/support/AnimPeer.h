@@ -9,7 +9,7 @@ namespace kirune {
 struct AnimPeer {
     static SpriteRec& Sprite(Anim& anim, int sprite) { return anim.sprites[size_t(sprite)]; }
     static std::vector<SpriteRec>& Sprites(Anim& anim) { return anim.sprites; }
-    static std::vector<QImage>& Cells(Anim& anim) { return anim.cells; }
+    static std::vector<Anim::CastPicture>& Cells(Anim& anim) { return anim.cells; }
     static qint32& AnimCount(Anim& anim) { return anim.animCount; }
     static StagePictures& Shown(Anim& anim) { return anim.shown; }
     static QImage& World(Anim& anim) { return anim.world; }
