@@ -1,6 +1,5 @@
 #include "host/QtHost.h"
 #include "library/Library.h"
-#include "host/Wait.h"
 #include "support/AnimPeer.h"
 #include "support/SimGame.h"
 #include "ui/BoardWidget.h"
@@ -15,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -71,20 +71,27 @@ TEST_F(Window, ShowsTheBoardAndForwardsKeysAndClicks) {
 
 TEST_F(Window, TheRealHostKeepsATimerTickingWhileItsHandlerWaits) {
     QtHost host;
-    int ticks = 0, depth = 0, deepest = 0;
+    int ticks = 0, depth = 0, deepest = 0, wakes = 0;
     GameTimer timer(host.Timers(), 10, [&] {
         ++ticks;
         deepest = std::max(deepest, ++depth);
-        if (ticks == 1)
-            Wait(host, 0.1);
+        if (ticks == 1) {
+            const qint64 end = host.NowMs() + 100;
+            for (; host.NowMs() < end; ++wakes)
+                host.Pump(end);
+        }
         --depth;
     });
     timer.SetEnabled(true);
+    // The tick is overdue when the first Pump starts, so that Pump wakes at once, and the wait
+    // above runs inside it: its wake-up must not go on firing through the wait.
+    QThread::msleep(30);
     const qint64 end = host.NowMs() + 200;
     while (host.NowMs() < end)
         host.Pump(end);
     EXPECT_EQ(deepest, 2) << "ticks arrived inside the waiting handler";
     EXPECT_GT(ticks, 3);
+    EXPECT_LT(wakes, 50) << "the wait woke for its ticks, not in a busy loop";
 }
 
 // Esc and the close button answer an OK report as OK but never a question: report 10004 stays

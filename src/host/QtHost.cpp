@@ -132,16 +132,19 @@ void QtHost::ArmDriver() {
 
 void QtHost::Pump(qint64 wakeAtMs) {
     // A timer whose handler is running never fires again from Qt while that handler waits, so
-    // each Pump arms a one-off timer of its own for the next moment anything is due.
+    // each Pump arms a one-off timer of its own for the next moment anything is due. Single-shot:
+    // the events this Pump delivers may wait in Pumps of their own for a second or more, and a
+    // repeating timer would go on firing all through them, at 0 ms a busy loop.
     qint64 wake = Timers().NextDue();
     if (wakeAtMs >= 0 && (wake < 0 || wakeAtMs < wake))
         wake = wakeAtMs;
-    int id = 0;
-    if (wake >= 0)
-        id = waker.startTimer(int(std::clamp<qint64>(wake - NowMs(), 0, 1000)), Qt::PreciseTimer);
+    QTimer alarm;
+    if (wake >= 0) {
+        alarm.setSingleShot(true);
+        alarm.setTimerType(Qt::PreciseTimer);
+        alarm.start(int(std::clamp<qint64>(wake - NowMs(), 0, 1000)));
+    }
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    if (id)
-        waker.killTimer(id);
     Timers().RunDue();
 }
 

@@ -47,7 +47,7 @@ private:
 
     QElapsedTimer clock;
     QTimer driver;  // runs the game timers whenever the event loop is idle
-    QObject waker;  // short one-off timers that end a Pump
+    QObject waker;  // receives what the audio thread hands over to the game's thread
     std::unique_ptr<QLockFile> instanceLock;
     bool audioOpen = false;
     Mix_Chunk* soundSlots[4] = {};  // slots -1..2 on mixer channels 0..3
