@@ -23,13 +23,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for display in $(seq 130 160); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-done
-Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-export DISPLAY=":$display" SDL_AUDIODRIVER=dummy HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
+source "$here/bench/private-display.sh"
+start_private_display
+pids+=("$xvfb_pid")
+export SDL_AUDIODRIVER=dummy HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 

@@ -25,16 +25,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for display in $(seq 130 160); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-done
-Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$display" SDL_AUDIODRIVER=dummy
+source "$here/bench/private-display.sh"
+start_private_display
+xvfb=$xvfb_pid
+export SDL_AUDIODRIVER=dummy
 unset QT_QPA_PLATFORM
 
 for i in "${!builds[@]}"; do

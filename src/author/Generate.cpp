@@ -46,16 +46,6 @@ double TwoLetterShare(const Pattern& p) {
     return all == 0 ? 0.0 : double(count[2]) / double(all);
 }
 
-// The share of white cells in two words: letters a crossing word helps to find.
-double CrossingShare(const Pattern& p) {
-    std::vector<int> words(p.black.size(), 0);
-    for (const Slot& s : SlotsOf(p))
-        for (int cell : s.cells)
-            ++words[size_t(cell)];
-    const auto white = std::count(p.black.begin(), p.black.end(), false);
-    return white == 0 ? 0.0 : double(std::count(words.begin(), words.end(), 2)) / double(white);
-}
-
 // Patterns a player would find thin: a kana grid of mostly two-kana words, an alphabet grid
 // where most letters have no crossing word to help.
 bool Thin(const Pattern& p, Script script) {

@@ -80,8 +80,8 @@ int ShortRuns(const Pattern& p) {
     return count;
 }
 
-// The white cells in one word only: letters that no crossing word helps to find.
-int Unchecked(const Pattern& p) {
+// How many words each cell lies in.
+std::vector<int> WordsOfCells(const Pattern& p) {
     std::vector<int> words(p.black.size(), 0);
     for (bool across : {true, false})
         ForEachRun(p, across, [&](int line, int start, int length) {
@@ -89,6 +89,12 @@ int Unchecked(const Pattern& p) {
                 for (int k = start; k < start + length; ++k)
                     ++words[size_t(Cell(p, across, line, k))];
         });
+    return words;
+}
+
+// The white cells in one word only: letters that no crossing word helps to find.
+int Unchecked(const Pattern& p) {
+    const std::vector<int> words = WordsOfCells(p);
     return int(std::count(words.begin(), words.end(), 1));
 }
 
@@ -134,6 +140,12 @@ std::vector<Slot> SlotsOf(const Pattern& p) {
             wordSlots.push_back(std::move(s));
         });
     return wordSlots;
+}
+
+double CrossingShare(const Pattern& p) {
+    const std::vector<int> words = WordsOfCells(p);
+    const auto white = std::count(p.black.begin(), p.black.end(), false);
+    return white == 0 ? 0.0 : double(std::count(words.begin(), words.end(), 2)) / double(white);
 }
 
 std::vector<int> WordsByLength(const Pattern& p) {

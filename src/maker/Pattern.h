@@ -33,6 +33,9 @@ std::vector<Slot> SlotsOf(const Pattern& p);
 // How many words of each length the pattern has, by length.
 std::vector<int> WordsByLength(const Pattern& p);
 
+// The share of white cells in two words: letters a crossing word helps to find.
+double CrossingShare(const Pattern& p);
+
 // The lengths of the words a list holds: every word of a pattern must have one of them.
 struct WordLengths {
     int shortest = 2, longest = 7;
