@@ -5,8 +5,10 @@
 #include "ui/BoardWidget.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/ScreenPicture.h"
 #include "ui/StageWidget.h"
 #include "ui/TalkWidgets.h"
+#include "ui/WholeScale.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -178,6 +180,38 @@ TEST_F(Window, AShakeUncoversTheStillStageAtItsEdges) {
     EXPECT_EQ((std::vector{shown.pixelColor(2, 10), shown.pixelColor(20, 28), shown.pixelColor(20, 10)}),
               (std::vector{sky, sky, QColor(Qt::white)}))
         << "the left and the bottom edge show the still stage, the middle the snapshot";
+}
+
+TEST_F(Window, AtAFractionalScaleEveryPictureFeatureKeepsItsWidth) {
+    // Posts 3 pixels wide with 3-pixel gaps, drawn at 1.5: each post should cover 4.5 screen
+    // pixels, where drawing straight would give 4, 5, 4, 5.
+    QImage posts(30, 2, QImage::Format_RGB32);
+    for (int x = 0; x < posts.width(); ++x)
+        for (int y = 0; y < posts.height(); ++y)
+            posts.setPixelColor(x, y, x / 3 % 2 == 0 ? Qt::black : Qt::white);
+    ScreenPicture picture(QPixmap::fromImage(posts));
+    QImage screen(45, 3, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(1.5);
+    {
+        QPainter p(&screen);
+        picture.Draw(p, QRect(0, 0, 30, 2));
+    }
+    std::vector<double> widths;
+    for (int post = 0; post < 5; ++post) {
+        double ink = 0;
+        for (int x = post * 9; x < post * 9 + 9; ++x)
+            ink += 1.0 - qGray(screen.pixel(x, 1)) / 255.0;
+        widths.push_back(std::round(ink * 10) / 10);
+    }
+    EXPECT_EQ(widths, std::vector<double>(5, 4.5));
+}
+
+TEST(WholeScale, AFractionalDesktopScaleIsRoundedWhenTheWindowStillFits) {
+    const QSize window = MainWindow::kSize;
+    EXPECT_TRUE(PreferWholeScale(1.5, QSize(3840, 2160), window)) << "2 on a 4K screen";
+    EXPECT_FALSE(PreferWholeScale(1.5, QSize(1366, 740), window)) << "twice 774 does not fit 1366";
+    EXPECT_TRUE(PreferWholeScale(1.25, QSize(1366, 740), window)) << "down to 1 always fits";
+    EXPECT_FALSE(PreferWholeScale(2.0, QSize(3840, 2160), window)) << "already whole";
 }
 
 }  // namespace

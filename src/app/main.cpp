@@ -4,6 +4,7 @@
 #include "host/QtHost.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/WholeScale.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +16,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 #include <malloc.h>
 
@@ -54,7 +56,9 @@ int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     // A scale of the player's choosing replaces the desktop's: a 4K screen without desktop
     // scaling would show the window a quarter of its size.
-    if (const QString asked = ScaleAsked(argc, argv); !asked.isEmpty()) {
+    const QString asked = ScaleAsked(argc, argv);
+    const bool scaleAsked = !asked.isEmpty();
+    if (scaleAsked) {
         bool number = false;
         const double scale = asked.toDouble(&number);
         if (!number || scale < kSmallestScale || scale > kLargestScale) {
@@ -65,7 +69,15 @@ int main(int argc, char** argv) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     }
-    QApplication app(argc, argv);
+    std::optional<QApplication> app(std::in_place, argc, argv);
+    // Qt settles how it rounds the desktop's scale when it starts: to round a fractional scale
+    // (1.5 on a 4K screen) to a whole one, it starts again. Only such desktops pay for this.
+    if (!scaleAsked && !qEnvironmentVariableIsSet("QT_SCALE_FACTOR_ROUNDING_POLICY") &&
+        QGuiApplication::primaryScreen() && PreferWholeScale(*QGuiApplication::primaryScreen())) {
+        app.reset();
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+        app.emplace(argc, argv);
+    }
     QApplication::setApplicationName(QStringLiteral("Kirune"));
     // Installed, the theme has the icon in every size; run from the build folder, the program
     // folder's copy stands in.
@@ -89,7 +101,7 @@ int main(int argc, char** argv) {
                                                      "KIRUNE_SCALE does the same."),
                                       QStringLiteral("N")));
     args.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A play file (.vxl) or .ipuz crossword to open."));
-    args.process(app);
+    args.process(*app);
 
     QtHost host;
     Game game(host);
@@ -115,5 +127,5 @@ int main(int argc, char** argv) {
     game.story.hooks.ShowMainWindow = [&window] { window.show(); };
     // The title and the greeting run here; afterwards the game lives on the window's events.
     game.story.Main();
-    return app.exec();
+    return app->exec();
 }

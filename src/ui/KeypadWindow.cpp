@@ -3,6 +3,7 @@
 #include "story/Story.h"
 #include "ui/Fonts.h"
 #include "ui/KeyMap.h"
+#include "ui/PictureCaptions.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -32,7 +33,7 @@ KeypadWindow::KeypadWindow(Keypad& keypad, Story& story, const QString& pictureP
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(252, 65);
     setWindowTitle(QStringLiteral("Kirune"));
-    background.load(picturePath);
+    background = ScreenPicture(picturePath);
     systemMoveWatch = new QTimer(this);
     systemMoveWatch->setInterval(100);
     connect(systemMoveWatch, &QTimer::timeout, this, [this] {
@@ -65,7 +66,7 @@ void KeypadWindow::Sync() {
 void KeypadWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!background.isNull()) {
-        p.drawPixmap(rect(), background);
+        background.Draw(p, rect());
     } else {
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient fill(0, 0, 0, height());
@@ -76,11 +77,8 @@ void KeypadWindow::paintEvent(QPaintEvent*) {
         p.fillPath(shape, fill);
         p.setPen(QPen(QColor(0x80, 0x50, 0x30), 2));
         p.drawPath(shape);
-        p.setFont(GameFont(kPGothic, 7.5, true));
-        p.setPen(QColor(0x60, 0x30, 0x20));
-        p.drawText(QRect(4, 18, 22, 17), Qt::AlignCenter, QStringLiteral("キー"));
-        p.drawText(QRect(4, 44, 22, 17), Qt::AlignCenter, QStringLiteral("かな"));
     }
+    DrawCaptions(p, Captioned::KeypadWindow);
     p.setFont(GameFont(kPGothic, 11.25, true));
     const QColor cell(0x80, 0x40, 0x40);
     for (int i = 1; i <= Keypad::kCells; ++i) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "keypad/Keypad.h"
+#include "ui/ScreenPicture.h"
 
 #include <QElapsedTimer>
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,7 +38,7 @@ private:
 
     Keypad& keypad;
     Story& story;
-    QPixmap background;
+    ScreenPicture background;
     QPoint dragOffset;
     Drag drag = Drag::None;
     // A move the window system runs takes the pointer away from the game, and not every system

@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 #include "ui/KeyMap.h"
 #include "ui/Panel.h"
+#include "ui/PictureCaptions.h"
 #include "ui/StartupTrace.h"
 #include "ui/TalkWidgets.h"
 #include "ui/KeypadWindow.h"
@@ -20,8 +21,6 @@ namespace kirune {
 
 namespace {
 
-constexpr int kWindowWidth = 774;
-constexpr int kWindowHeight = 592;
 
 const QColor kPanelCream(0xFF, 0xF1, 0xD0);
 const QColor kPanelBlue(0xCF, 0xE6, 0xFF);
@@ -29,7 +28,7 @@ const QColor kPanelGreen(0xD8, 0xF2, 0xC8);
 const QColor kPanelNight(0x35, 0x4A, 0x7A);
 const QColor kButtonBrown(0x80, 0x00, 0x00);
 
-void DrawButton(QPainter& p, QRect r, const QString& text) {
+void DrawButton(QPainter& p, QRect r) {
     QPainterPath path;
     path.addRoundedRect(QRectF(r), 10, 10);
     QLinearGradient fill(r.topLeft(), r.bottomLeft());
@@ -38,9 +37,6 @@ void DrawButton(QPainter& p, QRect r, const QString& text) {
     p.fillPath(path, fill);
     p.setPen(QPen(QColor(0xA0, 0x60, 0x20), 2));
     p.drawPath(path);
-    p.setPen(kButtonBrown);
-    p.setFont(GameFont(kPGothic, 11.25, true));
-    p.drawText(r, Qt::AlignCenter, text);
 }
 
 }  // namespace
@@ -51,12 +47,12 @@ QString MainWindow::Picture(const QString& name) const {
 
 MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story), screen(game.screen) {
     setWindowTitle(QStringLiteral("Kirune"));
-    setFixedSize(kWindowWidth, kWindowHeight);
+    setFixedSize(kSize);
     if (const QScreen* display = QGuiApplication::primaryScreen()) {
         const QRect area = display->geometry();
-        move(area.left() + (area.width() - kWindowWidth) / 2, area.top() + (area.height() - kWindowHeight) / 2);
+        move(area.left() + (area.width() - kSize.width()) / 2, area.top() + (area.height() - kSize.height()) / 2);
     }
-    background.load(Picture(QStringLiteral("基本背景")));
+    background = ScreenPicture(Picture(QStringLiteral("基本背景")));
     BuildPanels();
     BuildController();
     BuildScrollBars();
@@ -107,13 +103,18 @@ QLabel* MainWindow::Caption(QWidget* panel, QRect geometry, const QFont& font, Q
 }
 
 void MainWindow::BuildPanels() {
-    picDisplayLevel = new Panel(this, Picture(QStringLiteral("レベル欄")), QRect(17, 22, 129, 47), kPanelCream);
+    picDisplayLevel = new Panel(this, Picture(QStringLiteral("レベル欄")), QRect(17, 22, 129, 47), kPanelCream,
+                                Captioned::LevelPanel);
     picTitle = new Panel(this, Picture(QStringLiteral("タイトル欄")), QRect(176, 12, 313, 67), kPanelCream);
-    picDisplayTime = new Panel(this, Picture(QStringLiteral("タイマー欄")), QRect(568, 80, 177, 45), kPanelNight);
-    picDisplayAdviserBase = new Panel(this, Picture(QStringLiteral("アドバイス枠")), QRect(569, 187, 174, 165), kPanelGreen);
+    picDisplayTime = new Panel(this, Picture(QStringLiteral("タイマー欄")), QRect(568, 80, 177, 45), kPanelNight,
+                               Captioned::TimerPanel);
+    picDisplayAdviserBase = new Panel(this, Picture(QStringLiteral("アドバイス枠")), QRect(569, 187, 174, 165),
+                                      kPanelGreen, Captioned::AdvicePanel);
     picDisplayControlerBase = new Panel(this, Picture(QStringLiteral("ダイヤル周り")), QRect(568, 362, 171, 174), kPanelBlue);
-    picDisplayQuesNmb = new Panel(this, Picture(QStringLiteral("問題番号欄")), QRect(10, 435, 108, 117), kPanelCream);
-    picQues = new Panel(this, Picture(QStringLiteral("出題文欄")), QRect(117, 464, 428, 77), kPanelCream);
+    picDisplayQuesNmb = new Panel(this, Picture(QStringLiteral("問題番号欄")), QRect(10, 435, 108, 117), kPanelCream,
+                                  Captioned::NumberPanel);
+    picQues = new Panel(this, Picture(QStringLiteral("出題文欄")), QRect(117, 464, 428, 77), kPanelCream,
+                        Captioned::CluePanel);
 
     lblLevel = Caption(picDisplayLevel, QRect(50, 4, 69, 17), GameFont(kPGothic, 9.75), QColor(0xFF, 0, 0));
     lblMasMaxXY = Caption(picDisplayLevel, QRect(48, 22, 69, 17), GameFont(kGothic, 11.25), QColor(0xFF, 0, 0));
@@ -146,11 +147,12 @@ void MainWindow::BuildPanels() {
     lblMarkSpeedUp->setPalette(magenta);
     lblMarkSpeedUp->hide();
 
-    // The pictures carry the captions of the caption-less buttons.
+    // The panels write the captions of these two.
     auto* advice = new ClickArea(picDisplayAdviserBase, QRect(1, 120, 161, 33));
     QObject::connect(advice, &ClickArea::clicked, this, [this] { story.OnAdviceClick(); });
 
-    picKeypad = new Panel(this, Picture(QStringLiteral("キー表示用ボタン")), QRect(548, 16, 65, 66), kPanelGreen);
+    picKeypad = new Panel(this, Picture(QStringLiteral("キー表示用ボタン")), QRect(548, 16, 65, 66), kPanelGreen,
+                          Captioned::KeypadButton);
     auto* keypad = new ClickArea(picKeypad, QRect(4, 7, 49, 41));
     QObject::connect(keypad, &ClickArea::clicked, this, [this] { story.OnKeypadClick(); });
     picKeypad->hide();
@@ -161,7 +163,8 @@ void MainWindow::BuildController() {
     const char* pictures[3] = {nullptr, "ダイヤル左右", "ダイヤル上下"};
     for (int set = 1; set <= 2; ++set) {
         Panel* dial = new Panel(picDisplayControlerBase, Picture(QString::fromUtf8(pictures[set])), QRect(26, 24, 111, 110),
-                                set == 1 ? QColor(0xFF, 0xC0, 0x80) : QColor(0x9C, 0xD0, 0xFF));
+                                set == 1 ? QColor(0xFF, 0xC0, 0x80) : QColor(0x9C, 0xD0, 0xFF),
+                                set == 1 ? Captioned::DialAcross : Captioned::DialDown);
         picControler[set] = dial;
         struct Spot {
             Controller button;
@@ -262,7 +265,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
     TraceStartup(shownTraced, "window");
     QPainter p(this);
     if (!background.isNull()) {
-        p.drawPixmap(rect(), background);
+        background.Draw(p, rect());
+        DrawCaptions(p, Captioned::WindowTiles);
+        DrawCaptions(p, Captioned::WindowButtons);
         return;
     }
     p.setRenderHint(QPainter::Antialiasing);
@@ -276,8 +281,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
     p.fillPath(frame, QColor(0xFF, 0xFF, 0xC0));
     p.setPen(QPen(QColor(0xC0, 0x90, 0x50), 3));
     p.drawPath(frame);
-    DrawButton(p, QRect(624, 16, 49, 41), QStringLiteral("ヘルプ"));
-    DrawButton(p, QRect(696, 16, 49, 41), QStringLiteral("終了"));
+    DrawButton(p, QRect(624, 16, 49, 41));
+    DrawButton(p, QRect(696, 16, 49, 41));
+    DrawCaptions(p, Captioned::WindowButtons);
 }
 
 }  // namespace kirune

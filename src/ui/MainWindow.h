@@ -5,6 +5,7 @@
 #include "model/Screen.h"
 #include "story/Story.h"
 #include "talk/TalkEngine.h"
+#include "ui/ScreenPicture.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -32,6 +33,8 @@ struct WindowModules {
 // the game, which decides under its own guards what happens.
 class MainWindow : public QWidget {
 public:
+    static constexpr QSize kSize{774, 592};
+
     explicit MainWindow(const WindowModules& game);
     ~MainWindow() override;
 
@@ -51,7 +54,7 @@ private:
     WindowModules game;
     Story& story;
     Screen& screen;
-    QPixmap background;
+    ScreenPicture background;
 
     BoardWidget* board = nullptr;
     Panel* picDisplayLevel = nullptr;

@@ -6,21 +6,26 @@
 
 namespace kirune {
 
-Panel::Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint)
-    : QWidget(parent), picturePath(picturePath), tint(tint) {
+Panel::Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint, Captioned captions)
+    : QWidget(parent), picturePath(picturePath), tint(tint), captions(captions) {
     setGeometry(geometry);
 }
 
 void Panel::paintEvent(QPaintEvent*) {
     if (!picturePath.isEmpty()) {
-        picture.load(picturePath);
+        picture = ScreenPicture(picturePath);
         picturePath.clear();
     }
     QPainter p(this);
-    if (!picture.isNull()) {
-        p.drawPixmap(rect(), picture);
-        return;
-    }
+    if (picture.isNull())
+        DrawPlain(p);
+    else
+        picture.Draw(p, rect());
+    DrawCaptions(p, captions);
+}
+
+void Panel::DrawPlain(QPainter& p) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fill(0, 0, 0, height());
     fill.setColorAt(0, tint.lighter(125));
@@ -30,6 +35,7 @@ void Panel::paintEvent(QPaintEvent*) {
     p.fillPath(path, fill);
     p.setPen(QPen(tint.darker(150), 2));
     p.drawPath(path);
+    p.restore();
 }
 
 ClickArea::ClickArea(QWidget* parent, QRect geometry, const QString& caption) : QLabel(caption, parent) {

@@ -1,26 +1,32 @@
 #pragma once
 
+#include "ui/PictureCaptions.h"
+#include "ui/ScreenPicture.h"
+
 #include <QColor>
 #include <QLabel>
-#include <QPixmap>
 #include <QWidget>
 
 namespace kirune {
 
 // A skinned panel of the main window: its picture when the game ships one, otherwise a drawn
-// rounded panel in the given colour. The picture is read when the panel is first painted: most
-// panels stay hidden through the title.
+// rounded panel in the given colour, with its words written over either. The picture is read
+// when the panel is first painted: most panels stay hidden through the title.
 class Panel : public QWidget {
 public:
-    Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint);
+    Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint,
+          Captioned captions = Captioned::None);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void DrawPlain(QPainter& p);
+
     QString picturePath;  // emptied once read
-    QPixmap picture;
+    ScreenPicture picture;
     QColor tint;
+    Captioned captions;
 };
 
 // A caption-less or captioned label that acts as a button.

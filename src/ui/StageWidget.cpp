@@ -1,6 +1,7 @@
 #include "ui/StageWidget.h"
 
 #include "ui/Fonts.h"
+#include "ui/ScreenPicture.h"
 
 #include <QPainter>
 
@@ -26,11 +27,11 @@ void StageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     // The stage stands still during a shake, so the edges the jittering snapshot uncovers
     // show the stage itself.
-    p.drawImage(QPoint(0, 0), anim.Shown().picStage);
+    DrawScreenImage(p, QPoint(0, 0), anim.Shown().picStage);
     if (anim.Shown().WorkVisible)
-        p.drawImage(QPoint(anim.Shown().WorkX, anim.Shown().WorkY), anim.Shown().picWork);
+        DrawScreenImage(p, QPoint(anim.Shown().WorkX, anim.Shown().WorkY), anim.Shown().picWork);
     if (anim.Shown().SpotVisible && !anim.Shown().picSpotStage.isNull())
-        p.drawImage(QPoint(0, 0), anim.Shown().picSpotStage);
+        DrawScreenImage(p, QPoint(0, 0), anim.Shown().picSpotStage);
     for (const WordLabel& label : anim.Shown().lblWordEf) {
         if (!label.Visible)
             continue;

@@ -44,9 +44,8 @@ void DrawBand(QPainter& p, double edgeY, bool top, QColor light, QColor dark) {
                         3.4, 1.5));
 }
 
-// Letter tiles down the left side, spelling "word play".
+// Letter tiles down the left side; the game writes "ことばあそび" on them.
 void DrawTiles(QPainter& p) {
-    const char* letters[] = {"こ", "と", "ば", "あ", "そ", "び"};
     const QColor colours[] = {QColor(0xFF, 0x92, 0x92), QColor(0xFF, 0xC8, 0x5A), QColor(0x8C, 0xD0, 0x78),
                               QColor(0x78, 0xBC, 0xF0), QColor(0xB8, 0x96, 0xEC), QColor(0xFF, 0x9C, 0xC8)};
     const double tilt[] = {-8, 6, -5, 9, -7, 5};
@@ -64,8 +63,6 @@ void DrawTiles(QPainter& p) {
         p.fillPath(Rounded(tile, 8), face);
         p.setPen(QPen(QColor(255, 255, 255, 160), 1.4));
         p.drawPath(Rounded(tile.adjusted(2.5, 2.5, -2.5, -2.5), 6));
-        DrawLabel(p, tile.translated(0, -1), QString::fromUtf8(letters[i]), JapaneseFont(23, true), Qt::white,
-                  colours[i].darker(160));
         p.restore();
     }
 }
@@ -115,10 +112,6 @@ void DrawHelpButton(QPainter& p) {
     QPainterPath badge;
     badge.addEllipse(QPointF(r.center().x(), r.top() + 13), 8, 8);
     p.fillPath(badge, Qt::white);
-    DrawLabel(p, QRectF(r.left(), r.top() + 4, r.width(), 18), QStringLiteral("?"), JapaneseFont(14, true),
-              QColor(0x22, 0x70, 0xC0));
-    DrawLabel(p, QRectF(r.left(), r.top() + 23, r.width(), 15), QStringLiteral("ヘルプ"), JapaneseFont(12, true),
-              Qt::white, QColor(0x1A, 0x50, 0x88));
 }
 
 void DrawEndButton(QPainter& p) {
@@ -133,8 +126,6 @@ void DrawEndButton(QPainter& p) {
     p.drawArc(QRectF(c.x() - 7, c.y() - 7, 14, 14), 120 * 16, 300 * 16);
     p.drawLine(c + QPointF(0, -8.5), c + QPointF(0, -1));
     p.restore();
-    DrawLabel(p, QRectF(r.left(), r.top() + 23, r.width(), 15), QStringLiteral("終了"), JapaneseFont(12, true),
-              Qt::white, QColor(0x8A, 0x22, 0x1C));
 }
 
 }  // namespace

@@ -139,8 +139,6 @@ QImage Dial(bool across, const QImage& dialPanel) {
         p.setBrush(strong);
         p.drawPath(Arrow(tip, dir.x(), dir.y(), 3.6));
     }
-    DrawLabel(p, QRectF(c.x() - 14, c.y() - 8, 28, 16), across ? QStringLiteral("ヨコ") : QStringLiteral("タテ"),
-              JapaneseFont(12, true), strong.darker(130));
     return picture;
 }
 
@@ -175,10 +173,6 @@ QImage KeypadWindow() {
     p.setPen(QPen(QColor(255, 255, 255, 150), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(Rounded(r.adjusted(1.5, 1.5, -1.5, -1.5), 5));
-    DrawLabel(p, QRectF(27, 1, 150, 16), QStringLiteral("ローマ字 → かな"), JapaneseFont(11, true),
-              QColor(0x7A, 0x46, 0x1E), QColor(), Qt::AlignLeft | Qt::AlignVCenter);
-    DrawLabel(p, QRectF(3, 18, 24, 17), QStringLiteral("キー"), JapaneseFont(10, true), QColor(0x6A, 0x34, 0x16));
-    DrawLabel(p, QRectF(3, 44, 24, 17), QStringLiteral("かな"), JapaneseFont(10, true), QColor(0x6A, 0x34, 0x16));
     // Empty key slots; the game fills the ones in use.
     for (int i = 0; i < 10; ++i)
         for (int top : {19, 45})

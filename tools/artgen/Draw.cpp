@@ -77,19 +77,6 @@ void FillButton(QPainter& p, const QRectF& r, double radius, QColor top, QColor 
     p.restore();
 }
 
-void DrawLabel(QPainter& p, const QRectF& r, const QString& text, const QFont& font, QColor color, QColor shadow,
-               int flags) {
-    p.save();
-    p.setFont(font);
-    if (shadow.isValid()) {
-        p.setPen(shadow);
-        p.drawText(r.translated(1, 1), flags, text);
-    }
-    p.setPen(color);
-    p.drawText(r, flags, text);
-    p.restore();
-}
-
 QImage Cut(const QImage& picture, const QRect& r) {
     return picture.copy(r).convertToFormat(QImage::Format_RGB32);
 }

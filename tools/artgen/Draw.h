@@ -24,10 +24,6 @@ void FillInset(QPainter& p, const QRectF& r, double radius, QColor fill, QColor 
 // A glossy rounded button face without text.
 void FillButton(QPainter& p, const QRectF& r, double radius, QColor top, QColor bottom, QColor border);
 
-// Text centred in r, with a one-pixel shadow when shadow is valid.
-void DrawLabel(QPainter& p, const QRectF& r, const QString& text, const QFont& font, QColor color,
-               QColor shadow = QColor(), int flags = Qt::AlignCenter);
-
 // A copy of the part of a picture, to paint a panel over what lies beneath it.
 QImage Cut(const QImage& picture, const QRect& r);
 

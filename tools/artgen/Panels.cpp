@@ -9,7 +9,6 @@ namespace {
 const QColor kCreamTop(0xFF, 0xFA, 0xEC);
 const QColor kCreamBottom(0xFC, 0xE6, 0xBC);
 const QColor kCaramel(0xC4, 0x84, 0x44);
-const QColor kBrownText(0x6A, 0x42, 0x20);
 
 QRectF Whole(const QImage& picture) {
     return QRectF(picture.rect()).adjusted(1, 1, -1, -2);
@@ -52,8 +51,6 @@ QImage LevelPanel(const QImage& background) {
     CreamPanel(p, picture, 9);
     FillInset(p, QRectF(47, 4, 77, 17), 5, QColor(0xFF, 0xFF, 0xFF), QColor(0xE0, 0xC0, 0x90));
     FillInset(p, QRectF(47, 23, 77, 17), 5, QColor(0xFF, 0xFF, 0xFF), QColor(0xE0, 0xC0, 0x90));
-    DrawLabel(p, QRectF(5, 4, 42, 17), QStringLiteral("レベル"), JapaneseFont(12, true), kBrownText);
-    DrawLabel(p, QRectF(5, 23, 42, 17), QStringLiteral("サイズ"), JapaneseFont(12, true), kBrownText);
     return picture;
 }
 
@@ -62,10 +59,8 @@ QImage NumberPanel(const QImage& background) {
     QPainter p(&picture);
     Smooth(p);
     CreamPanel(p, picture, 12);
-    DrawLabel(p, QRectF(4, 11, 100, 18), QStringLiteral("問題数"), JapaneseFont(13, true), kBrownText);
     FillInset(p, QRectF(25, 33, 59, 23), 6, Qt::white, QColor(0xE0, 0xC0, 0x90));
     FillInset(p, QRectF(20, 60, 68, 27), 7, QColor(0xFF, 0xF2, 0xFA), QColor(0xE8, 0xB0, 0xD0));
-    DrawLabel(p, QRectF(4, 90, 100, 18), QStringLiteral("番 目"), JapaneseFont(13, true), kBrownText);
     return picture;
 }
 
@@ -75,7 +70,6 @@ QImage TimerPanel(const QImage& background) {
     Smooth(p);
     FillPanel(p, Whole(picture), 10, QColor(0x56, 0x72, 0xB2), QColor(0x2C, 0x40, 0x72), QColor(0x1C, 0x2A, 0x50));
     FillInset(p, QRectF(60, 6, 112, 31), 7, QColor(0x1C, 0x28, 0x4C), QColor(0x7C, 0x94, 0xD0));
-    DrawLabel(p, QRectF(6, 8, 56, 27), QStringLiteral("経過時間"), JapaneseFont(12, true), QColor(0xD4, 0xE2, 0xFF));
     return picture;
 }
 
@@ -124,8 +118,6 @@ QImage AdvicePanel(const QImage& background) {
     p.setPen(QPen(QColor(0xFF, 0xB0, 0x20), 1.2, Qt::SolidLine, Qt::RoundCap));
     for (QPointF d : {QPointF(-8.5, -3), QPointF(8.5, -3), QPointF(0, -8.8)})
         p.drawLine(bulb + d, bulb + d * 1.25);
-    DrawLabel(p, button.adjusted(22, 0, 0, 0), QStringLiteral("ヒントをもらう"), JapaneseFont(15, true),
-              QColor(0x2A, 0x6E, 0x30), QColor(255, 255, 255, 200));
     return picture;
 }
 
@@ -140,7 +132,6 @@ QImage CluePanel(const QImage& background) {
     p.setPen(QPen(QColor(0xB8, 0x5E, 0x20), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(Rounded(tab, 5));
-    DrawLabel(p, tab.adjusted(0, 4, 0, -26), QStringLiteral("問"), JapaneseFont(12, true), Qt::white);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     for (int i = 0; i < 3; ++i)
@@ -186,8 +177,6 @@ QImage KeypadButton(const QImage& background) {
         for (int col = 0; col < 5; ++col)
             p.drawRect(QRectF(keys.left() + 2.5 + col * 4, keys.top() + 2.5 + row * 4, 3, 3));
     p.drawRect(QRectF(keys.left() + 6, keys.top() + 10.5, 12, 2));
-    DrawLabel(p, QRectF(r.left(), r.top() + 22, r.width(), 16), QStringLiteral("かな"), JapaneseFont(13, true),
-              Qt::white, QColor(0x22, 0x5A, 0x16));
     return picture;
 }
 
