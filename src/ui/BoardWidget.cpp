@@ -40,15 +40,29 @@ private:
     QPainter& p;
 };
 
-// A cell's one-pixel border as four strips laid on whole screen pixels: at any scale every line
-// of the grid comes out equally wide, where a scaled pen's edges would round unevenly.
-void DrawCellBorder(QPainter& p, QRect cell, qreal scale) {
-    const QRect r = OnScreenPixels(cell, scale);
-    const int line = std::max(1, qRound(scale));
-    const ScreenPixels pixels(p, scale);
+// A grid line's width in screen pixels: whole, so every line comes out equally wide, where a
+// scaled pen's edges would round unevenly.
+int LineWidth(qreal scale) { return std::max(1, qRound(scale)); }
+
+// Four strips of grid line along the inside of r, in screen pixels.
+void FillRing(QPainter& p, QRect r, int line) {
     for (const QRect strip : {QRect(r.left(), r.top(), r.width(), line), QRect(r.left(), r.bottom() + 1 - line, r.width(), line),
                               QRect(r.left(), r.top(), line, r.height()), QRect(r.right() + 1 - line, r.top(), line, r.height())})
         p.fillRect(strip, kGridLine);
+}
+
+// A cell's one-pixel border, laid on whole screen pixels.
+void DrawCellBorder(QPainter& p, QRect cell, qreal scale) {
+    const ScreenPixels pixels(p, scale);
+    FillRing(p, OnScreenPixels(cell, scale), LineWidth(scale));
+}
+
+// Inside the grid two cell borders meet in each line, at its edge there is one: a frame one border
+// wide round the grid makes its outer lines as wide as the inner ones.
+void DrawGridFrame(QPainter& p, QRect grid, qreal scale) {
+    const int line = LineWidth(scale);
+    const ScreenPixels pixels(p, scale);
+    FillRing(p, OnScreenPixels(grid, scale).adjusted(-line, -line, line, line), line);
 }
 
 }  // namespace
@@ -69,9 +83,14 @@ void CrossStage::paintEvent(QPaintEvent* event) {
     // the repainted area are painted again too, all fills before all borders.
     const QRect dirty = event->rect().adjusted(-1, -1, 1, 1);
     std::vector<const CellLabel*> shown;
-    for (const CellLabel& label : screen.lblCell)
-        if (label.Visible && dirty.intersects(QRect(label.Left, label.Top, w, h)))
+    QRect grid;
+    for (const CellLabel& label : screen.lblCell) {
+        if (!label.Visible)
+            continue;
+        grid |= QRect(label.Left, label.Top, w, h);
+        if (dirty.intersects(QRect(label.Left, label.Top, w, h)))
             shown.push_back(&label);
+    }
     {
         const ScreenPixels pixels(p, scale);
         for (const CellLabel* label : shown)
@@ -85,6 +104,8 @@ void CrossStage::paintEvent(QPaintEvent* event) {
         if (!label->Caption.isEmpty())
             p.drawText(cell, Qt::AlignCenter, label->Caption);
     }
+    if (!grid.isEmpty())
+        DrawGridFrame(p, grid, scale);
     for (const Box* bars : {screen.shpRollCell1, screen.shpRollCell2})
         for (int i = 0; i < 2; ++i)
             if (bars[i].Visible)
