@@ -4,16 +4,16 @@
 # title's first character), as the game reports them when KIRUNE_TRACE_STARTUP is set. The builds
 # take turns, so that a busy moment of the machine falls on each alike, and each starts once
 # untimed first so that its files are in the page cache. Run by hand (not by the test command):
-#   bench/startup-time.sh [-n RUNS] [BUILD_DIR...]        defaults: 10 runs, build
+#   bench/startup-time.sh [-n RUNS] [-s WxH] [BUILD_DIR...]   defaults: 10 runs, 1280x900, build
 # With two builds, the second's medians are also given as a ratio of the first's.
 # Needs Xvfb (scripts/setup.sh installs it).
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-runs=10
-if [ "${1:-}" = -n ]; then
-    runs=$2
+runs=10 screen=1280x900
+while [ "${1:-}" = -n ] || [ "${1:-}" = -s ]; do
+    [ "$1" = -n ] && runs=$2 || screen=$2
     shift 2
-fi
+done
 builds=("$@")
 ((${#builds[@]})) || builds=("$here/build")
 
@@ -26,7 +26,7 @@ cleanup() {
 trap cleanup EXIT
 
 source "$here/bench/private-display.sh"
-start_private_display
+start_private_display "$screen"
 xvfb=$xvfb_pid
 export SDL_AUDIODRIVER=dummy
 unset QT_QPA_PLATFORM

@@ -57,12 +57,11 @@ void DrawCellBorder(QPainter& p, QRect cell, qreal scale) {
     FillRing(p, OnScreenPixels(cell, scale), LineWidth(scale));
 }
 
-// Inside the grid two cell borders meet in each line, at its edge there is one: a frame one border
-// wide round the grid makes its outer lines as wide as the inner ones.
-void DrawGridFrame(QPainter& p, QRect grid, qreal scale) {
-    const int line = LineWidth(scale);
+// Inside the grid two cell borders meet in each line, at its edge there is one: the edge cells'
+// outer borders are doubled, so the grid's outer lines are as wide as its inner ones.
+void DrawGridEdge(QPainter& p, QRect grid, qreal scale) {
     const ScreenPixels pixels(p, scale);
-    FillRing(p, OnScreenPixels(grid, scale).adjusted(-line, -line, line, line), line);
+    FillRing(p, OnScreenPixels(grid, scale), 2 * LineWidth(scale));
 }
 
 }  // namespace
@@ -105,7 +104,7 @@ void CrossStage::paintEvent(QPaintEvent* event) {
             p.drawText(cell, Qt::AlignCenter, label->Caption);
     }
     if (!grid.isEmpty())
-        DrawGridFrame(p, grid, scale);
+        DrawGridEdge(p, grid, scale);
     for (const Box* bars : {screen.shpRollCell1, screen.shpRollCell2})
         for (int i = 0; i < 2; ++i)
             if (bars[i].Visible)
