@@ -1,7 +1,10 @@
 #pragma once
 
+#include "library/ProgressFile.h"
 #include "model/Crossword.h"
 #include "story/Context.h"
+
+#include <optional>
 
 namespace kirune {
 
@@ -40,6 +43,12 @@ public:
     void ShowControls();
     void ClearSelection();
     void ScrollToNewWord();
+    // The entries, the word and the cursor as the progress file keeps them.
+    StageProgress Snapshot() const;
+    // Why a saved board cannot be this stage's, or nothing when it can.
+    std::optional<QString> Misfit(const StageProgress& saved) const;
+    // Puts back a saved board that fits: its entries, its word and the cursor in view.
+    void Restore(const StageProgress& saved);
     // The minute's remark counts the entries since the last one.
     void ResetEntryCount() { entryCount = 0; }
 
@@ -89,6 +98,7 @@ private:
     StoryContext ctx;
     Screen& screen;
     Crossword stage;
+    QString answersDigest;  // of the stage's answers, for the progress file
     int inputMode = 0;  // 0 alphabet, 1 kana
     qint32 curMas = 0;
     qint32 curStep = 0;

@@ -95,7 +95,7 @@ unset QT_QPA_PLATFORM
 # A scratch copy of the program folder, so the score file and reports land there.
 if [ -n "$copy_from" ]; then
     cp -r "$copy_from" "$scratch/program"
-    rm -f "$scratch/program"/*.log "$scratch/program/Report.txt"
+    rm -f "$scratch/program"/*.log "$scratch/program"/*.progress* "$scratch/program/Report.txt"
     program="$scratch/program/kirune"
     if ((temp_folder)); then
         # A folder where the score file would go: it cannot be made there, even by root.
@@ -381,6 +381,8 @@ if [ -n "$copy_from" ]; then
     removed=$(comm -23 "$scratch/before.txt" "$scratch/after.txt")
     [ -z "$removed" ] || fail "files disappeared from the program folder: $removed"
     expected="./はじめての英単語.log"
+    # A board left with letters on it is kept beside the score file; a solved one is not.
+    ((returning || solve)) || expected+=$'\n'"./はじめての英単語.progress"
     ((temp_folder || made)) && expected=""
     [ "$added" = "$expected" ] || fail "the program folder gained: ${added:-nothing}"
     log="$scratch/program/はじめての英単語.log"
