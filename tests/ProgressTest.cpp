@@ -1,5 +1,6 @@
 #include "library/Cp932Text.h"
 #include "library/ProgressFile.h"
+#include "support/FileBytes.h"
 #include "support/SimGame.h"
 
 #include <QFile>
@@ -68,11 +69,8 @@ TEST(ProgressFile, RefusesAnythingButAWholeFileOfItsOwnVersion) {
 
 const StageSketch kBig{PatternGrid(15, 15)};
 
-QString ProgressPath(const SimGame& game) { return game.ScoreFilePath().replace(QStringLiteral(".log"), QStringLiteral(".progress")); }
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+// Beside the score file, named as it is with another extension.
+QString ProgressPath(const SimGame& game) { return game.ScoreFilePath().chopped(4) + QStringLiteral(".progress"); }
 bool Ran(const SimGame& game, int talk) { return game.game.talk.History().contains(talk); }
 
 // What a player left on the board, and the checker's counts.
@@ -165,7 +163,7 @@ TEST(Progress, WritesComeAtMostOnceASecondWhileTyping) {
     std::vector<qint64> writes;
     QByteArray last;
     GameTimer watch(game.host.Timers(), 10, [&] {
-        const QByteArray now = Bytes(path);
+        const QByteArray now = FileBytes(path);
         if (now != last)
             writes.push_back(game.host.NowMs());
         last = now;
@@ -192,7 +190,7 @@ TEST(Progress, TheFileFollowsTheStageInPlayAndGoesWithItsSolution) {
     game.story.OnCrossChangeClick();
     EXPECT_FALSE(QFile::exists(path)) << "the new stage is blank";
     game.Solve();
-    EXPECT_TRUE(ParseProgress(Bytes(path)) && ParseProgress(Bytes(path)).value.stage == 2);
+    EXPECT_TRUE(ParseProgress(FileBytes(path)) && ParseProgress(FileBytes(path)).value.stage == 2);
     game.story.OnAnswerOpenClick();
     EXPECT_EQ(game.story.flow.StageNmb(), 3);
     EXPECT_FALSE(QFile::exists(path)) << "stage 2 is solved";
@@ -238,11 +236,11 @@ TEST(Progress, AFileThatCannotBeTakenUpNeverStandsInThePlaysWay) {
         EXPECT_FALSE(QFile::exists(path));
         EXPECT_EQ(game.host.diagnostics.size(), aside ? 1 : 0) << game.host.diagnostics.join(u'\n').toStdString();
         if (aside) {
-            EXPECT_EQ(Bytes(path + QLatin1String(aside)), bytes);
+            EXPECT_EQ(FileBytes(path + QLatin1String(aside)), bytes);
         }
         EXPECT_TRUE(game.ScoreFile().endsWith(QStringLiteral("ケン\n;s\n0,1")));
         game.Type(QStringLiteral("A"));
-        EXPECT_TRUE(ParseProgress(Bytes(path))) << "play goes on and is kept";
+        EXPECT_TRUE(ParseProgress(FileBytes(path))) << "play goes on and is kept";
     }
 }
 

@@ -1,4 +1,5 @@
 #include "library/Library.h"
+#include "support/FileBytes.h"
 #include "support/SimHost.h"
 
 #include <QFile>
@@ -73,11 +74,6 @@ const Writes kProgressWrites = {[](Library& library, int record) { library.Write
     _exit(0);
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The files uninterrupted writes leave, one for each of count ways to write.
 std::vector<QByteArray> WholeRecords(const QString& file, int count, const std::function<void(Library&, int)>& write) {
     std::vector<QByteArray> records;
@@ -87,7 +83,7 @@ std::vector<QByteArray> WholeRecords(const QString& file, int count, const std::
         Library library(host);
         library.SetupLogFile(kPlayFile, dir.path() + u'/', kStages);
         write(library, i);
-        records.push_back(Contents(dir.filePath(file)));
+        records.push_back(FileBytes(dir.filePath(file)));
     }
     return records;
 }
@@ -134,7 +130,7 @@ void KillAtRandom(const QString& file, const QString& scratchFile, const std::ve
             << "): its first write after the last kill failed";
 
         scratchLeft += QFile::exists(folder + scratchFile);
-        const QByteArray bytes = Contents(folder + file);
+        const QByteArray bytes = FileBytes(folder + file);
         EXPECT_NE(std::find(whole.begin(), whole.end(), bytes), whole.end())
             << "kill " << round << " left " << bytes.size() << " bytes: " << bytes.toHex().toStdString();
     }

@@ -4,20 +4,12 @@
 
 #include "fuzz/FuzzInput.h"
 #include "library/Library.h"
+#include "support/FileBytes.h"
 #include "support/SimHost.h"
 
 #include <QFile>
 
 using namespace kirune;
-
-namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static SimHost host;
@@ -33,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto read = library.ReadProgress();
     FuzzCheck(read.has_value() != QFile::exists(bad), "the file was neither taken up nor set aside, or both");
     FuzzCheck(host.diagnostics.size() == (read ? 0 : 1), "a file set aside is not said once");
-    FuzzCheck(Contents(score) == "0,1\r\n", "the score file changed");
+    FuzzCheck(FileBytes(score) == "0,1\r\n", "the score file changed");
     if (!read)
         return 0;
     const StageProgress& p = *read;

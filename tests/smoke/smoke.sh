@@ -337,7 +337,9 @@ if [ -n "$resume" ]; then
     *) fail "--resume takes kill or alt-f4, not $resume" ;;
     esac
     wait "$game_pid"
+    ended=$?
     game_pid=""
+    [ "$resume" = kill ] || ((ended == 0)) || fail "the game ended with status $ended"
     [ -z "$copy_from" ] || [ -f "$scratch/program/はじめての英単語.progress" ] || fail "no progress file was left"
     step "starting again"
     returning=1
