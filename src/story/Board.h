@@ -67,6 +67,9 @@ public:
     int StageSerial() const { return stageSerial; }
     qint32 KeyTime() const { return keyTime; }
     qint32 EntryCount() const { return entryCount; }
+    // Counts every change of an entry or an undo character, so that a keeper of the board can
+    // tell it changed without reading it.
+    qint64 Edits() const { return edits; }
     int MasWidth() const { return masWidth; }
     int MasHeight() const { return masHeight; }
     int ViewLeft() const { return viewLeft; }
@@ -110,6 +113,7 @@ private:
     int stageSerial = 0;  // counts stage set-ups, so a running cell animation can tell
     qint32 keyTime = 0;
     qint32 entryCount = 0;
+    qint64 edits = 0;
     int rollOffset1 = 0, rollOffset2 = 0;
     int masWidth = 35, masHeight = 33;
     int viewLeft = 1, viewTop = 1, viewLeftMax = 1, viewTopMax = 1;

@@ -54,8 +54,12 @@ void Progress::StageOpened(int n) {
 }
 
 void Progress::OnTick() {
-    if (stage != 0 && ctx.host.NowMs() - keptAtMs >= kWritesApartMs)
+    if (stage != 0 && keptMark != MarkNow() && ctx.host.NowMs() - keptAtMs >= kWritesApartMs)
         Keep();
+}
+
+Progress::Mark Progress::MarkNow() const {
+    return {stage, board.Edits(), board.CurMas(), board.CurStep(), checker.CheckCount(), checker.AdviceStep()};
 }
 
 void Progress::Solved() {
@@ -66,6 +70,7 @@ void Progress::Solved() {
 void Progress::Keep() {
     if (stage == 0)
         return;
+    keptMark = MarkNow();
     StageProgress now = board.Snapshot();
     now.stage = stage;
     now.checks = checker.CheckCount();

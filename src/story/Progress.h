@@ -32,6 +32,14 @@ public:
     void Solved();
 
 private:
+    // What changes with anything the file keeps, cheap to take every tick.
+    struct Mark {
+        int stage;
+        qint64 edits;
+        int cursor, step, checks, hints;
+        bool operator==(const Mark&) const = default;
+    };
+    Mark MarkNow() const;
     void Keep();
 
     StoryContext ctx;
@@ -42,6 +50,7 @@ private:
     int stage = 0;                       // the stage in play; 0 while there is none to keep
     bool resumed = false;
     qint64 keptAtMs = 0;
+    std::optional<Mark> keptMark;
 };
 
 }  // namespace kirune
