@@ -7,7 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-12}
 build=$here/build-fuzz
-targets=(PlayFile ScoreFile TalkData CastData RomaKana Ipuz)
+targets=(PlayFile ScoreFile ProgressFile TalkData CastData RomaKana Ipuz)
 
 "$here/scripts/setup.sh" --packages-only
 if [ ! -f "$build/build.ninja" ]; then

@@ -202,10 +202,13 @@ TEST(Flow, AnUnwritablePlayFolderKeepsTheScoreFileInTheTemporaryFolder) {
         SimGame second({kSmall}, 0, 9 * 3600.0, blocked);
         EXPECT_TRUE(second.host.reports.empty()) << "the kept file is taken up without a report";
         EXPECT_FALSE(second.story.flow.FirstPlay());
-        second.host.reportAnswers = {AnswerNo};  // delete it
+        second.Type(QStringLiteral("A"));
+        ASSERT_TRUE(QFile::exists(temp.filePath(QStringLiteral("test.progress"))));
+        second.host.reportAnswers = {AnswerNo};  // delete it, and the board kept beside it
         EXPECT_THROW(second.story.EndGame(), GameEnded);
     }
     EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("test.log"))));
+    EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("test.progress"))));
 
     SimGame nowhere({kSmall}, 0, 9 * 3600.0, [&](SimGame& g) {
         blocked(g);

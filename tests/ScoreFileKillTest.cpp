@@ -1,4 +1,5 @@
 #include "library/Library.h"
+#include "support/FileBytes.h"
 #include "support/SimHost.h"
 
 #include <QFile>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <random>
 
@@ -25,51 +27,75 @@ constexpr int kStages = 5;
 const std::vector<qint32> kStatus[2] = {{0, 1, 0, 1, 0, 1}, {0, 0, 1, 0, 1, 0}};
 const QString kName[2] = {QStringLiteral("ケン"), QStringLiteral("ユミ")};
 
-// The victim, in a child of the test: alternates the two records, each a status write and a
-// name write, until killed. It says so on `ready` once its first record reads back, so every kill
-// lands inside the loop; whatever the last kill left behind, that first write must land.
-[[noreturn]] void RunWriter(const QString& folder, int ready) {
+// A board of a stage left unfinished: a large one and a small one, so that half of either
+// cannot pass for the other.
+StageProgress Unfinished(int size, QChar letter) {
+    StageProgress p;
+    p.stage = size;
+    p.columns = p.rows = size;
+    p.answers = QString(32, u'f');
+    p.word = p.cursorRow = p.cursorColumn = 1;
+    p.entered = p.undo = QStringList(size, QString(size, letter));
+    return p;
+}
+const StageProgress kBoard[2] = {Unfinished(15, u'ア'), Unfinished(3, u'ン')};
+
+// What the victim writes: one round for each record (0 or 1), and whether record 0 reads back.
+struct Writes {
+    std::function<void(Library&, int record)> round;
+    std::function<bool(Library&)> firstReadsBack;
+};
+const Writes kScoreWrites = {
+    [](Library& library, int record) {
+        library.WriteLogStatus(kStatus[record]);
+        library.SavePlayerName(kName[record]);
+    },
+    [](Library& library) {
+        std::vector<qint32> status(kStages + 1, 0);
+        return library.ReadLogStatus(status) && status == kStatus[0] && library.ReadPlayerName() == kName[0];
+    }};
+const Writes kProgressWrites = {[](Library& library, int record) { library.WriteProgress(kBoard[record]); },
+                                [](Library& library) { return library.ReadProgress() == kBoard[0]; }};
+
+// The victim, in a child of the test: alternates the two records until killed. It says so on
+// `ready` once its first record reads back, so every kill lands inside the loop; whatever the
+// last kill left behind, that first write must land.
+[[noreturn]] void RunWriter(const QString& folder, int ready, const Writes& writes) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     SimHost host;
     Library library(host);
     if (!library.SetupLogFile(kPlayFile, folder, kStages))
         _exit(2);
     for (int round = 0; round < 1000000; ++round) {
-        library.WriteLogStatus(kStatus[round % 2]);
-        library.SavePlayerName(kName[round % 2]);
-        std::vector<qint32> status(kStages + 1, 0);
-        if (round == 0 && (!library.ReadLogStatus(status) || status != kStatus[0] ||
-                           library.ReadPlayerName() != kName[0] || write(ready, "R", 1) != 1))
+        writes.round(library, round % 2);
+        if (round == 0 && (!writes.firstReadsBack(library) || write(ready, "R", 1) != 1))
             _exit(3);
     }
     _exit(0);
 }
 
-// Each write changes the status or the name, so any status may meet any name; these are the
-// files uninterrupted writes leave.
-std::vector<QByteArray> WholeRecords() {
+// The files uninterrupted writes leave, one for each of count ways to write.
+std::vector<QByteArray> WholeRecords(const QString& file, int count, const std::function<void(Library&, int)>& write) {
     std::vector<QByteArray> records;
-    for (const auto& status : kStatus)
-        for (const QString& name : kName) {
-            QTemporaryDir dir;
-            SimHost host;
-            Library library(host);
-            library.SetupLogFile(kPlayFile, dir.path() + u'/', kStages);
-            library.WriteLogStatus(status);
-            library.SavePlayerName(name);
-            QFile file(dir.filePath(QStringLiteral("kill.log")));
-            records.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        }
+    for (int i = 0; i < count; ++i) {
+        QTemporaryDir dir;
+        SimHost host;
+        Library library(host);
+        library.SetupLogFile(kPlayFile, dir.path() + u'/', kStages);
+        write(library, i);
+        records.push_back(FileBytes(dir.filePath(file)));
+    }
     return records;
 }
 
-// Kills the score file writer at random moments: the file must always hold one whole record,
-// never an empty, partial or missing one.
-TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
+// Kills the writer at random moments: the file must always hold one whole record, never an
+// empty, partial or missing one.
+void KillAtRandom(const QString& file, const QString& scratchFile, const std::vector<QByteArray>& whole,
+                  const Writes& writes) {
     constexpr int kKills = 300;
     const char* given = std::getenv("KIRUNE_KILL_SEED");
     const unsigned seed = given ? unsigned(std::strtoul(given, nullptr, 10)) : std::random_device()();
-    std::cout << "score file kill test: seed " << seed << " (KIRUNE_KILL_SEED to repeat)" << std::endl;
+    std::cout << file.toStdString() << " kill test: seed " << seed << " (KIRUNE_KILL_SEED to repeat)" << std::endl;
     std::mt19937 random(seed);
     // Most writes take a fraction of a millisecond, their fsyncs up to a few: the spread covers
     // every stage of a write, the start-up included.
@@ -77,7 +103,6 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
 
     QTemporaryDir dir;
     const QString folder = dir.path() + u'/';
-    const std::vector<QByteArray> whole = WholeRecords();
     ASSERT_EQ(std::count(whole.begin(), whole.end(), QByteArray()), 0);
 
     // Many kills leave a half-written scratch file behind, which the next writer must not trip on.
@@ -89,7 +114,7 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             close(ready[0]);
-            RunWriter(folder, ready[1]);
+            RunWriter(folder, ready[1], writes);
         }
         close(ready[1]);
         char byte = 0;
@@ -104,14 +129,30 @@ TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
             << "kill " << round << ": the writer stopped by itself (exit " << WEXITSTATUS(status)
             << "): its first write after the last kill failed";
 
-        scratchLeft += QFile::exists(folder + QStringLiteral("temp.log"));
-        QFile file(folder + QStringLiteral("kill.log"));
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        scratchLeft += QFile::exists(folder + scratchFile);
+        const QByteArray bytes = FileBytes(folder + file);
         EXPECT_NE(std::find(whole.begin(), whole.end(), bytes), whole.end())
             << "kill " << round << " left " << bytes.size() << " bytes: " << bytes.toHex().toStdString();
     }
-    std::cout << "score file kill test: " << kKills << " kills, " << scratchLeft << " left a scratch file" << std::endl;
+    std::cout << file.toStdString() << " kill test: " << kKills << " kills, " << scratchLeft << " left a scratch file"
+              << std::endl;
     EXPECT_GT(scratchLeft, 0);
+}
+
+TEST(ScoreFileKill, EveryKillLeavesAWholeRecord) {
+    const QString log = QStringLiteral("kill.log");
+    // Each write changes the status or the name, so any status may meet any name.
+    const auto whole = WholeRecords(log, 4, [](Library& library, int i) {
+        library.WriteLogStatus(kStatus[i / 2]);
+        library.SavePlayerName(kName[i % 2]);
+    });
+    KillAtRandom(log, QStringLiteral("temp.log"), whole, kScoreWrites);
+}
+
+TEST(ScoreFileKill, EveryKillLeavesAWholeProgressFile) {
+    const QString progress = QStringLiteral("kill.progress");
+    KillAtRandom(progress, QStringLiteral("temp.progress"), WholeRecords(progress, 2, kProgressWrites.round),
+                 kProgressWrites);
 }
 
 }  // namespace

@@ -194,6 +194,8 @@ std::vector<Sequence> PlaySequences(int P) {
     s.push_back({"first greeting, alphabet", {1401, P + 1410}});
     s.push_back({"first greeting, kana", {1401, 1421, P + 1430, 0}});
     s.push_back({"returning greeting", {1501, P + 1510}});
+    s.push_back({"returning greeting, board taken up", {1501, P + 1510, P + 1520}});
+    s.push_back({"first greeting, board taken up", {1401, 1421, P + 1430, 0, P + 1520}});
     for (int r = 0; r <= 2; ++r)
         s.push_back({"end button " + std::to_string(r), {1601, P + 1610, 1615, P + 1700 + 4 * r, 1213}, {{1615, r}}});
     s.push_back({"stop farewell", {P + 1720, 1223, 1731}, {}, false});

@@ -3,6 +3,7 @@
 #include "host/Host.h"
 #include "library/Random.h"
 #include "library/MadePlayFile.h"
+#include "library/ProgressFile.h"
 #include "library/WorkFolder.h"
 #include "model/Crossword.h"
 
@@ -56,6 +57,15 @@ public:
     // Left unanswered for leftAloneSeconds (when > 0), the file is kept.
     void ScoreFileQuestionAtEnd(int leftAloneSeconds = 0);
 
+    // The progress file beside the score file: the board of the stage left unfinished. Reading
+    // gives nothing when there is none; one that cannot be read is set aside as ".bad".
+    std::optional<StageProgress> ReadProgress();
+    // Replaced atomically, like the score file; false when it cannot be written.
+    bool WriteProgress(const StageProgress& progress);
+    void DeleteProgress();
+    // A file that no longer fits its play file (why says how) is kept beside it as ".old".
+    void SetProgressAside(const QString& why) { KeepProgressAs(QStringLiteral(".old"), why); }
+
     // F1: everything the play file holds about a word, appended to Report.txt on OK.
     void ShowDebugReport(const QuesRec& word);
 
@@ -66,10 +76,13 @@ private:
     // A report box with the game clock off while it is open.
     int ShowWithClockStopped(const ReportBox& box);
     bool ReplaceScoreFile(const QList<QByteArray>& lines);
+    QString ProgressPath() const { return LogFolder + LogFileName.section(u'.', 0, 0) + QStringLiteral(".progress"); }
+    void KeepProgressAs(const QString& suffix, const QString& why);
 
     Host& host;
     GameTimer* tmrVexal;
     int stageCount = 0;  // the play file's stages, for a status line made afresh
+    bool progressUnwritable = false;  // said once, not at every keystroke
 };
 
 }  // namespace kirune

@@ -155,8 +155,10 @@ void Library::SavePlayerName(const QString& name) {
 void Library::ScoreFileQuestionAtEnd(int leftAloneSeconds) {
     if (LogFileName.isEmpty() || TempFolder != LogFolder)
         return;
-    if (ShowReport(10004, leftAloneSeconds) != AnswerYes)
+    if (ShowReport(10004, leftAloneSeconds) != AnswerYes) {
         QFile::remove(TempFolder + LogFileName);
+        DeleteProgress();
+    }
 }
 
 }  // namespace kirune

@@ -25,6 +25,7 @@ void Board::SetUp(Crossword&& x, qint32 now) {
     screen.lblCell.clear();
     screen.Changed(Screen::Part::Cells);
     stage = std::move(x);
+    answersDigest = AnswersDigest(stage);
     ++stageSerial;
 
     screen.picCrossStage.Visible = true;

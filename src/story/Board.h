@@ -1,7 +1,10 @@
 #pragma once
 
+#include "library/ProgressFile.h"
 #include "model/Crossword.h"
 #include "story/Context.h"
+
+#include <optional>
 
 namespace kirune {
 
@@ -40,6 +43,12 @@ public:
     void ShowControls();
     void ClearSelection();
     void ScrollToNewWord();
+    // The entries, the word and the cursor as the progress file keeps them.
+    StageProgress Snapshot() const;
+    // Why a saved board cannot be this stage's, or nothing when it can.
+    std::optional<QString> Misfit(const StageProgress& saved) const;
+    // Puts back a saved board that fits: its entries, its word and the cursor in view.
+    void Restore(const StageProgress& saved);
     // The minute's remark counts the entries since the last one.
     void ResetEntryCount() { entryCount = 0; }
 
@@ -58,6 +67,9 @@ public:
     int StageSerial() const { return stageSerial; }
     qint32 KeyTime() const { return keyTime; }
     qint32 EntryCount() const { return entryCount; }
+    // Counts every change of an entry or an undo character, so that a keeper of the board can
+    // tell it changed without reading it.
+    qint64 Edits() const { return edits; }
     int MasWidth() const { return masWidth; }
     int MasHeight() const { return masHeight; }
     int ViewLeft() const { return viewLeft; }
@@ -89,6 +101,7 @@ private:
     StoryContext ctx;
     Screen& screen;
     Crossword stage;
+    QString answersDigest;  // of the stage's answers, for the progress file
     int inputMode = 0;  // 0 alphabet, 1 kana
     qint32 curMas = 0;
     qint32 curStep = 0;
@@ -100,6 +113,7 @@ private:
     int stageSerial = 0;  // counts stage set-ups, so a running cell animation can tell
     qint32 keyTime = 0;
     qint32 entryCount = 0;
+    qint64 edits = 0;
     int rollOffset1 = 0, rollOffset2 = 0;
     int masWidth = 35, masHeight = 33;
     int viewLeft = 1, viewTop = 1, viewLeftMax = 1, viewTopMax = 1;

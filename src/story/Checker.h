@@ -24,6 +24,11 @@ public:
     void DriftAdvice();
     // The hint level the partner's mood sets: a sad partner gives strong hints.
     void AdviceForMood(int mood);
+    // Takes up a stage left unfinished with the checks and the hint step it had.
+    void Resume(qint32 checks, qint32 hints) {
+        checkCount = checks;
+        adviceStep = hints;
+    }
     // Starts the hints at a given strength, as a long-sulking partner would.
     void SetAdviceStep(int step) { adviceStep = step; }
 

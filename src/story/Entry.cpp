@@ -46,6 +46,7 @@ void Board::PlaceNextInput() {
     if (m.Entered != ch) {
         m.UndoChr = m.Entered;
         m.Entered = ch;
+        ++edits;
         AnimateCell(curMas, CellAnimation::Entry);
         ++entryCount;
     } else {
@@ -67,6 +68,7 @@ void Board::EraseCell() {
     if (m.Entered != kEmptyCell) {
         m.UndoChr = m.Entered;
         m.Entered = kEmptyCell;
+        ++edits;
         AnimateCell(curMas, CellAnimation::Entry);
     } else {
         ctx.PlaySound(SoundMove);
@@ -76,6 +78,7 @@ void Board::EraseCell() {
 void Board::UndoCell() {
     MasRec& m = stage.Mas[curMas];
     std::swap(m.Entered, m.UndoChr);
+    ++edits;
     AnimateCell(curMas, CellAnimation::Entry);
 }
 

@@ -4,6 +4,7 @@
 #include "story/Checker.h"
 #include "story/Clock.h"
 #include "story/Flow.h"
+#include "story/Progress.h"
 #include "talk/TalkNumbers.h"
 
 #include <map>
@@ -22,7 +23,7 @@ const QString kPartnerNames[5] = {QString(), QStringLiteral("姉"), QStringLiter
 
 }  // namespace
 
-Flow::Flow(const StoryContext& context, Board& board, Checker& checker, Clock& clock)
+Flow::Flow(const StoryContext& context, Board& board, Checker& checker, Clock& clock, Progress& progress)
     : ctx(context),
       host(context.host),
       screen(context.screen),
@@ -32,7 +33,8 @@ Flow::Flow(const StoryContext& context, Board& board, Checker& checker, Clock& c
       scene(context.scene),
       board(board),
       checker(checker),
-      clock(clock) {}
+      clock(clock),
+      progress(progress) {}
 
 void Flow::Main() {
     if (!host.ClaimSingleInstance()) {
@@ -210,7 +212,7 @@ void Flow::Slide(int platform1Speed, int platform2Speed, const QString& text) {
 void Flow::StartPlay() {
     scene.SetUpPlayStage(board.InputMode(), partnerName);
     ctx.effect.StopSound(-1);
-    stageNmb = NextUnsolvedStage(0);
+    stageNmb = FirstStage();
     SetupStageOrReport(stageNmb);
     talk.StartTalk();
     anim.StartAnim();
@@ -242,6 +244,8 @@ void Flow::StartPlay() {
             talk.Talk(TalkNo::Of(TalkNo::GreetAlphabet, partnerKind));
         }
     }
+    if (progress.Resumed())
+        talk.Talk(TalkNo::Of(TalkNo::GreetResumed, partnerKind));
     scene.PartnerSettle();
 }
 
@@ -269,6 +273,7 @@ std::optional<PlayFileError> Flow::SetupStage(int n) {
     clock.StartClock();
     board.SetUp(std::move(x), clock.StartTime());
     checker.NewStage();
+    progress.StageOpened(n);
     ctx.flags.AnswerOpenBusy = false;
     clock.SetRunning(true);
     return std::nullopt;
@@ -283,13 +288,19 @@ void Flow::SetupStageOrReport(int n) {
         if (library.ShowReport(103) != AnswerYes)
             EndGame();
         OpenPlayFile();
-        n = NextUnsolvedStage(0);
+        n = FirstStage();
     }
 }
 
 void Flow::MarkSolved() {
     stageClear[size_t(stageNmb)] = 1;
     library.WriteLogStatus(stageClear);
+    progress.Solved();
+}
+
+int Flow::FirstStage() {
+    const int resumed = progress.StageToResume(stageClear);
+    return resumed > 0 ? resumed : NextUnsolvedStage(0);
 }
 
 int Flow::NextUnsolvedStage(int n) const {
@@ -384,6 +395,7 @@ void Flow::EndGame() {
         talk.EndTalk();
         anim.StopAnim();
         ctx.effect.StopSound(-1);
+        progress.Save();
         library.ScoreFileQuestionAtEnd(endsUnattended ? kQuestionLeftAloneSeconds : 0);
     }
     host.Terminate();

@@ -11,6 +11,7 @@ namespace kirune {
 
 class Checker;
 class Clock;
+class Progress;
 
 enum class FarewellKind { Stop, AllSolved, NoMore, TimeUp, AdviceExhausted, LeftAlone };
 
@@ -18,7 +19,7 @@ enum class FarewellKind { Stop, AllSolved, NoMore, TimeUp, AdviceExhausted, Left
 // partner and the player's name, the greeting, the partner's questions and the stage in play.
 class Flow {
 public:
-    Flow(const StoryContext& context, Board& board, Checker& checker, Clock& clock);
+    Flow(const StoryContext& context, Board& board, Checker& checker, Clock& clock, Progress& progress);
 
     // Everything from start-up to the greeting; afterwards the game runs on events and timers.
     void Main();
@@ -39,6 +40,8 @@ public:
     // The stage in play is solved: so the score file says.
     void MarkSolved();
     int NextUnsolvedStage(int n) const;
+    // The stage play starts on: the one left unfinished last time, else the first unsolved one.
+    int FirstStage();
 
     // A call to the partner: the talk, the partner's name rising, the stage jumping.
     void Exclaim(int talkNumber, int speed);
@@ -85,6 +88,7 @@ private:
     Board& board;
     Checker& checker;
     Clock& clock;
+    Progress& progress;
 
     int partnerKind = 1;
     QString partnerName;

@@ -7,8 +7,9 @@ Story::Story(Host& host, Screen& screen, Library& library, TalkEngine& talk, Ani
     : ctx{host, screen, library, talk, anim, scene, effect, hooks, flags},
       board(ctx),
       checker(ctx, board, flow),
-      flow(ctx, board, checker, clock),
-      clock(ctx, tmrVexal, board, checker, flow) {}
+      flow(ctx, board, checker, clock, progress),
+      clock(ctx, tmrVexal, board, checker, flow),
+      progress(ctx, board, checker) {}
 
 void Story::OnKeyDown(int keyCode, bool alt) {
     if (keyCode == Key::F4 && alt)

@@ -35,6 +35,7 @@ struct Family {
 };
 
 inline constexpr Family GreetAlphabet{1410}, GreetKana{1430}, GreetReturning{1510};
+inline constexpr Family GreetResumed{1520};  // after the greeting: the board is as it was left
 inline constexpr Family AskStop{1610}, StopReply{1700, 3}, StopGoodbye{1720};  // reply: no answer, stop, stay
 inline constexpr Family NoStageLeft{1900, 2};                                  // the first time, later
 inline constexpr Family AskChange{1910}, ChangeReply{2000, 3};
@@ -50,7 +51,7 @@ inline constexpr Family TimeUp{3100}, TimeUpGoodbye{3110};
 inline constexpr Family Remark{3200, 11};  // by the remark's kind; the last is "are you there?"
 inline constexpr Family LeftAloneGoodbye{3250};
 
-inline constexpr Family kFamilies[] = {GreetAlphabet, GreetKana,        GreetReturning, AskStop,      StopReply,
+inline constexpr Family kFamilies[] = {GreetAlphabet, GreetKana,        GreetReturning, GreetResumed, AskStop,      StopReply,
                                        StopGoodbye,   NoStageLeft,      AskChange,      ChangeReply,  AskCheck,
                                        CheckReply,    SweepStarts,      SolvedCheer,    AllSolvedCheer, AllSolvedGoodbye,
                                        AskNext,       NextReply,        StillWrong,     Hint,         HintsGoodbye,

@@ -17,6 +17,9 @@
 #            --returning    expect a returning player: no name entry
 #            --today        start with --today: today's crossword opens without the dialog
 #            --open FILE    start on FILE (e.g. an .ipuz crossword): it opens without the dialog
+#            --resume HOW   type half of stage 1, end the game HOW (kill: SIGKILL; alt-f4) and
+#                           start it again: the board must come back as it was left (the shots
+#                           progress-before and progress-after)
 #            --hold SECONDS once the board is up, leave it alone that long (prints the game's
 #                           pid first, for a measurement from outside)
 #            --shots DIR    keep the screenshots there
@@ -26,6 +29,7 @@
 set -uo pipefail
 
 copy_from="" program="" solve=0 speed_up=0 left_alone=0 temp_folder=0 returning=0 today=0 open="" hold=0 shots="" scale=1
+resume=""
 while (($#)); do
     case $1 in
     --copy-from) copy_from=$2; shift ;;
@@ -38,6 +42,7 @@ while (($#)); do
     --today) today=1 ;;
     --open) open=$2; shift ;;
     --hold) hold=$2; shift ;;
+    --resume) resume=$2; shift ;;
     --shots) shots=$2; shift ;;
     --scale) scale=$2; shift ;;
     *) echo "smoke: unknown option $1" >&2; exit 2 ;;
@@ -95,7 +100,7 @@ unset QT_QPA_PLATFORM
 # A scratch copy of the program folder, so the score file and reports land there.
 if [ -n "$copy_from" ]; then
     cp -r "$copy_from" "$scratch/program"
-    rm -f "$scratch/program"/*.log "$scratch/program/Report.txt"
+    rm -f "$scratch/program"/*.log "$scratch/program"/*.progress* "$scratch/program/Report.txt"
     program="$scratch/program/kirune"
     if ((temp_folder)); then
         # A folder where the score file would go: it cannot be made there, even by root.
@@ -116,22 +121,27 @@ args=()
 ((tenths != 10)) && args+=(--scale "$scale")
 # Started on a file of its own, the game makes its play file and score file in the state folder.
 made=$((today || ${#open}))
-"$program" "${args[@]}" >"$scratch/game.out" 2>"$scratch/game.err" &
-game_pid=$!
-started=$SECONDS
-
-# The main window, and pixels of it in window coordinates.
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Kirune$' 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window showed"
-    sleep 0.2
-done
-[ -n "$window" ] || fail "no window named Kirune within 20 s"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-wx=$X wy=$Y
-step "window $WIDTH x $HEIGHT at $wx,$wy"
+# Letters typed and left on the board are kept in a progress file beside the score file.
+keeps_board=$((!returning && !made && !solve))
+# Starts the game and finds its main window, whose pixels the checks below address in window
+# coordinates.
+launch() {
+    "$program" "${args[@]}" >>"$scratch/game.out" 2>>"$scratch/game.err" &
+    game_pid=$!
+    started=$SECONDS
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Kirune$' 2>/dev/null | head -1)
+        [ -n "$window" ] && break
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window showed"
+        sleep 0.2
+    done
+    [ -n "$window" ] || fail "no window named Kirune within 20 s"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    wx=$X wy=$Y
+    step "window $WIDTH x $HEIGHT at $wx,$wy"
+}
+launch
 
 shoot() { import -window root "$scratch/shot.png" 2>/dev/null; }
 keep() { [ -n "$shots" ] && cp "$scratch/shot.png" "$shots/$1.png"; }
@@ -216,6 +226,8 @@ play_until_board() {
             sleep 1
         elif talk_box_shown; then
             quiet=0
+            # The greeting of a game that took up a board mentions it.
+            [ -n "$resume" ] && ((returning)) && keep "greeting-$SECONDS"
             click 600 150
             sleep 0.7
         elif playing; then
@@ -253,16 +265,17 @@ else
     [ "$r $g $b" = "192 255 255" ] || fail "the board's word cells are not shown (pixel $r $g $b)"
 fi
 
+# Types letters, then the keys $2 (if any). Each letter lands with its own little animation, and
+# an arrow acts at once: let the letters land first.
+word() {
+    keys "$1"
+    sleep $((1 + ${#1}))
+    [ -n "${2-}" ] && xdotool key --delay 300 $2
+    sleep 0.5
+}
 # Stage 1 of はじめての英単語: across words one after another with Down, then Space turns at
-# the first cell onto the down words, taken with Right. Each letter lands with its own little
-# animation, and an arrow acts at once: let the letters land first. $1: the last word typed.
+# the first cell onto the down words, taken with Right. $1: the last word typed.
 fill_stage_1() {
-    word() {
-        keys "$1"
-        sleep $((1 + ${#1}))
-        [ -n "${2-}" ] && xdotool key --delay 300 $2
-        sleep 0.5
-    }
     word AMP Down
     word APPLE Down
     word NEST "Down space"
@@ -276,6 +289,73 @@ colour_share() {
     convert "$scratch/shot.png" -crop "$(scaled $3)x$(scaled $4)+$((wx + $(scaled $1)))+$((wy + $(scaled $2)))" \
         -fx "abs(r-$5/255)<0.1 && abs(g-$6/255)<0.1 && abs(b-$7/255)<0.1" -format '%[fx:int(1000*mean)]' info:
 }
+
+# Alt+F4, and whatever the game asks on its way out answered by its default button; Esc must not
+# answer the question whether to keep a score file in the temporary folder.
+end_with_alt_f4() {
+    step "Alt+F4"
+    xdotool windowfocus --sync "$window" key alt+F4
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        other=$(other_window)
+        if [ -n "$other" ]; then
+            name=$(xdotool getwindowname "$other")
+            if [ "$name" = "選択：個人成績ファイルの処理" ] && [ -z "${escaped-}" ]; then
+                step "report box \"$name\": Esc"
+                xdotool windowfocus --sync "$other" key Escape
+                sleep 1
+                shoot
+                keep question-after-esc
+                [ "$(other_window)" = "$other" ] || fail "Esc answered the question"
+                escaped=1
+            fi
+            step "report box \"$name\": default button"
+            xdotool windowfocus --sync "$other" key Return
+            sleep 0.5
+        fi
+        sleep 0.2
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 20 s after Alt+F4"
+    ((temp_folder)) && [ -z "${escaped-}" ] && fail "no question whether to keep the score file"
+}
+
+# The board area of the window in the last screenshot, as a picture of its own.
+crop_board() {
+    convert "$scratch/shot.png" -crop "$(scaled 385)x$(scaled 330)+$((wx + $(scaled 129)))+$((wy + $(scaled 98)))" +repage "$1"
+}
+
+if [ -n "$resume" ]; then
+    word AP Down
+    word APPLE Down
+    word NE
+    # The progress file is written at most once a second.
+    sleep 2
+    shoot
+    keep progress-before
+    crop_board "$scratch/board-before.png"
+    case $resume in
+    kill) step "kill -9"; kill -9 "$game_pid" ;;
+    alt-f4) end_with_alt_f4 ;;
+    *) fail "--resume takes kill or alt-f4, not $resume" ;;
+    esac
+    wait "$game_pid"
+    ended=$?
+    game_pid=""
+    [ "$resume" = kill ] || ((ended == 0)) || fail "the game ended with status $ended"
+    [ -z "$copy_from" ] || [ -f "$scratch/program/はじめての英単語.progress" ] || fail "no progress file was left"
+    step "starting again"
+    returning=1
+    launch
+    play_until_board 120 1
+    shoot
+    keep progress-after
+    crop_board "$scratch/board-after.png"
+    differing=$(compare -metric AE -fuzz 10% "$scratch/board-before.png" "$scratch/board-after.png" null: 2>&1 | awk '{ printf "%d", $1 }')
+    step "the board after the restart: $differing pixels differ from the board left"
+    # The cursor blinks: its cell may be caught in the other colour.
+    ((differing < $(scaled 35) * $(scaled 33) * 3 / 2)) || fail "the board did not come back as it was left"
+    (($(ink 238 184 28 26) > before + 20)) || fail "the first cell came back empty"
+fi
 
 if ((hold)); then
     step "holding the board for $hold s: pid $game_pid"
@@ -341,30 +421,7 @@ if ((left_alone)); then
     done
     step "the game ended by itself $((SECONDS - left_at)) s after the last key"
 else
-    step "Alt+F4"
-    xdotool windowfocus --sync "$window" key alt+F4
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        other=$(other_window)
-        if [ -n "$other" ]; then
-            name=$(xdotool getwindowname "$other")
-            if [ "$name" = "選択：個人成績ファイルの処理" ] && [ -z "${escaped-}" ]; then
-                step "report box \"$name\": Esc"
-                xdotool windowfocus --sync "$other" key Escape
-                sleep 1
-                shoot
-                keep question-after-esc
-                [ "$(other_window)" = "$other" ] || fail "Esc answered the question"
-                escaped=1
-            fi
-            step "report box \"$name\": default button"
-            xdotool windowfocus --sync "$other" key Return
-            sleep 0.5
-        fi
-        sleep 0.2
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 20 s after Alt+F4"
-    ((temp_folder)) && [ -z "${escaped-}" ] && fail "no question whether to keep the score file"
+    end_with_alt_f4
 fi
 wait "$game_pid"
 status=$?
@@ -383,6 +440,7 @@ if [ -n "$copy_from" ]; then
     removed=$(comm -23 "$scratch/before.txt" "$scratch/after.txt")
     [ -z "$removed" ] || fail "files disappeared from the program folder: $removed"
     expected="./はじめての英単語.log"
+    ((keeps_board)) && expected+=$'\n'"./はじめての英単語.progress"
     ((temp_folder || made)) && expected=""
     [ "$added" = "$expected" ] || fail "the program folder gained: ${added:-nothing}"
     log="$scratch/program/はじめての英単語.log"
