@@ -26,10 +26,14 @@ const QRect kCloseButton(230, 6, 14, 15);
 const QPoint kOverTopPanel(375, 12);
 constexpr int kSystemMoveStillMs = 1500;
 
+// On Wayland a window cannot place itself: there the keypad is a popup of its owner, which the
+// window system places against the owner (and carries along with it) but does not let move.
+bool AsPopup() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
+
 }  // namespace
 
 KeypadWindow::KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), keypad(keypad), story(story) {
+    : QWidget(owner, (AsPopup() ? Qt::ToolTip : Qt::Tool) | Qt::FramelessWindowHint), keypad(keypad), story(story) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(252, 65);
     setWindowTitle(QStringLiteral("Kirune"));
@@ -110,8 +114,15 @@ void KeypadWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     keypad.BeginDrag();
-    // The window system moves the window where it can (Wayland gives a client no other way);
-    // without one that does (X11 with no window manager) the window follows the pointer by hand.
+    // A popup cannot follow the pointer: it moves where the button comes up.
+    if (windowFlags().testFlag(Qt::ToolTip)) {
+        drag = Drag::OnRelease;
+        dragOffset = event->position().toPoint();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
+    // The window system moves the window where it can; without one that does (X11 with no window
+    // manager) the window follows the pointer by hand.
     if (windowHandle() && windowHandle()->startSystemMove()) {
         drag = Drag::BySystem;
         sinceLastMove.start();
@@ -127,7 +138,19 @@ void KeypadWindow::mouseMoveEvent(QMouseEvent* event) {
         move(event->globalPosition().toPoint() - dragOffset);
 }
 
-void KeypadWindow::mouseReleaseEvent(QMouseEvent*) { EndDrag(); }
+void KeypadWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (drag == Drag::OnRelease) {
+        // A popup takes a new place only when shown again; not while its own event is delivered.
+        const QPoint to = pos() + event->position().toPoint() - dragOffset;
+        QTimer::singleShot(0, this, [this, to] {
+            hide();
+            move(to);
+            show();
+        });
+        unsetCursor();
+    }
+    EndDrag();
+}
 
 void KeypadWindow::enterEvent(QEnterEvent*) {
     if (drag == Drag::BySystem)

@@ -11,9 +11,9 @@ namespace kirune {
 
 class Story;
 
-// frmKeypad: a borderless tool window owned by the game's window, so that the window system
-// keeps it above its owner, drawn from the Keypad values. The whole window is a drag handle; "×"
-// hides it.
+// frmKeypad: a borderless tool window owned by the game's window (a popup of it on Wayland), so
+// that the window system keeps it above its owner, drawn from the Keypad values. The whole window
+// is a drag handle; "×" hides it.
 class KeypadWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,12 +34,12 @@ private:
     QPoint HomePosition() const;
     void EndDrag();
 
-    enum class Drag { None, ByHand, BySystem };
+    enum class Drag { None, ByHand, BySystem, OnRelease };
 
     Keypad& keypad;
     Story& story;
     ScreenPicture background;
-    QPoint dragOffset;
+    QPoint dragOffset;  // the pointer in the window where the drag began
     Drag drag = Drag::None;
     // A move the window system runs takes the pointer away from the game, and not every system
     // gives the button's release back: the drag also ends when the pointer comes back, the button
