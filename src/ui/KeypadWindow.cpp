@@ -33,11 +33,13 @@ bool AsPopup() { return QGuiApplication::platformName().startsWith(QStringLitera
 }  // namespace
 
 KeypadWindow::KeypadWindow(Keypad& keypad, Story& story, const QString& picturePath, QWidget* owner)
-    : QWidget(owner, (AsPopup() ? Qt::ToolTip : Qt::Tool) | Qt::FramelessWindowHint), keypad(keypad), story(story) {
+    : QWidget(owner, (AsPopup() ? Qt::ToolTip : Qt::Tool) | Qt::FramelessWindowHint),
+      keypad(keypad),
+      story(story),
+      background(picturePath) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(252, 65);
     setWindowTitle(QStringLiteral("Kirune"));
-    background = ScreenPicture(picturePath);
     systemMoveWatch = new QTimer(this);
     systemMoveWatch->setInterval(100);
     connect(systemMoveWatch, &QTimer::timeout, this, [this] {
@@ -69,9 +71,7 @@ void KeypadWindow::Sync() {
 
 void KeypadWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!background.isNull()) {
-        background.Draw(p, rect());
-    } else {
+    if (!background.Draw(p, rect())) {
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient fill(0, 0, 0, height());
         fill.setColorAt(0, QColor(0xE8, 0xC8, 0x98));

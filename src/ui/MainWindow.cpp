@@ -45,14 +45,14 @@ QString MainWindow::Picture(const QString& name) const {
     return game.programFolder + QStringLiteral("sys/Picture/") + name + QStringLiteral(".jpg");
 }
 
-MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story), screen(game.screen) {
+MainWindow::MainWindow(const WindowModules& game)
+    : game(game), story(game.story), screen(game.screen), background(Picture(QStringLiteral("基本背景"))) {
     setWindowTitle(QStringLiteral("Kirune"));
     setFixedSize(kSize);
     if (const QScreen* display = QGuiApplication::primaryScreen()) {
         const QRect area = display->geometry();
         move(area.left() + (area.width() - kSize.width()) / 2, area.top() + (area.height() - kSize.height()) / 2);
     }
-    background = ScreenPicture(Picture(QStringLiteral("基本背景")));
     BuildPanels();
     BuildController();
     BuildScrollBars();
@@ -264,8 +264,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::paintEvent(QPaintEvent*) {
     TraceStartup(shownTraced, "window");
     QPainter p(this);
-    if (!background.isNull()) {
-        background.Draw(p, rect());
+    if (background.Draw(p, rect())) {
         DrawCaptions(p, Captioned::WindowTiles);
         DrawCaptions(p, Captioned::WindowButtons);
         return;

@@ -7,21 +7,19 @@
 namespace kirune {
 
 Panel::Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint, Captioned captions)
-    : QWidget(parent), picturePath(picturePath), tint(tint), captions(captions) {
+    : QWidget(parent), picture(picturePath), tint(tint), captions(captions) {
     setGeometry(geometry);
 }
 
 void Panel::paintEvent(QPaintEvent*) {
-    if (!picturePath.isEmpty()) {
-        picture = ScreenPicture(picturePath);
-        picturePath.clear();
-    }
     QPainter p(this);
-    if (picture.isNull())
+    const bool drawn = picture.Draw(p, rect());
+    if (!drawn)
         DrawPlain(p);
-    else
-        picture.Draw(p, rect());
     DrawCaptions(p, captions);
+    // The picture covers the panel: what changes on it (the clock every second) is painted
+    // without the window's background beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent, drawn);
 }
 
 void Panel::DrawPlain(QPainter& p) {

@@ -11,7 +11,8 @@ namespace kirune {
 
 // A skinned panel of the main window: its picture when the game ships one, otherwise a drawn
 // rounded panel in the given colour, with its words written over either. The picture is read
-// when the panel is first painted: most panels stay hidden through the title.
+// when the panel is painted: most panels stay hidden through the title, and most are painted
+// seldom.
 class Panel : public QWidget {
 public:
     Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint,
@@ -23,7 +24,6 @@ protected:
 private:
     void DrawPlain(QPainter& p);
 
-    QString picturePath;  // emptied once read
     ScreenPicture picture;
     QColor tint;
     Captioned captions;

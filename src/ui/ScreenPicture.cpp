@@ -6,6 +6,10 @@ namespace kirune {
 
 namespace {
 
+// Longer than the pauses between the paints of a talk or of the clock, so that a picture being
+// painted over and over is read once.
+constexpr int kReleaseAfterMs = 2000;
+
 // The next whole scale above a fractional one, or 0 at a whole scale.
 int WholeScaleAbove(const QPainter& p) {
     const qreal scale = p.device()->devicePixelRatioF();
@@ -15,11 +19,32 @@ int WholeScaleAbove(const QPainter& p) {
 
 }  // namespace
 
-void ScreenPicture::Draw(QPainter& p, const QRect& target) {
+ScreenPicture::ScreenPicture(const QString& path) : path(path) {
+    release.setSingleShot(true);
+    release.setInterval(kReleaseAfterMs);
+    QObject::connect(&release, &QTimer::timeout, [this] {
+        picture = enlarged = QPixmap();
+        enlargedBy = 0;
+    });
+}
+
+ScreenPicture::ScreenPicture(QPixmap picture) : picture(std::move(picture)) {}
+
+bool ScreenPicture::Draw(QPainter& p, const QRect& target) {
+    if (picture.isNull() && !path.isEmpty()) {
+        // Not QPixmap::load, whose cache would keep the pixels after they are let go.
+        picture = QPixmap::fromImage(QImage(path));
+        if (picture.isNull())
+            path.clear();
+    }
+    if (picture.isNull())
+        return false;
+    if (!path.isEmpty())
+        release.start();
     const int whole = WholeScaleAbove(p);
     if (whole == 0) {
         p.drawPixmap(target, picture);
-        return;
+        return true;
     }
     if (enlargedBy != whole) {
         enlarged = picture.scaled(picture.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -30,6 +55,7 @@ void ScreenPicture::Draw(QPainter& p, const QRect& target) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(target, enlarged);
     p.restore();
+    return true;
 }
 
 void DrawScreenImage(QPainter& p, QPoint at, const QImage& image) {
