@@ -49,14 +49,14 @@ QString MainWindow::Picture(const QString& name) const {
     return game.programFolder + QStringLiteral("sys/Picture/") + name + QStringLiteral(".jpg");
 }
 
-MainWindow::MainWindow(const WindowModules& game) : game(game), story(game.story), screen(game.screen) {
+MainWindow::MainWindow(const WindowModules& game)
+    : game(game), story(game.story), screen(game.screen), background(Picture(QStringLiteral("基本背景"))) {
     setWindowTitle(QStringLiteral("Kirune"));
     setFixedSize(kWindowWidth, kWindowHeight);
     if (const QScreen* display = QGuiApplication::primaryScreen()) {
         const QRect area = display->geometry();
         move(area.left() + (area.width() - kWindowWidth) / 2, area.top() + (area.height() - kWindowHeight) / 2);
     }
-    background.load(Picture(QStringLiteral("基本背景")));
     BuildPanels();
     BuildController();
     BuildScrollBars();
@@ -261,8 +261,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::paintEvent(QPaintEvent*) {
     TraceStartup(shownTraced, "window");
     QPainter p(this);
-    if (!background.isNull()) {
-        p.drawPixmap(rect(), background);
+    if (const QPixmap& picture = background.Get(); !picture.isNull()) {
+        p.drawPixmap(rect(), picture);
         return;
     }
     p.setRenderHint(QPainter::Antialiasing);

@@ -5,6 +5,7 @@
 #include "model/Screen.h"
 #include "story/Story.h"
 #include "talk/TalkEngine.h"
+#include "ui/HeldPicture.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -51,7 +52,7 @@ private:
     WindowModules game;
     Story& story;
     Screen& screen;
-    QPixmap background;
+    HeldPicture background;
 
     BoardWidget* board = nullptr;
     Panel* picDisplayLevel = nullptr;

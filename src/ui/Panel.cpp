@@ -7,18 +7,18 @@
 namespace kirune {
 
 Panel::Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint)
-    : QWidget(parent), picturePath(picturePath), tint(tint) {
+    : QWidget(parent), picture(picturePath), tint(tint) {
     setGeometry(geometry);
 }
 
 void Panel::paintEvent(QPaintEvent*) {
-    if (!picturePath.isEmpty()) {
-        picture.load(picturePath);
-        picturePath.clear();
-    }
+    const QPixmap& shown = picture.Get();
+    // The picture covers the panel: what changes on it (the clock every second) is painted
+    // without the window's background beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent, !shown.isNull());
     QPainter p(this);
-    if (!picture.isNull()) {
-        p.drawPixmap(rect(), picture);
+    if (!shown.isNull()) {
+        p.drawPixmap(rect(), shown);
         return;
     }
     p.setRenderHint(QPainter::Antialiasing);

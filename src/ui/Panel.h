@@ -1,15 +1,16 @@
 #pragma once
 
+#include "ui/HeldPicture.h"
+
 #include <QColor>
 #include <QLabel>
-#include <QPixmap>
 #include <QWidget>
 
 namespace kirune {
 
 // A skinned panel of the main window: its picture when the game ships one, otherwise a drawn
-// rounded panel in the given colour. The picture is read when the panel is first painted: most
-// panels stay hidden through the title.
+// rounded panel in the given colour. The picture is read when the panel is painted: most panels
+// stay hidden through the title, and most are painted seldom.
 class Panel : public QWidget {
 public:
     Panel(QWidget* parent, const QString& picturePath, QRect geometry, QColor tint);
@@ -18,8 +19,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString picturePath;  // emptied once read
-    QPixmap picture;
+    HeldPicture picture;
     QColor tint;
 };
 
