@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
     // system when freed. glibc would otherwise raise the threshold after the first such free and
     // leave the next ones as holes in the heap.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    // One heap for all threads: the few that are not the game's (X events, audio, D-Bus, Qt's
+    // pool) allocate little, and each would otherwise keep a heap of its own.
+    mallopt(M_ARENA_MAX, 1);
     // A scale of the player's choosing replaces the desktop's: a 4K screen without desktop
     // scaling would show the window a quarter of its size.
     if (const QString asked = ScaleAsked(argc, argv); !asked.isEmpty()) {
