@@ -1,3 +1,4 @@
+#include "host/FileDialogHelper.h"
 #include "host/QtHost.h"
 #include "library/Library.h"
 #include "support/AnimPeer.h"
@@ -9,6 +10,8 @@
 #include "ui/TalkWidgets.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -178,6 +181,25 @@ TEST_F(Window, AShakeUncoversTheStillStageAtItsEdges) {
     EXPECT_EQ((std::vector{shown.pixelColor(2, 10), shown.pixelColor(20, 28), shown.pixelColor(20, 10)}),
               (std::vector{sky, sky, QColor(Qt::white)}))
         << "the left and the bottom edge show the still stage, the middle the snapshot";
+}
+
+// The helper process shows the open-file dialog where the game's own modal one would sit, over
+// the game's window, and set up as getOpenFileName sets it up.
+TEST_F(Window, TheHelpersFileDialogSitsWhereTheGamesOwnWould) {
+    QWidget game;
+    game.setGeometry(90, 70, 774, 592);
+    game.show();
+    const QString folder = QDir::tempPath(), filter = QStringLiteral("Vexal (*.vxl)");
+    QFileDialog own(&game, QString(), folder, filter);
+    own.setFileMode(QFileDialog::ExistingFile);
+    own.show();
+    const std::unique_ptr<QFileDialog> helpers = FileDialogFromArguments(FileDialogArguments(&game, folder, filter));
+    ASSERT_TRUE(helpers);
+    helpers->show();
+    EXPECT_EQ(helpers->geometry(), own.geometry());
+    EXPECT_EQ(helpers->directory(), own.directory());
+    EXPECT_EQ(helpers->nameFilters(), own.nameFilters());
+    EXPECT_EQ(helpers->fileMode(), own.fileMode());
 }
 
 }  // namespace

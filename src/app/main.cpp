@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "author/Ipuz.h"
 #include "author/Today.h"
+#include "host/FileDialogHelper.h"
 #include "host/QtHost.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
@@ -15,6 +16,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 
 #include <malloc.h>
 
@@ -81,6 +83,8 @@ int main(int argc, char** argv) {
     if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
+    if (argc > 1 && std::strcmp(argv[1], kFileDialogOption) == 0)
+        return RunFileDialogHelper(QCoreApplication::arguments().mid(2));
 
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Kirune: crosswords with a partner"));

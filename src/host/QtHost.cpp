@@ -1,5 +1,7 @@
 #include "host/QtHost.h"
 
+#include "host/FileDialogHelper.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -186,7 +188,10 @@ int QtHost::ShowReport(const ReportBox& box) {
 }
 
 QString QtHost::ChooseOpenFile(const QString& folder, const QString& filter) {
-    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
+    QWidget* parent = QApplication::activeWindow();
+    if (const auto chosen = ChooseFileInHelper(parent, folder, filter, [this] { Pump(); }))
+        return *chosen;
+    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     // What the dialog leaves behind is not drawn again: the style's cached pictures of its
     // controls, and the heap it freed.
     QPixmapCache::clear();
