@@ -2,6 +2,8 @@
 #include "library/Csv.h"
 
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,6 +35,38 @@ TEST(TextFile, RoundTripsTheCp932CharactersShiftJisLacks) {
     EXPECT_EQ(DecodeCp932(*bytes, &ok), text);
     EXPECT_TRUE(ok);
     EXPECT_FALSE(EncodeCp932(QStringLiteral("😀")));
+}
+
+// The game's CP932 tables come from Qt's Shift_JIS codec: every byte and byte pair must read, and
+// every character write, as the codec itself does, bad bytes and unwritable characters alike.
+TEST(TextFile, ReadsAndWritesAsQtsShiftJisCodec) {
+    auto expectRead = [](const QByteArray& bytes) {
+        QStringDecoder qt("Shift_JIS", QStringConverter::Flag::Stateless);
+        const QString expected = qt(bytes);
+        bool ok = true;
+        const QString text = DecodeCp932(bytes, &ok);
+        ASSERT_EQ(text, expected) << bytes.toHex().constData();
+        ASSERT_EQ(ok, !qt.hasError()) << bytes.toHex().constData();
+    };
+    for (int first = 0; first < 256; ++first) {
+        expectRead(QByteArray(1, char(first)));
+        for (int second = 0; second < 256; ++second)
+            expectRead(QByteArray(1, char(first)) + char(second));
+    }
+    expectRead("\x81\x20\x81");  // a pair that fails, then a first byte at the end
+    auto expectWritten = [](const QString& text) {
+        QStringEncoder qt("Shift_JIS");
+        const QByteArray expected = qt(text);
+        const auto bytes = EncodeCp932(text);
+        ASSERT_EQ(bool(bytes), !qt.hasError()) << text.toStdString();
+        if (bytes) {
+            ASSERT_EQ(*bytes, expected) << text.toStdString();
+        }
+    };
+    for (int c = 0; c < 0x10000; ++c)
+        expectWritten(QStringLiteral("a") + QChar(char16_t(c)));
+    expectWritten(QStringLiteral("a\U0001F600"));
+    expectWritten(QStringLiteral("a") + QChar(0xD800));  // held back, waiting for its pair
 }
 
 TEST(TextFile, WritesCrLfAndFindsTheLineOfBadBytes) {

@@ -1,3 +1,4 @@
+#include "host/FileDialogHelper.h"
 #include "host/QtHost.h"
 #include "library/Library.h"
 #include "support/AnimPeer.h"
@@ -11,6 +12,8 @@
 #include "ui/WholeScale.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -212,6 +215,25 @@ TEST(WholeScale, AFractionalDesktopScaleIsRoundedWhenTheWindowStillFits) {
     EXPECT_FALSE(PreferWholeScale(1.5, QSize(1366, 740), window)) << "twice 774 does not fit 1366";
     EXPECT_TRUE(PreferWholeScale(1.25, QSize(1366, 740), window)) << "down to 1 always fits";
     EXPECT_FALSE(PreferWholeScale(2.0, QSize(3840, 2160), window)) << "already whole";
+}
+
+// The helper process shows the open-file dialog where the game's own modal one would sit, over
+// the game's window, and set up as getOpenFileName sets it up.
+TEST_F(Window, TheHelpersFileDialogSitsWhereTheGamesOwnWould) {
+    QWidget game;
+    game.setGeometry(90, 70, 774, 592);
+    game.show();
+    const QString folder = QDir::tempPath(), filter = QStringLiteral("Vexal (*.vxl)");
+    QFileDialog own(&game, QString(), folder, filter);
+    own.setFileMode(QFileDialog::ExistingFile);
+    own.show();
+    const std::unique_ptr<QFileDialog> helpers = FileDialogFromArguments(FileDialogArguments(&game, folder, filter));
+    ASSERT_TRUE(helpers);
+    helpers->show();
+    EXPECT_EQ(helpers->geometry(), own.geometry());
+    EXPECT_EQ(helpers->directory(), own.directory());
+    EXPECT_EQ(helpers->nameFilters(), own.nameFilters());
+    EXPECT_EQ(helpers->fileMode(), own.fileMode());
 }
 
 }  // namespace

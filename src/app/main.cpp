@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "author/Ipuz.h"
 #include "author/Today.h"
+#include "host/FileDialogHelper.h"
 #include "host/QtHost.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
@@ -16,6 +17,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include <malloc.h>
@@ -54,6 +56,9 @@ int main(int argc, char** argv) {
     // system when freed. glibc would otherwise raise the threshold after the first such free and
     // leave the next ones as holes in the heap.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    // One heap for all threads: the few that are not the game's (X events, audio, D-Bus, Qt's
+    // pool) allocate little, and each would otherwise keep a heap of its own.
+    mallopt(M_ARENA_MAX, 1);
     // A scale of the player's choosing replaces the desktop's: a 4K screen without desktop
     // scaling would show the window a quarter of its size.
     const QString asked = ScaleAsked(argc, argv);
@@ -90,6 +95,8 @@ int main(int argc, char** argv) {
     if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
+    if (argc > 1 && std::strcmp(argv[1], kFileDialogOption) == 0)
+        return RunFileDialogHelper(QCoreApplication::arguments().mid(2));
 
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Kirune: crosswords with a partner"));

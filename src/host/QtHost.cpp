@@ -1,5 +1,7 @@
 #include "host/QtHost.h"
 
+#include "host/FileDialogHelper.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -7,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTime>
@@ -185,7 +188,15 @@ int QtHost::ShowReport(const ReportBox& box) {
 }
 
 QString QtHost::ChooseOpenFile(const QString& folder, const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
+    QWidget* parent = QApplication::activeWindow();
+    if (const auto chosen = ChooseFileInHelper(parent, folder, filter, [this] { Pump(); }))
+        return *chosen;
+    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+    // What the dialog leaves behind is not drawn again: the style's cached pictures of its
+    // controls, and the heap it freed.
+    QPixmapCache::clear();
+    malloc_trim(0);
+    return chosen;
 }
 
 void QtHost::Missing(const QString& what) {
@@ -255,6 +266,7 @@ void QtHost::StopMusic() {
     Mix_HaltMusic();
     Mix_FreeMusic(music);
     music = nullptr;
+    malloc_trim(0);  // as when a tune ends: its synthesiser leaves no holes in the heap
 }
 
 QString QtHost::TimeFormat() { return QLocale::system().timeFormat(QLocale::ShortFormat); }

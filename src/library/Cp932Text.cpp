@@ -3,20 +3,25 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace kirune {
 
 namespace {
 
-// Qt's "Shift_JIS" codec is ICU's table, which is CP932 (it keeps ～ ① ㊥ and 0x5C as "\").
-constexpr const char* kCodec = "Shift_JIS";
+// The tables of Qt's "Shift_JIS" codec, which is ICU's CP932 (it keeps ～ ① ㊥ and 0x5C as "\"),
+// written at build time by tools/cp932table: read here without ICU, which would map a megabyte
+// of converter code and data for them.
+#include "library/Cp932Table.inc"
+
+constexpr char16_t kLead = 0xFFFF, kNotText = 0xFFFE, kUnassigned = 0xFFFD;
+constexpr QChar kSubstitute(0x1A);
 
 bool WriteLines(const QString& path, const QStringList& lines, QIODevice::OpenMode mode) {
     QString text;
@@ -52,12 +57,36 @@ QStringList SplitLines(const QString& text) {
 }
 
 QString DecodeCp932(const QByteArray& bytes, bool* ok) {
-    // Stateless: the bytes are all there is, so a lead byte at their end is an error rather
-    // than the start of a character still to come.
-    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
-    QString text = decoder(bytes);
+    // As the codec reads bytes that are all there is: a byte that is not CP932, or a first byte
+    // that the next cannot follow (the next is then read on its own), reads as U+001A; a well
+    // formed pair with no character as U+FFFD; a first byte at the very end as nothing.
+    QString text;
+    text.reserve(bytes.size());
+    bool clean = true;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto b = uchar(bytes[i]);
+        const char16_t single = kSingleByte[b];
+        if (single != kLead) {
+            clean = clean && single != kNotText;
+            text += single == kNotText ? kSubstitute : QChar(single);
+            continue;
+        }
+        if (i + 1 == n) {
+            clean = false;
+            break;
+        }
+        const char16_t pair = kPair[kLeadIndex[b] * 256 + uchar(bytes[i + 1])];
+        clean = clean && pair != kNotText && pair != kUnassigned;
+        if (pair == kNotText) {
+            text += kSubstitute;
+            continue;
+        }
+        text += QChar(pair);
+        ++i;
+    }
     if (ok)
-        *ok = !decoder.hasError();
+        *ok = clean;
     return text;
 }
 
@@ -83,10 +112,21 @@ QString DecodeCp932Line(const QByteArray& bytes, bool* ok) {
 }
 
 std::optional<QByteArray> EncodeCp932(const QString& text) {
-    QStringEncoder encoder(kCodec);
-    QByteArray bytes = encoder(text);
-    if (encoder.hasError())
-        return std::nullopt;
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        // The codec holds back a high surrogate that ends the text, waiting for the low one.
+        if (i + 1 == text.size() && text[i].isHighSurrogate())
+            break;
+        const auto* at = std::lower_bound(std::begin(kEncodedChar), std::end(kEncodedChar), c);
+        if (at == std::end(kEncodedChar) || *at != c)
+            return std::nullopt;
+        const quint16 code = kEncodedAs[at - std::begin(kEncodedChar)];
+        if (code > 0xFF)
+            bytes += char(code >> 8);
+        bytes += char(code & 0xFF);
+    }
     return bytes;
 }
 
